@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "ui/Controls.h"
+#include "ui/Event.h"
+
+// One cell of the board: nine candidate buttons over a digit label, a counter of
+// bars for every candidate, and whether the player has picked (isSet) and frozen
+// (isFixed) it. Its box calls Clear, fixIt and setIt; the cell answers a click on
+// one of its buttons by raising Chosen to the box. It never addresses another
+// cell and does not know where on the board it stands.
+class usrcntBlock {
+public:
+    explicit usrcntBlock(ui::CellControls& controls);
+    usrcntBlock(const usrcntBlock&) = delete;
+    usrcntBlock& operator=(const usrcntBlock&) = delete;
+
+    void Clear();
+    void fixIt(bool fixIt);
+    void setIt(std::int16_t index, bool setIt);
+
+    // (btnIndex, setIt): the clicked candidate and the cell's new isSet.
+    ui::Event<std::int16_t, bool> Chosen;
+
+private:
+    void refreshIt();
+    void btnBlock_Click(std::int16_t index);
+    void UserControl_Initialize();
+
+    ui::Button& btnBlock(std::int16_t index) { return controls_.btnBlock(index); }
+    ui::Label& lbl() { return controls_.lbl(); }
+
+    ui::CellControls& controls_;
+    // Element 9 serves no candidate; it is there because setIt accepts index 9.
+    std::array<std::int16_t, 10> blockCount{};
+    bool isSet = false;
+    bool isFixed = false;
+};
