@@ -13,23 +13,24 @@ namespace ui {
 // stderr and ends with a failure status rather than play on with a board it can
 // no longer trust, and nothing unwinds through the toolkit's event loop.
 // alsoShow lets a front-end put the same words in front of the player.
-inline void dispatchClick(const Event<>& click, void (*alsoShow)(const char* message) = nullptr) noexcept
+[[noreturn]] inline void endWithFailure(const char* message, void (*alsoShow)(const char*)) noexcept
 {
-    const char* failure = nullptr;
-    try {
-        click.raise();
-        return;
-    } catch (const std::exception& e) {
-        failure = e.what();
-        std::fprintf(stderr, "Orvane: internal error: %s\n", failure);
-    } catch (...) {
-        failure = "unknown failure";
-        std::fprintf(stderr, "Orvane: internal error: %s\n", failure);
-    }
+    std::fprintf(stderr, "Orvane: internal error: %s\n", message);
     std::fflush(stderr);
     if (alsoShow)
-        alsoShow(failure);
+        alsoShow(message);
     std::_Exit(EXIT_FAILURE);
+}
+
+inline void dispatchClick(const Event<>& click, void (*alsoShow)(const char* message) = nullptr) noexcept
+{
+    try {
+        click.raise();
+    } catch (const std::exception& e) {
+        endWithFailure(e.what(), alsoShow);
+    } catch (...) {
+        endWithFailure("unknown failure", alsoShow);
+    }
 }
 
 } // namespace ui
