@@ -1,0 +1,11 @@
+#include "support/FakeBox.h"
+
+namespace support {
+
+FakeBox::FakeBox(WriteLog& log, std::int16_t grid)
+{
+    for (std::int16_t k = 0; k < 9; ++k)
+        cells_.at(k) = std::make_unique<FakeCell>(log, grid, k);
+}
+
+} // namespace support

@@ -1,0 +1,40 @@
+#include "support/FakeButton.h"
+
+#include <utility>
+
+namespace support {
+
+FakeButton::FakeButton(WriteLog& log, ControlAddress where, ui::SysColor face)
+    : log_(log), where_(std::move(where)), state_{true, true, face}
+{
+}
+
+void FakeButton::setVisible(bool visible)
+{
+    state_.visible = visible;
+    record(LogEntry::What::Visible, visible, {});
+}
+
+void FakeButton::setEnabled(bool enabled)
+{
+    state_.enabled = enabled;
+    record(LogEntry::What::Enabled, enabled, {});
+}
+
+void FakeButton::setBackColor(ui::SysColor color)
+{
+    state_.backColor = color;
+    record(LogEntry::What::BackColor, false, color);
+}
+
+void FakeButton::record(LogEntry::What what, bool flag, ui::SysColor color)
+{
+    LogEntry entry;
+    entry.what = what;
+    entry.where = where_;
+    entry.flag = flag;
+    entry.color = color;
+    log_.record(std::move(entry));
+}
+
+} // namespace support

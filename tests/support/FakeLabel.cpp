@@ -1,0 +1,22 @@
+#include "support/FakeLabel.h"
+
+#include <utility>
+
+namespace support {
+
+FakeLabel::FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption)
+    : log_(log), where_(std::move(where)), caption_(designCaption)
+{
+}
+
+void FakeLabel::setCaption(std::string_view caption)
+{
+    caption_ = caption;
+    LogEntry entry;
+    entry.what = LogEntry::What::Caption;
+    entry.where = where_;
+    entry.caption = caption_;
+    log_.record(std::move(entry));
+}
+
+} // namespace support

@@ -1,0 +1,57 @@
+#include "support/RandomPlayer.h"
+
+namespace support {
+
+namespace {
+
+struct Choices {
+    std::vector<PlayerAction> picks;     // free candidates of open cells
+    std::vector<PlayerAction> takeBacks; // the shown button of picked, thawed cells
+    std::vector<BoardPos> fixedCells;
+};
+
+Choices choicesOn(const ReferenceModel& model)
+{
+    Choices choices;
+    for (int r = 0; r < boardSize; ++r)
+        for (int c = 0; c < boardSize; ++c) {
+            const BoardPos pos{r, c};
+            if (model.isFixed(pos)) {
+                choices.fixedCells.push_back(pos);
+                continue;
+            }
+            for (int i = 0; i < 9; ++i)
+                if (model.clickable(pos, i))
+                    (model.isPicked(pos) ? choices.takeBacks : choices.picks).push_back(PlayerAction::click(pos, i));
+        }
+    return choices;
+}
+
+} // namespace
+
+PlayerAction RandomPlayer::next(const ReferenceModel& model)
+{
+    const Choices choices = choicesOn(model);
+    // Out of 1000: picks 700, take-backs 180, "Fix" 45, "Un-Fix" 45, a poke at a
+    // fixed cell 27, "Reset" 3 (about one game in three hundred moves).
+    const int roll = below(1000);
+    if (roll < 700 && !choices.picks.empty())
+        return anyOf(choices.picks);
+    if (roll < 880 && !choices.takeBacks.empty())
+        return anyOf(choices.takeBacks);
+    if (roll < 880 && !choices.picks.empty())
+        return anyOf(choices.picks);
+    if (roll < 880) // stuck: every open cell is barred everywhere and every pick is frozen
+        return choices.fixedCells.empty() ? PlayerAction::reset() : PlayerAction::unFix();
+    if (roll < 925)
+        return PlayerAction::fix();
+    if (roll < 970)
+        return PlayerAction::unFix();
+    if (roll < 997 && !choices.fixedCells.empty())
+        return PlayerAction::click(anyOf(choices.fixedCells), below(9));
+    if (roll < 997)
+        return PlayerAction::fix();
+    return PlayerAction::reset();
+}
+
+} // namespace support

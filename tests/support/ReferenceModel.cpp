@@ -1,0 +1,158 @@
+#include "support/ReferenceModel.h"
+
+#include <stdexcept>
+
+namespace support {
+
+namespace {
+
+using ui::SysColor;
+
+bool sharesUnit(BoardPos a, BoardPos b)
+{
+    return a.row == b.row || a.col == b.col || (a.row / 3 == b.row / 3 && a.col / 3 == b.col / 3);
+}
+
+std::array<std::vector<BoardPos>, cellCount> computePeers()
+{
+    std::array<std::vector<BoardPos>, cellCount> peers;
+    for (int r = 0; r < boardSize; ++r)
+        for (int c = 0; c < boardSize; ++c)
+            for (int r2 = 0; r2 < boardSize; ++r2)
+                for (int c2 = 0; c2 < boardSize; ++c2)
+                    if ((r2 != r || c2 != c) && sharesUnit({r, c}, {r2, c2}))
+                        peers.at(r * boardSize + c).push_back({r2, c2});
+    return peers;
+}
+
+} // namespace
+
+ReferenceModel::ReferenceModel()
+{
+    // As the window opens: every button shown and enabled on Button face, except
+    // that "9" wears its design-time Active border; every label already emptied.
+    for (Cell& cell : cells_)
+        cell.buttons.at(8).backColor = SysColor::ActiveBorder;
+}
+
+const std::vector<BoardPos>& ReferenceModel::peersOf(BoardPos pos)
+{
+    static const std::array<std::vector<BoardPos>, cellCount> peers = computePeers();
+    return peers.at(pos.row * boardSize + pos.col);
+}
+
+void ReferenceModel::perform(const PlayerAction& action)
+{
+    switch (action.kind) {
+    case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
+    case PlayerAction::Kind::Fix: fix(); break;
+    case PlayerAction::Kind::UnFix: unFix(); break;
+    case PlayerAction::Kind::Reset: reset(); break;
+    }
+}
+
+bool ReferenceModel::clickable(BoardPos pos, int candidate) const
+{
+    return cellAt(pos).buttons.at(candidate).clickable();
+}
+
+int ReferenceModel::bars(BoardPos pos, int candidate) const
+{
+    const int own = cellAt(pos).picked;
+    int count = (own >= 0 && own != candidate) ? 1 : 0;
+    for (BoardPos peer : peersOf(pos))
+        if (cellAt(peer).picked == candidate)
+            ++count;
+    return count;
+}
+
+int ReferenceModel::shownDigit(BoardPos pos) const
+{
+    for (int candidate = 8; candidate >= 0; --candidate)
+        if (bars(pos, candidate) == 0)
+            return candidate;
+    return 0;
+}
+
+void ReferenceModel::click(BoardPos pos, int candidate)
+{
+    Cell& cell = cellAt(pos);
+    if (cell.fixed)
+        return;
+    if (!clickable(pos, candidate))
+        throw std::logic_error("no player can click a hidden or disabled button");
+    cell.picked = cell.picked >= 0 ? -1 : candidate;
+    repaint(pos);
+    for (BoardPos peer : peersOf(pos))
+        if (!cellAt(peer).fixed)
+            repaint(peer);
+}
+
+void ReferenceModel::repaint(BoardPos pos)
+{
+    Cell& cell = cellAt(pos);
+    const bool isSet = cell.picked >= 0;
+    for (int i = 0; i < 9; ++i) {
+        ButtonState& button = cell.buttons.at(i);
+        const bool free = bars(pos, i) == 0;
+        if (!isSet && free) {
+            button = {true, true, SysColor::ButtonFace};
+        } else if (!isSet) {
+            button = {true, false, SysColor::WindowText};
+        } else if (free) {
+            button.enabled = true; // a free button of a picked cell is not shown again
+            button.backColor = SysColor::ButtonFace;
+        } else {
+            button.visible = false;
+            button.backColor = SysColor::WindowText;
+        }
+    }
+}
+
+void ReferenceModel::fix()
+{
+    for (int r = 0; r < boardSize; ++r)
+        for (int c = 0; c < boardSize; ++c) {
+            Cell& cell = cellAt({r, c});
+            if (cell.picked < 0)
+                continue;
+            const int shown = shownDigit({r, c});
+            cell.buttons.at(shown).visible = false;
+            cell.caption = std::to_string(shown + 1);
+            cell.fixed = true;
+        }
+}
+
+void ReferenceModel::unFix()
+{
+    for (int r = 0; r < boardSize; ++r)
+        for (int c = 0; c < boardSize; ++c) {
+            Cell& cell = cellAt({r, c});
+            if (cell.picked < 0)
+                continue;
+            cell.caption.clear();
+            cell.buttons.at(shownDigit({r, c})).visible = true;
+            cell.fixed = false;
+        }
+}
+
+void ReferenceModel::reset()
+{
+    for (Cell& cell : cells_)
+        cell = Cell{};
+}
+
+BoardState ReferenceModel::visibleState() const
+{
+    BoardState state;
+    for (int r = 0; r < boardSize; ++r)
+        for (int c = 0; c < boardSize; ++c) {
+            const Cell& cell = cellAt({r, c});
+            CellState& shown = state.at(BoardPos{r, c});
+            shown.btnBlock = cell.buttons;
+            shown.caption = cell.caption;
+        }
+    return state;
+}
+
+} // namespace support

@@ -1,0 +1,73 @@
+#pragma once
+#include <array>
+#include <string>
+#include <vector>
+
+#include "support/BoardPlaces.h"
+#include "support/PlayerAction.h"
+#include "support/VisibleState.h"
+
+namespace support {
+
+// A second, independent account of the board, for checking the real one.
+//
+// It knows cells only by row and column on the 9x9 board and stores what the
+// real cells do not: the digit picked in each cell. It keeps no bar counters;
+// the bars on a candidate are worked out afresh from the picks in the cell's
+// 20 peers (same row, same column or same 3x3 block, found by coordinates) and
+// from the cell's own pick, which bars its other eight candidates. Nothing of
+// the boxes, SetRow/SetCol or the board's fan-out tables is used, so a fault
+// in that wiring (a missed or wrong peer, a lost or doubled bar) shows as a
+// difference. A fixed cell's pick still bars its peers, and bars reaching a
+// fixed cell still count once it thaws.
+//
+// Beside that it keeps every button's Visible, Enabled and BackColor and every
+// label's caption, changed by the same rules a cell repaints, fixes, thaws and
+// clears with, so it predicts exactly what the window shows, including the
+// design-time Active-border face of button "9" until a cell first repaints or
+// is cleared.
+//
+// It takes the clicks a player can make: on a visible, enabled button, or on a
+// fixed cell (which ignores it). Any other click throws std::logic_error: no
+// front-end delivers it, and the core's answer to it is not modelled.
+class ReferenceModel {
+public:
+    ReferenceModel();
+
+    void perform(const PlayerAction& action);
+    void click(BoardPos pos, int candidate);
+    void fix();
+    void unFix();
+    void reset();
+
+    bool isPicked(BoardPos pos) const { return cellAt(pos).picked >= 0; }
+    int picked(BoardPos pos) const { return cellAt(pos).picked; } // -1 when none
+    bool isFixed(BoardPos pos) const { return cellAt(pos).fixed; }
+    bool clickable(BoardPos pos, int candidate) const;
+    // How many reasons bar the candidate: peers that picked it, plus one when the
+    // cell itself picked another digit.
+    int bars(BoardPos pos, int candidate) const;
+    // The candidate that "Fix" shows: the highest free one, else the first.
+    int shownDigit(BoardPos pos) const;
+
+    // The cells that share a row, column or 3x3 block with pos, found by coordinates.
+    static const std::vector<BoardPos>& peersOf(BoardPos pos);
+
+    BoardState visibleState() const;
+
+private:
+    struct Cell {
+        int picked = -1;
+        bool fixed = false;
+        std::array<ButtonState, 9> buttons{};
+        std::string caption;
+    };
+
+    Cell& cellAt(BoardPos pos) { return cells_.at(pos.row * boardSize + pos.col); }
+    const Cell& cellAt(BoardPos pos) const { return cells_.at(pos.row * boardSize + pos.col); }
+    void repaint(BoardPos pos);
+
+    std::array<Cell, cellCount> cells_{};
+};
+
+} // namespace support

@@ -1,0 +1,45 @@
+#pragma once
+#include <memory>
+
+#include "app/Orvane_Main.h"
+#include "support/BoardPlaces.h"
+#include "support/FakeBoardWindow.h"
+#include "support/PlayerAction.h"
+#include "support/VisibleState.h"
+#include "support/WriteLog.h"
+
+namespace support {
+
+// The real board (Orvane_Main with its boxes and cells) on a recording fake
+// window, with the player's hands: clicks raise the buttons' Click events the
+// way a front-end delivers them. The log already holds what creating the board
+// wrote (the 81 labels emptied); clear it before watching an action.
+class TestBoard {
+public:
+    TestBoard();
+
+    Orvane_Main& board() { return board_; }
+    FakeBoardWindow& window() { return window_; }
+    WriteLog& log() { return window_.log(); }
+    const WriteLog& log() const { return window_.log(); }
+    FakeCell& cell(CellPlace place) { return window_.cell(place); }
+    FakeCell& cell(BoardPos pos) { return window_.cell(placeOf(pos)); }
+
+    void click(CellPlace place, int candidate);
+    void click(BoardPos pos, int candidate) { click(placeOf(pos), candidate); }
+    void pressFix() { window_.fixButton().click(); }
+    void pressUnFix() { window_.unFixButton().click(); }
+    void pressReset() { window_.resetButton().click(); }
+    void perform(const PlayerAction& action);
+
+    BoardState visibleState() const { return window_.visibleState(); }
+
+private:
+    explicit TestBoard(std::unique_ptr<FakeBoardWindow> window);
+
+    // The window is owned by the board; this reference stays valid as long as the board.
+    FakeBoardWindow& window_;
+    Orvane_Main board_;
+};
+
+} // namespace support

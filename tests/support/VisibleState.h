@@ -1,0 +1,45 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <string>
+
+#include "support/BoardPlaces.h"
+#include "ui/SysColor.h"
+
+// What the player can see of the board: every candidate button's Visible,
+// Enabled and BackColor and every cell label's caption. Hidden buttons keep
+// their other two properties, which show again when the button does, so they
+// are part of the state too.
+namespace support {
+
+struct ButtonState {
+    bool visible = true;
+    bool enabled = true;
+    ui::SysColor backColor = ui::SysColor::ButtonFace;
+    bool operator==(const ButtonState&) const = default;
+    bool clickable() const { return visible && enabled; }
+};
+
+struct CellState {
+    std::array<ButtonState, 9> btnBlock{};
+    std::string caption;
+    bool operator==(const CellState&) const = default;
+};
+
+struct BoardState {
+    std::array<CellState, cellCount> cells{}; // by ordinalOf(CellPlace)
+
+    CellState& at(CellPlace place) { return cells.at(ordinalOf(place)); }
+    const CellState& at(CellPlace place) const { return cells.at(ordinalOf(place)); }
+    CellState& at(BoardPos pos) { return at(placeOf(pos)); }
+    const CellState& at(BoardPos pos) const { return at(placeOf(pos)); }
+    bool operator==(const BoardState&) const = default;
+};
+
+std::string colorName(ui::SysColor color);
+
+// One line per differing property, "grid 3 / cell 4 / btnBlock 2: Visible expected
+// true, is false", at most `limit` of them; empty when the two states are equal.
+std::string describeDifferences(const BoardState& expected, const BoardState& actual, std::size_t limit = 12);
+
+} // namespace support
