@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -80,6 +81,29 @@ protected:
     }
 
     QPoint inWindow(QWidget& widget, QPoint local) { return widget.mapTo(&window(), local); }
+
+    // The pixels of a widget's area drawn in exactly one colour, and the rows and
+    // columns they span, in device pixels from the widget's corner.
+    struct Ink {
+        int count = 0;
+        int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    };
+    Ink inkIn(const QImage& image, QWidget& area, const QColor& colour)
+    {
+        const int scale = static_cast<int>(image.devicePixelRatio());
+        const QPoint corner = inWindow(area, {0, 0}) * scale;
+        Ink ink;
+        for (int y = 0; y < area.height() * scale; ++y)
+            for (int x = 0; x < area.width() * scale; ++x)
+                if (image.pixelColor(corner + QPoint(x, y)) == colour) {
+                    ++ink.count;
+                    ink.left = std::min(ink.left, x);
+                    ink.right = std::max(ink.right, x);
+                    ink.top = std::min(ink.top, y);
+                    ink.bottom = std::max(ink.bottom, y);
+                }
+        return ink;
+    }
 
     // Two cells see each other when they share a box, a row or a column of the board.
     static bool arePeers(int b1, int k1, int b2, int k2)

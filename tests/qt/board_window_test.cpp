@@ -243,14 +243,3 @@ TEST(StartUp, MainOpensOneBoardWindowAndReleasingItClosesIt)
     modOrvane::releaseBoard();
     EXPECT_EQ(boardWindows(), 0);
 }
-
-TEST(CommandControl, AFaceColourShowsOnTheButtonAndButtonFaceFollowsTheTheme)
-{
-    QWidget parent;
-    QPushButton widget("Fix", &parent);
-    ui::qt::CommandControl control(widget);
-    control.setBackColor(SysColor::WindowText);
-    EXPECT_EQ(widget.palette().color(QPalette::Button), QApplication::palette().color(QPalette::WindowText));
-    control.setBackColor(SysColor::ButtonFace);
-    EXPECT_EQ(widget.palette().color(QPalette::Button), QApplication::palette().color(QPalette::Button));
-}

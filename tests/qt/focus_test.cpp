@@ -41,17 +41,6 @@ TEST_F(FocusTest, TabCrossesFromTheLastCandidateOfABoxToTheFirstOfTheNext)
     EXPECT_EQ(focused(), &button(0, 8, 8));
 }
 
-TEST_F(FocusTest, AfterTheLastCandidateComeResetFixAndUnFix)
-{
-    button(8, 8, 8).setFocus(Qt::TabFocusReason);
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), &view_->resetButton());
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), &view_->fixButton());
-    press(Qt::Key_Tab);
-    EXPECT_EQ(focused(), &view_->unFixButton());
-}
-
 TEST_F(FocusTest, SpaceClicksTheFocusedButton)
 {
     press(Qt::Key_Space);

@@ -1,7 +1,5 @@
 #include <QColor>
 #include <QFontMetrics>
-#include <algorithm>
-#include <utility>
 #include <QImage>
 
 #include "BoardFixture.h"
@@ -57,31 +55,15 @@ TEST_F(ScaleTest, CaptionsAndTheFixedDigitAreDrawnAtTheLargerSize)
     const QImage image = shot();
     const QColor text = role(QPalette::ButtonText);
 
-    // Rows of a square (device pixels) that hold the text colour.
-    const auto inkRows = [&](QPoint corner, int side, int& count) {
-        int top = side, bottom = -1;
-        count = 0;
-        for (int y = 0; y < side; ++y)
-            for (int x = 0; x < side; ++x)
-                if (image.pixelColor(corner + QPoint(x, y)) == text) {
-                    ++count;
-                    top = std::min(top, y);
-                    bottom = std::max(bottom, y);
-                }
-        return std::pair{top, bottom};
-    };
-
-    int ink = 0;
-    const auto [top, bottom] = inkRows(label(1, 1).mapTo(&window(), QPoint(0, 0)) * 2, 122, ink);
+    const Ink five = inkIn(image, label(1, 1), text);
     const int fiveHigh = QFontMetrics(label(1, 1).font()).tightBoundingRect("5").height();
-    EXPECT_NEAR(bottom - top + 1, 2 * fiveHigh, 3) << "the fixed digit twice as high";
-    EXPECT_GT(top, 0);
-    EXPECT_LT(bottom, 121) << "not cut off by the cell's edge";
-    EXPECT_GT(ink, 4 * 150) << "drawn solid at the new size";
+    EXPECT_NEAR(five.bottom - five.top + 1, 2 * fiveHigh, 3) << "the fixed digit twice as high";
+    EXPECT_GT(five.top, 0);
+    EXPECT_LT(five.bottom, 121) << "not cut off by the cell's edge";
+    EXPECT_GT(five.count, 4 * 150) << "drawn solid at the new size";
 
-    int captionInk = 0;
-    const auto [captionTop, captionBottom] = inkRows(button(0, 0, 1).mapTo(&window(), QPoint(0, 0)) * 2, 40, captionInk);
+    const Ink two = inkIn(image, button(0, 0, 1), text);
     const int twoHigh = QFontMetrics(button(0, 0, 1).font()).tightBoundingRect("2").height();
-    EXPECT_NEAR(captionBottom - captionTop + 1, 2 * twoHigh, 2) << "the caption twice as high";
-    EXPECT_GT(captionInk, 20);
+    EXPECT_NEAR(two.bottom - two.top + 1, 2 * twoHigh, 2) << "the caption twice as high";
+    EXPECT_GT(two.count, 20);
 }

@@ -1,6 +1,5 @@
-#include <algorithm>
-#include <cstdlib>
 #include <QFontMetrics>
+#include <cstdlib>
 
 #include "BoardFixture.h"
 
@@ -9,26 +8,6 @@ class ScreenTest : public BoardFixture {
 protected:
     // A point inside the face that neither the edge nor the digit covers.
     QPoint faceOf(int b, int k, int i) { return inWindow(button(b, k, i), {2, 2}); }
-
-    // Pixels of a cell in exactly the label's text colour, and where they lie.
-    struct Ink {
-        int count = 0;
-        int left = 1000, right = -1, top = 1000, bottom = -1;
-    };
-    Ink inkIn(const QImage& image, int b, int k)
-    {
-        Ink ink;
-        for (int y = 0; y < 61; ++y)
-            for (int x = 0; x < 61; ++x)
-                if (pixel(image, inWindow(label(b, k), {x, y})) == role(QPalette::ButtonText)) {
-                    ++ink.count;
-                    ink.left = std::min(ink.left, x);
-                    ink.right = std::max(ink.right, x);
-                    ink.top = std::min(ink.top, y);
-                    ink.bottom = std::max(ink.bottom, y);
-                }
-        return ink;
-    }
 };
 
 TEST_F(ScreenTest, TheOpenBoardShowsItsDesignColours)
@@ -59,10 +38,10 @@ TEST_F(ScreenTest, AFixedDigitShowsLargeAndCentredInTheLabelColour)
 {
     click(button(4, 4, 0));
     // Until then only the small caption of the picked button is in that colour.
-    EXPECT_LT(inkIn(shot(), 4, 4).count, 40);
+    EXPECT_LT(inkIn(shot(), label(4, 4), role(QPalette::ButtonText)).count, 40);
 
     click(view_->fixButton());
-    const Ink ink = inkIn(shot(), 4, 4);
+    const Ink ink = inkIn(shot(), label(4, 4), role(QPalette::ButtonText));
     const int digitHeight = QFontMetrics(label(4, 4).font()).tightBoundingRect("1").height();
     EXPECT_GT(ink.count, 150) << "a bold stroke, not a thin one";
     EXPECT_NEAR(ink.bottom - ink.top + 1, digitHeight, 2) << "a digit of the label's size";
@@ -71,5 +50,5 @@ TEST_F(ScreenTest, AFixedDigitShowsLargeAndCentredInTheLabelColour)
     EXPECT_LT(ink.bottom, 60) << "not cut off by the cell's edge";
 
     click(view_->unFixButton());
-    EXPECT_LT(inkIn(shot(), 4, 4).count, 40);
+    EXPECT_LT(inkIn(shot(), label(4, 4), role(QPalette::ButtonText)).count, 40);
 }

@@ -1,6 +1,6 @@
 #include "ui/qt/BoxWidget.h"
 
-#include "ui/qt/DesignGeometry.h"
+#include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
 

@@ -1,11 +1,10 @@
 #include "ui/qt/CellWidget.h"
 
-#include <QString>
 #include <memory>
 
 #include "ui/Designs.h"
 #include "ui/qt/DesignFonts.h"
-#include "ui/qt/DesignGeometry.h"
+#include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
 namespace {
@@ -25,7 +24,7 @@ std::unique_ptr<CandidateControl> makeCandidate(QWidget* cell, std::int16_t inde
     const auto& design = ui::designs::btnBlock.at(static_cast<std::size_t>(index));
     auto* button = new CandidateButton(design.face, cell);
     button->setGeometry(designRect(design));
-    button->setText(QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
+    button->setText(designText(design.caption));
     return std::make_unique<CandidateControl>(*button);
 }
 

@@ -1,7 +1,8 @@
 #include "ui/qt/DesignFonts.h"
 
 #include <QFontDatabase>
-#include <QString>
+
+#include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
 
@@ -15,7 +16,7 @@ int designPixelSize(const ui::designs::Font& font)
 
 QFont designFont(const ui::designs::Font& font)
 {
-    const QString family = QString::fromLatin1(font.name.data(), static_cast<qsizetype>(font.name.size()));
+    const QString family = designText(font.name);
     QFont result;
     if (QFontDatabase::hasFamily(family)) {
         result.setFamily(family);

@@ -1,13 +1,12 @@
 #include "ui/qt/QtBoardWindow.h"
 
-#include <QString>
 #include <algorithm>
 #include <numeric>
 #include <utility>
 
 #include "ui/Designs.h"
 #include "ui/qt/DesignFonts.h"
-#include "ui/qt/DesignGeometry.h"
+#include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
 namespace {
@@ -16,9 +15,8 @@ std::unique_ptr<ColorArea> makeWindow()
 {
     const auto& design = ui::designs::orvaneMain;
     auto window = std::make_unique<ColorArea>(design.back);
-    window->setWindowTitle(QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())));
-    constexpr int dpi = 96;
-    window->setFixedSize(ui::designs::toPixels(design.innerWidth, dpi), ui::designs::toPixels(design.innerHeight, dpi));
+    window->setWindowTitle(designText(design.caption));
+    window->setFixedSize(designPixels(design.innerWidth), designPixels(design.innerHeight));
     // Every caption but the label's uses the default control font; children inherit it.
     window->setFont(designFont(ui::designs::defaultControlFont));
     return window;
@@ -26,8 +24,7 @@ std::unique_ptr<ColorArea> makeWindow()
 
 QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
 {
-    auto* button = new QPushButton(
-        QString::fromLatin1(design.caption.data(), static_cast<qsizetype>(design.caption.size())), &window);
+    auto* button = new QPushButton(designText(design.caption), &window);
     button->setGeometry(designRect(design));
     return *button;
 }
