@@ -1,0 +1,121 @@
+#pragma once
+#include <QApplication>
+#include <QColor>
+#include <QImage>
+#include <QPalette>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/Orvane_Main.h"
+#include "ui/qt/QtBoardWindow.h"
+
+// A shown board window on real widgets with the board's logic behind it. The
+// application palette gets a distinct colour for every role the board paints
+// with, so that a pixel tells which role it was drawn from.
+class BoardFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        savedPalette_ = QApplication::palette();
+        QApplication::setPalette(distinctPalette());
+        auto created = std::make_unique<ui::qt::QtBoardWindow>();
+        view_ = created.get();
+        board_ = std::make_unique<Orvane_Main>(std::move(created));
+        board_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    }
+
+    void TearDown() override
+    {
+        board_.reset();
+        QApplication::setPalette(savedPalette_);
+    }
+
+    static QPalette distinctPalette()
+    {
+        QPalette p = QApplication::palette();
+        p.setColor(QPalette::Button, QColor(0xe8, 0xe8, 0xd8));
+        p.setColor(QPalette::WindowText, QColor(0x10, 0x10, 0x60));
+        p.setColor(QPalette::ButtonText, QColor(0x50, 0x00, 0x00));
+        p.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xc0));
+        p.setColor(QPalette::Midlight, QColor(0xd0, 0xe0, 0xd0));
+        p.setColor(QPalette::Mid, QColor(0xb0, 0xb0, 0xc8));
+        p.setColor(QPalette::Dark, QColor(0x80, 0x80, 0xa0));
+        p.setColor(QPalette::Light, QColor(0xff, 0xff, 0xff));
+        p.setColor(QPalette::Shadow, QColor(0x40, 0x40, 0x40));
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x90, 0x90, 0x90));
+        return p;
+    }
+
+    static QColor role(QPalette::ColorRole r) { return QApplication::palette().color(QPalette::Active, r); }
+
+    QWidget& window() { return view_->widget(); }
+    ui::qt::CandidateButton& button(int b, int k, int i)
+    {
+        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k)).button(static_cast<std::int16_t>(i));
+    }
+    ui::qt::DigitLabel& label(int b, int k)
+    {
+        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k)).label();
+    }
+
+    // A press and release at the widget's centre, delivered to the window so that
+    // whatever really lies there receives it.
+    static void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+
+    // Key strokes go to the window, which hands them to its focus widget.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window().windowHandle(), key, modifiers);
+    }
+
+    QImage shot() { return window().grab().toImage(); }
+
+    // The colour at a point given in the window's own (device-independent) pixels.
+    static QColor pixel(const QImage& image, QPoint windowPoint)
+    {
+        const qreal scale = image.devicePixelRatio();
+        return image.pixelColor(static_cast<int>(windowPoint.x() * scale), static_cast<int>(windowPoint.y() * scale));
+    }
+
+    QPoint inWindow(QWidget& widget, QPoint local) { return widget.mapTo(&window(), local); }
+
+    // The pixels of a widget's area drawn in exactly one colour, and the rows and
+    // columns they span, in device pixels from the widget's corner.
+    struct Ink {
+        int count = 0;
+        int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    };
+    Ink inkIn(const QImage& image, QWidget& area, const QColor& colour)
+    {
+        const int scale = static_cast<int>(image.devicePixelRatio());
+        const QPoint corner = inWindow(area, {0, 0}) * scale;
+        Ink ink;
+        for (int y = 0; y < area.height() * scale; ++y)
+            for (int x = 0; x < area.width() * scale; ++x)
+                if (image.pixelColor(corner + QPoint(x, y)) == colour) {
+                    ++ink.count;
+                    ink.left = std::min(ink.left, x);
+                    ink.right = std::max(ink.right, x);
+                    ink.top = std::min(ink.top, y);
+                    ink.bottom = std::max(ink.bottom, y);
+                }
+        return ink;
+    }
+
+    // Two cells see each other when they share a box, a row or a column of the board.
+    static bool arePeers(int b1, int k1, int b2, int k2)
+    {
+        const int row1 = b1 / 3 * 3 + k1 / 3, col1 = b1 % 3 * 3 + k1 % 3;
+        const int row2 = b2 / 3 * 3 + k2 / 3, col2 = b2 % 3 * 3 + k2 % 3;
+        return (b1 != b2 || k1 != k2) && (b1 == b2 || row1 == row2 || col1 == col2);
+    }
+
+    ui::qt::QtBoardWindow* view_ = nullptr;
+    std::unique_ptr<Orvane_Main> board_;
+
+private:
+    QPalette savedPalette_;
+};

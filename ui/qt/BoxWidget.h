@@ -1,0 +1,24 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "ui/Controls.h"
+#include "ui/Designs.h"
+#include "ui/qt/CellWidget.h"
+#include "ui/qt/ColorArea.h"
+
+namespace ui::qt {
+
+// One box: nine cells on the workspace colour, which shows only in the gaps.
+class BoxWidget final : public ColorArea, public ui::BoxControls {
+public:
+    BoxWidget(const ui::designs::Control& design, QWidget* parent);
+
+    ui::CellControls& usrcntSquare(std::int16_t index) override { return cell(index); }
+    CellWidget& cell(std::int16_t index) { return *cells_.at(static_cast<std::size_t>(index)); }
+
+private:
+    std::array<CellWidget*, 9> cells_{};  // owned by this widget as their Qt parent
+};
+
+} // namespace ui::qt

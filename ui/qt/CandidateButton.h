@@ -1,0 +1,30 @@
+#pragma once
+#include <QAbstractButton>
+
+#include "ui/SysColor.h"
+
+namespace ui::qt {
+
+// A candidate button of the graphical style: it paints its face in the system
+// colour last set on it, its digit in the default control font, a raised edge
+// (sunk while pressed) and, while it has the keyboard focus, a dotted frame.
+// Painting it all with QPainter keeps it sharp at any scale.
+class CandidateButton final : public QAbstractButton {
+public:
+    CandidateButton(ui::SysColor face, QWidget* parent);
+
+    ui::SysColor face() const { return face_; }
+    // Repaints only this button, and only when the colour changes.
+    void setFace(ui::SysColor face);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void paintEdge(QPainter& painter) const;
+    void paintFocusFrame(QPainter& painter) const;
+
+    ui::SysColor face_;
+};
+
+} // namespace ui::qt

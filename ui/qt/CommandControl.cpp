@@ -1,0 +1,24 @@
+#include "ui/qt/CommandControl.h"
+
+#include "ui/qt/SystemColors.h"
+
+namespace ui::qt {
+
+CommandControl::CommandControl(QPushButton& widget) : WidgetButton(widget), button_(widget) {}
+
+void CommandControl::setBackColor(ui::SysColor color)
+{
+    if (color == face_)
+        return;
+    face_ = color;
+    // The default face comes from the inherited palette, so it follows the theme.
+    if (color == ui::SysColor::ButtonFace) {
+        button_.setPalette(QPalette());
+        return;
+    }
+    QPalette colours = button_.palette();
+    colours.setColor(QPalette::Button, systemColor(colours, color));
+    button_.setPalette(colours);
+}
+
+} // namespace ui::qt

@@ -1,0 +1,23 @@
+#pragma once
+#include <QPushButton>
+
+#include "ui/qt/WidgetButton.h"
+
+namespace ui::qt {
+
+// "Fix", "Un-Fix" or "Reset": an ordinary push button with the platform's face.
+class CommandControl final : public WidgetButton {
+public:
+    explicit CommandControl(QPushButton& widget);
+
+    // The board never recolours its command buttons; should it, the face follows.
+    void setBackColor(ui::SysColor color) override;
+
+    QPushButton& widget() { return button_; }
+
+private:
+    QPushButton& button_;
+    ui::SysColor face_ = ui::SysColor::ButtonFace;
+};
+
+} // namespace ui::qt

@@ -1,0 +1,27 @@
+#include "ui/qt/SystemColors.h"
+
+namespace ui::qt {
+
+QPalette::ColorRole paletteRole(ui::SysColor color)
+{
+    using ui::SysColor;
+    switch (color) {
+    case SysColor::ButtonFace: return QPalette::Button;
+    case SysColor::WindowText: return QPalette::WindowText;
+    case SysColor::ButtonText: return QPalette::ButtonText;
+    case SysColor::InfoBackground: return QPalette::ToolTipBase;
+    // The three greys keep their order from light to dark: a cell's 3D light is
+    // lighter than a window's active border, which is lighter than the workspace.
+    case SysColor::Light3D: return QPalette::Midlight;
+    case SysColor::ActiveBorder: return QPalette::Mid;
+    case SysColor::AppWorkspace: return QPalette::Dark;
+    }
+    return QPalette::Button;
+}
+
+QColor systemColor(const QPalette& palette, ui::SysColor color)
+{
+    return palette.color(QPalette::Active, paletteRole(color));
+}
+
+} // namespace ui::qt
