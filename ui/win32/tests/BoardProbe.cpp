@@ -64,6 +64,21 @@ void BoardProbe::clickAt(HWND control) const
     pumpMessages();
 }
 
+void BoardProbe::doubleClick(HWND control) const
+{
+    RECT area;
+    GetWindowRect(control, &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    INPUT clicks[4] = {};
+    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int n = 0; n < 4; ++n) {
+        clicks[n].type = INPUT_MOUSE;
+        clicks[n].mi.dwFlags = flags[n];
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+    pumpMessages();
+}
+
 void BoardProbe::pressKey(WPARAM key) const
 {
     HWND focus = GetFocus();

@@ -29,6 +29,9 @@ public:
     // window under that point, as Windows finds it, gets the click, so a hidden or
     // disabled button lets it through to whatever lies beneath.
     void clickAt(HWND control) const;
+    // Two presses and releases of the real mouse over the middle of the control,
+    // quick enough for Windows to see a double click.
+    void doubleClick(HWND control) const;
     // A key pressed and released on the focused control, through the message loop.
     void pressKey(WPARAM key) const;
 

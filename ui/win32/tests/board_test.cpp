@@ -171,13 +171,12 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
 }
 
-TEST_F(BoardWindowTest, ResetAfterFixEmptiesTheBoard)
+TEST_F(BoardWindowTest, ADoubleClickOnACandidateIsAPickAndItsTakeBack)
 {
-    click(2, 6, digit5);
-    probe.clickAt(probe.fix());
-    probe.clickAt(probe.reset());
-    expectAllFree(SysColor::ButtonFace);
-    EXPECT_EQ(BoardProbe::text(probe.label(2, 6)), L"");
+    probe.doubleClick(probe.candidate(0, 0, digit5));
+    ASSERT_EQ(GetFocus(), probe.candidate(0, 0, digit5)) << "the mouse never reached the button";
+    EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 0, 0)));
+    EXPECT_TRUE(BoardProbe::enabled(probe.candidate(0, 1, digit5)));
 }
 
 TEST_F(BoardWindowTest, AHiddenOrDisabledCandidateLetsTheClickThrough)
