@@ -1,0 +1,32 @@
+#include "ui/win32/ButtonWindow.h"
+
+#include "ui/Dispatch.h"
+#include "ui/win32/FailureBox.h"
+
+namespace ui::win32 {
+
+ButtonWindow::ButtonWindow(HWND window, HFONT font) : window_(window)
+{
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    attachTo(window_);
+}
+
+void ButtonWindow::setVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ButtonWindow::setEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    EnableWindow(window_, enabled);
+}
+
+void ButtonWindow::onClicked() { dispatchClick(Click, &showFailureBox); }
+
+} // namespace ui::win32

@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "ui/Designs.h"
+#include "ui/win32/ButtonWindow.h"
+
+namespace ui::win32 {
+
+// A candidate button: owner-drawn, so that it paints the face colour the cell
+// gives it (the graphical style), its caption and its focus rectangle.
+class CandidateButton final : public ButtonWindow {
+public:
+    static constexpr const wchar_t* windowClass = L"OrvaneCandidate";
+
+    // The system's button under a name of its own, without double clicks: an
+    // owner-drawn button would report a quick second click as a double click and
+    // not as a click, and the player would lose it.
+    static void registerClass(HINSTANCE instance);
+
+    CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font);
+
+    void setBackColor(SysColor color) override;
+
+private:
+    void onDrawItem(const DRAWITEMSTRUCT& item) override;
+    void drawCaption(HDC dc, RECT area, bool enabled) const;
+
+    SysColor face_;
+    std::wstring caption_;
+};
+
+} // namespace ui::win32

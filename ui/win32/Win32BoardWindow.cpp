@@ -1,0 +1,126 @@
+#include "ui/win32/Win32BoardWindow.h"
+
+#include <string>
+
+#include "ui/win32/ChildControl.h"
+#include "ui/win32/Dpi.h"
+#include "ui/win32/SystemColors.h"
+#include "ui/win32/WindowsError.h"
+
+namespace ui::win32 {
+
+void Win32BoardWindow::registerClass(HINSTANCE instance)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, windowClass, &existing))
+        return;
+    WNDCLASSEXW board{};
+    board.cbSize = sizeof board;
+    board.lpfnWndProc = windowProc;
+    board.hInstance = instance;
+    board.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // A system colour plus one stands for that colour's brush, resolved at every draw.
+    board.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(sysColorIndex(designs::orvaneMain.back) + 1));
+    board.lpszClassName = windowClass;
+    checked(RegisterClassExW(&board), "RegisterClassEx");
+}
+
+Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
+    : window_(createFrame(instance, this)), dpi_(windowDpi(window_)), fonts_(dpi_)
+{
+    fitInnerArea();
+    if (icons.iconBig)
+        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.iconBig));
+    if (icons.iconSmall)
+        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.iconSmall));
+    // In tab order: the boxes, then "Reset", "Fix" and "Un-Fix".
+    for (std::size_t b = 0; b < boxes_.size(); ++b)
+        boxes_[b] = std::make_unique<Win32Box>(window_, designs::usrcntGrid[b], dpi_, fonts_);
+    reset_ = std::make_unique<CommandButton>(window_, designs::cmdReset, dpi_, fonts_.caption());
+    fix_ = std::make_unique<CommandButton>(window_, designs::cmdFix, dpi_, fonts_.caption());
+    unFix_ = std::make_unique<CommandButton>(window_, designs::cmdUnFix, dpi_, fonts_.caption());
+}
+
+Win32BoardWindow::~Win32BoardWindow()
+{
+    // The windows go first: the fonts and the controls' objects must outlive them.
+    if (window_)
+        DestroyWindow(window_);
+}
+
+HWND Win32BoardWindow::createFrame(HINSTANCE instance, Win32BoardWindow* self)
+{
+    const std::wstring caption(designs::orvaneMain.caption.begin(), designs::orvaneMain.caption.end());
+    HWND frame = CreateWindowExW(exStyle, windowClass, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, self);
+    return checked(frame, "CreateWindowEx");
+}
+
+void Win32BoardWindow::fitInnerArea() const
+{
+    RECT frame{0, 0, designs::toPixels(designs::orvaneMain.innerWidth, dpi_),
+               designs::toPixels(designs::orvaneMain.innerHeight, dpi_)};
+    if (!AdjustWindowRectEx(&frame, style, FALSE, exStyle))
+        throwLastError("AdjustWindowRectEx");
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32BoardWindow::show()
+{
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+    // Focus enters at the lowest tab position of every level: button "1" of cell 0
+    // of box 0. Shown again, the window leaves the player's focus where it is.
+    HWND focus = GetFocus();
+    if (focus && IsChild(window_, focus))
+        return;
+    focus_ = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (focus_)
+        SetFocus(focus_);
+}
+
+LRESULT CALLBACK Win32BoardWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32BoardWindow*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Win32BoardWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->handle(window, message, wParam, lParam);
+}
+
+// Messages can arrive while the frame is still being created, before window_ is
+// set, so they name their window themselves.
+LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (ChildControl::route(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_ACTIVATE:
+        // Like a dialog, the window gives the focus back to the control that had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            focus_ = GetFocus();
+        } else if (focus_ && IsChild(window, focus_)) {
+            SetFocus(focus_);
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace ui::win32

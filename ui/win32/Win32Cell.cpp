@@ -1,0 +1,15 @@
+#include "ui/win32/Win32Cell.h"
+
+#include "ui/win32/ContainerWindow.h"
+
+namespace ui::win32 {
+
+Win32Cell::Win32Cell(HWND box, const designs::Control& design, int dpi, const Fonts& fonts)
+    : window_(createContainer(box, design, design.face, dpi))
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i] = std::make_unique<CandidateButton>(window_, designs::btnBlock[i], dpi, fonts.caption());
+    label_ = std::make_unique<DigitLabel>(window_, designs::lbl, dpi, fonts.label());
+}
+
+} // namespace ui::win32

@@ -1,0 +1,89 @@
+#include "BoardProbe.h"
+
+#include "ui/Designs.h"
+#include "ui/win32/Layout.h"
+#include "ui/win32/MessageLoop.h"
+
+namespace designs = ui::designs;
+using ui::win32::controlId;
+
+void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT)
+            ui::win32::deliver(message);
+    }
+}
+
+HWND BoardProbe::box(int b) const { return GetDlgItem(board_, controlId(designs::usrcntGrid.at(b))); }
+
+HWND BoardProbe::cell(int b, int k) const { return GetDlgItem(box(b), controlId(designs::usrcntSquare.at(k))); }
+
+HWND BoardProbe::candidate(int b, int k, int i) const
+{
+    return GetDlgItem(cell(b, k), controlId(designs::btnBlock.at(i)));
+}
+
+HWND BoardProbe::label(int b, int k) const { return GetDlgItem(cell(b, k), controlId(designs::lbl)); }
+
+HWND BoardProbe::reset() const { return GetDlgItem(board_, controlId(designs::cmdReset)); }
+
+HWND BoardProbe::fix() const { return GetDlgItem(board_, controlId(designs::cmdFix)); }
+
+HWND BoardProbe::unFix() const { return GetDlgItem(board_, controlId(designs::cmdUnFix)); }
+
+std::wstring BoardProbe::text(HWND control)
+{
+    wchar_t buffer[64] = {};
+    GetWindowTextW(control, buffer, 64);
+    return buffer;
+}
+
+COLORREF BoardProbe::face(HWND candidate) const
+{
+    RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HDC dc = GetDC(candidate);
+    // Just inside the two-pixel raised edge, clear of the caption and focus rectangle.
+    const COLORREF color = GetPixel(dc, 2, 2);
+    ReleaseDC(candidate, dc);
+    return color;
+}
+
+void BoardProbe::clickAt(HWND control) const
+{
+    RECT area;
+    GetWindowRect(control, &area);
+    const POINT screen{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    HWND hit = WindowFromPoint(screen);
+    POINT client = screen;
+    ScreenToClient(hit, &client);
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    SendMessageW(hit, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(hit, WM_LBUTTONUP, 0, at);
+    pumpMessages();
+}
+
+void BoardProbe::doubleClick(HWND control) const
+{
+    RECT area;
+    GetWindowRect(control, &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    INPUT clicks[4] = {};
+    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int n = 0; n < 4; ++n) {
+        clicks[n].type = INPUT_MOUSE;
+        clicks[n].mi.dwFlags = flags[n];
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+    pumpMessages();
+}
+
+void BoardProbe::pressKey(WPARAM key) const
+{
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 1);
+    // Repeat count 1; the release also says the key was down and is now up.
+    PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    pumpMessages();
+}
