@@ -2,9 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <stdexcept>
-#include <utility>
 
 #include "box/usrcntSquare.h"
 #include "cell/usrcntBlock.h"
@@ -18,31 +16,22 @@ namespace failure {
 
 namespace {
 
-// A button whose Click does whatever the scenario says, e.g. call a box directly.
-class WiredButton final : public ClickScenario {
-public:
-    explicit WiredButton(std::function<void()> onClick) { button_.Click.connect(std::move(onClick)); }
-    const ui::Event<>& click() override { return button_.Click; }
-
-private:
-    ui::NullButton button_;
-};
-
-// A bar on candidate btnIndex for row 0 of a box, laid through SetRow as the board lays it.
+// A button whose click lays a bar on candidate btnIndex in row 0 of a box,
+// through SetRow as the board lays one.
 class BarInARow final : public ClickScenario {
 public:
     explicit BarInARow(std::int16_t btnIndex)
-        : trigger_([this, btnIndex] { box_.SetRow(0, btnIndex, true); })
     {
         log_.setRecording(false);
+        trigger_.Click.connect([this, btnIndex] { box_.SetRow(0, btnIndex, true); });
     }
-    const ui::Event<>& click() override { return trigger_.click(); }
+    const ui::Event<>& click() override { return trigger_.Click; }
 
 private:
     support::WriteLog log_;
     support::FakeBox controls_{log_};
     usrcntSquare box_{controls_};
-    WiredButton trigger_;
+    ui::NullButton trigger_;
 };
 
 // A whole board on which the first row of boxes 1 and 2 and the first column of
