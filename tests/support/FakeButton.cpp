@@ -29,6 +29,8 @@ void FakeButton::setBackColor(ui::SysColor color)
 
 void FakeButton::record(LogEntry::What what, bool flag, ui::SysColor color)
 {
+    if (!log_.recording())
+        return;
     LogEntry entry;
     entry.what = what;
     entry.where = where_;

@@ -12,6 +12,8 @@ FakeLabel::FakeLabel(WriteLog& log, ControlAddress where, std::string_view desig
 void FakeLabel::setCaption(std::string_view caption)
 {
     caption_ = caption;
+    if (!log_.recording())
+        return;
     LogEntry entry;
     entry.what = LogEntry::What::Caption;
     entry.where = where_;

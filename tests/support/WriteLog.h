@@ -47,6 +47,7 @@ public:
     }
     // Long runs that only compare states switch recording off to stay fast.
     void setRecording(bool on) { recording_ = on; }
+    bool recording() const { return recording_; }
     void clear() { entries_.clear(); }
 
     const std::vector<LogEntry>& entries() const { return entries_; }

@@ -1,0 +1,70 @@
+// libFuzzer's entry. Every input is one game on a fresh board: the real core over
+// the recording fake, with the reference model playing the same moves beside it.
+// After every move the whole visible board must equal the model's prediction and
+// keep the rules in BoardInvariants.h; any difference, broken rule or exception
+// out of the core aborts, which libFuzzer keeps as a crash input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fuzz/BoardInvariants.h"
+#include "fuzz/ByteActions.h"
+#include "support/ReferenceModel.h"
+#include "support/TestBoard.h"
+#include "support/VisibleState.h"
+
+using support::PlayerAction;
+
+namespace {
+
+constexpr std::size_t movesShown = 16;
+
+[[noreturn]] void fail(const std::vector<PlayerAction>& moves, const std::string& what)
+{
+    std::string text = "board fuzzer: after move " + std::to_string(moves.size()) + ", " + what + "last moves:\n";
+    const std::size_t first = moves.size() > movesShown ? moves.size() - movesShown : 0;
+    for (std::size_t n = first; n < moves.size(); ++n)
+        text += "  " + std::to_string(n + 1) + ": " + moves.at(n).text() + '\n';
+    std::fputs(text.c_str(), stderr);
+    std::abort();
+}
+
+void check(support::TestBoard& board, const support::ReferenceModel& model, const std::vector<PlayerAction>& moves)
+{
+    const support::BoardState expected = model.visibleState();
+    const support::BoardState actual = board.visibleState();
+    if (expected != actual)
+        fail(moves, "the board differs from the reference model:\n" + support::describeDifferences(expected, actual));
+    const std::string broken = fuzz::brokenInvariants(actual, model);
+    if (!broken.empty())
+        fail(moves, "the board breaks its rules:\n" + broken);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    support::TestBoard board;
+    board.log().setRecording(false);
+    support::ReferenceModel model;
+    fuzz::ByteActions bytes(data, size);
+    std::vector<PlayerAction> moves;
+
+    check(board, model, moves);
+    while (const std::optional<PlayerAction> move = bytes.next(board.window())) {
+        moves.push_back(*move);
+        try {
+            board.perform(*move);
+            model.perform(*move);
+        } catch (const std::exception& e) {
+            fail(moves, std::string("the move threw: ") + e.what() + '\n');
+        }
+        check(board, model, moves);
+    }
+    return 0;
+}

@@ -1,0 +1,140 @@
+#include "failure/ClickScenario.h"
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+#include "box/usrcntSquare.h"
+#include "cell/usrcntBlock.h"
+#include "support/FakeBox.h"
+#include "support/FakeCell.h"
+#include "support/TestBoard.h"
+#include "support/WriteLog.h"
+#include "ui/NullPlatform.h"
+
+namespace failure {
+
+namespace {
+
+// A button whose click lays a bar on candidate btnIndex in row 0 of a box,
+// through SetRow as the board lays one.
+class BarInARow final : public ClickScenario {
+public:
+    explicit BarInARow(std::int16_t btnIndex)
+    {
+        log_.setRecording(false);
+        trigger_.Click.connect([this, btnIndex] { box_.SetRow(0, btnIndex, true); });
+    }
+    const ui::Event<>& click() override { return trigger_.Click; }
+
+private:
+    support::WriteLog log_;
+    support::FakeBox controls_{log_};
+    usrcntSquare box_{controls_};
+    ui::NullButton trigger_;
+};
+
+// A whole board on which the first row of boxes 1 and 2 and the first column of
+// boxes 3 and 6 carry `bars` bars on "5", as if that many picks of "5" in the
+// top-left cell had reached them; the click is one on a candidate button.
+class BoardWithBars final : public ClickScenario {
+public:
+    BoardWithBars(int bars, support::CellPlace clicked, std::int16_t candidate)
+    {
+        board_.log().setRecording(false);
+        for (int n = 0; n < bars; ++n)
+            board_.board().usrcntGrid_Chosen(0, 0, 4, true);
+        button_ = &board_.cell(clicked).button(candidate);
+    }
+    const ui::Event<>& click() override { return button_->Click; }
+
+private:
+    support::TestBoard board_;
+    const support::FakeButton* button_ = nullptr;
+};
+
+// A cell on its own, with no box listening to its Chosen.
+class LoneCell final : public ClickScenario {
+public:
+    LoneCell() { log_.setRecording(false); }
+    const ui::Event<>& click() override { return controls_.button(2).Click; }
+
+private:
+    support::WriteLog log_;
+    support::FakeCell controls_{log_};
+    usrcntBlock cell_{controls_};
+};
+
+// A candidate button whose every property change fails.
+template <class Failure>
+class BrokenButton final : public ui::Button {
+public:
+    explicit BrokenButton(Failure failure) : failure_(failure) {}
+    void setVisible(bool) override { throw failure_; }
+    void setEnabled(bool) override { throw failure_; }
+    void setBackColor(ui::SysColor) override { throw failure_; }
+
+private:
+    Failure failure_;
+};
+
+// A cell on broken buttons: the first repaint fails.
+template <class Failure>
+class BrokenWidgets final : public ui::CellControls {
+public:
+    explicit BrokenWidgets(Failure failure)
+    {
+        for (auto& button : buttons_)
+            button = std::make_unique<BrokenButton<Failure>>(failure);
+    }
+    ui::Button& btnBlock(std::int16_t index) override { return *buttons_.at(index); }
+    ui::Label& lbl() override { return label_; }
+
+private:
+    std::array<std::unique_ptr<BrokenButton<Failure>>, 9> buttons_;
+    ui::NullLabel label_;
+};
+
+template <class Failure>
+class CellOnBrokenWidgets final : public ClickScenario {
+public:
+    explicit CellOnBrokenWidgets(Failure failure) : controls_(failure) {}
+    const ui::Event<>& click() override { return controls_.btnBlock(0).Click; }
+
+private:
+    BrokenWidgets<Failure> controls_;
+    usrcntBlock cell_{controls_};
+};
+
+constexpr int mostBars = 32767;
+constexpr support::CellPlace topLeft{0, 0};
+constexpr support::CellPlace firstOfBox1{1, 0};
+
+} // namespace
+
+std::unique_ptr<ClickScenario> ClickScenario::named(std::string_view name)
+{
+    if (name == "row-bar-on-candidate-9")
+        return std::make_unique<BarInARow>(9);
+    if (name == "row-bar-on-candidate-10")
+        return std::make_unique<BarInARow>(10);
+    if (name == "row-bar-on-candidate-minus-1")
+        return std::make_unique<BarInARow>(-1);
+    // Picking "5" top left spreads one more bar along row 0, into box 1's full counter.
+    if (name == "pick-lays-bar-32767-in-a-peer")
+        return std::make_unique<BoardWithBars>(mostBars - 1, topLeft, 4);
+    if (name == "pick-lays-bar-32768-in-a-peer")
+        return std::make_unique<BoardWithBars>(mostBars, topLeft, 4);
+    // Picking "1" in a cell whose "5" is full bars that "5" once more in the cell itself.
+    if (name == "pick-lays-bar-32768-in-its-own-cell")
+        return std::make_unique<BoardWithBars>(mostBars, firstOfBox1, 0);
+    if (name == "lone-cell-pick")
+        return std::make_unique<LoneCell>();
+    if (name == "widget-fails")
+        return std::make_unique<CellOnBrokenWidgets<std::runtime_error>>(std::runtime_error("widget gone"));
+    if (name == "widget-fails-with-a-non-standard-exception")
+        return std::make_unique<CellOnBrokenWidgets<int>>(42);
+    return nullptr;
+}
+
+} // namespace failure
