@@ -19,6 +19,8 @@ public:
 
     void show();
 
+    const usrcntSquare& box(std::int16_t index) const { return usrcntGrid(index); }
+
     void cmdFix_Click();
     void cmdUnFix_Click();
     void cmdReset_Click();

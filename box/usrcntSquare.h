@@ -22,6 +22,8 @@ public:
     void SetCol(std::int16_t col, std::int16_t btnIndex, bool setIt);
     void SetRow(std::int16_t row, std::int16_t btnIndex, bool setIt);
 
+    const usrcntBlock& cell(std::int16_t index) const { return usrcntSquare_(index); }
+
     // (squareIndex, btnIndex, setIt)
     ui::Event<std::int16_t, std::int16_t, bool> Chosen;
 

@@ -20,6 +20,10 @@ public:
     void fixIt(bool fixIt);
     void setIt(std::int16_t index, bool setIt);
 
+    // How many bars stand on a candidate, read-only, so that checks from outside
+    // (the fuzzer) can hold the counters to what the picks around the cell imply.
+    std::int16_t barsOn(std::int16_t index) const { return blockCount.at(index); }
+
     // (btnIndex, setIt): the clicked candidate and the cell's new isSet.
     ui::Event<std::int16_t, bool> Chosen;
 

@@ -121,4 +121,22 @@ std::string brokenInvariants(const support::BoardState& shown, const support::Re
     return out.text();
 }
 
+std::string wrongCounters(const Orvane_Main& board, const support::ReferenceModel& picks, std::size_t limit)
+{
+    Findings out(limit);
+    for (int r = 0; r < support::boardSize; ++r)
+        for (int c = 0; c < support::boardSize; ++c) {
+            const BoardPos pos{r, c};
+            const support::CellPlace place = support::placeOf(pos);
+            const usrcntBlock& cell = board.box(place.grid).cell(place.cell);
+            for (std::int16_t i = 0; i <= 9; ++i) {
+                const int expected = i < 9 ? picks.bars(pos, i) : 0;
+                if (cell.barsOn(i) != expected)
+                    out.add(pos, "counter " + std::to_string(i) + " holds " + std::to_string(cell.barsOn(i)) +
+                                     ", the picks imply " + std::to_string(expected));
+            }
+        }
+    return out.text();
+}
+
 } // namespace fuzz

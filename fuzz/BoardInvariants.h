@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <string>
 
+#include "app/Orvane_Main.h"
 #include "support/ReferenceModel.h"
 #include "support/VisibleState.h"
 
@@ -25,5 +26,11 @@ namespace fuzz {
 // Returns one line per broken rule, at most `limit` of them; empty when all hold.
 std::string brokenInvariants(const support::BoardState& shown, const support::ReferenceModel& picks,
                              std::size_t limit = 12);
+
+// The counters themselves, read from the cells: never negative, and on every
+// candidate exactly the bars the picks imply (peers holding its digit, plus the
+// cell's own pick of another digit), fixed cells included. The unused tenth
+// counter stays 0. Same form of answer as above.
+std::string wrongCounters(const Orvane_Main& board, const support::ReferenceModel& picks, std::size_t limit = 12);
 
 } // namespace fuzz

@@ -43,6 +43,9 @@ void check(support::TestBoard& board, const support::ReferenceModel& model, cons
     const std::string broken = fuzz::brokenInvariants(actual, model);
     if (!broken.empty())
         fail(moves, "the board breaks its rules:\n" + broken);
+    const std::string counters = fuzz::wrongCounters(board.board(), model);
+    if (!counters.empty())
+        fail(moves, "the counters are wrong:\n" + counters);
 }
 
 } // namespace

@@ -23,6 +23,7 @@ public:
     }
 
     Control& operator()(std::int16_t index) { return *items_.at(index); }
+    const Control& operator()(std::int16_t index) const { return *items_.at(index); }
 
     template <class... Args, class Handler>
     void connectEach(Event<Args...> Control::*event, Handler handler)
