@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Generates Orvane's icon files from its pixel design.
 
-    make_icon.py DESIGN [--ico OUT.ico] [--header OUT.h]
+    make_icon.py DESIGN [--ico OUT.ico] [--header OUT.h] [--png SIZE OUT.png]... [--svg OUT.svg]
 
 The design format (a 16x16 grid of one-character keys and a table of their colours)
 is described in icon/README.md. Standard library only, so that a fresh machine with
@@ -10,6 +10,7 @@ Python 3 can build the program.
 import argparse
 import struct
 import sys
+import zlib
 from dataclasses import dataclass
 
 GRID = 16
@@ -29,6 +30,12 @@ class Design:
         """The colour at (x, y) of the design scaled to size x size pixels."""
         scale = size // GRID
         return self.colours[self.rows[y // scale][x // scale]]
+
+
+def check_size(size):
+    """Every design pixel becomes a whole square block, so only whole multiples scale."""
+    if size < GRID or size % GRID:
+        raise DesignError(f"an image of {size} pixels is not a whole multiple of {GRID}")
 
 
 def parse(text, name="design"):
@@ -128,6 +135,48 @@ def ico_file(design):
     return out + b"".join(images)
 
 
+def png_chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+
+def png_file(design, size):
+    """A size x size truecolour PNG with alpha: opaque design colours, transparent
+    pixels fully transparent. Every row is stored unfiltered."""
+    check_size(size)
+    raw = bytearray()
+    for y in range(size):
+        raw.append(0)  # filter type: none
+        for x in range(size):
+            colour = design.pixel(x, y, size)
+            raw.extend(b"\0\0\0\0" if colour is TRANSPARENT else bytes(colour) + b"\xff")
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA, not interlaced
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header)
+            + png_chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + png_chunk(b"IEND", b""))
+
+
+def svg_file(design):
+    """The design as a 16 x 16 drawing of squares, one rectangle per run of equal
+    pixels in a row, drawn with crisp edges so that it scales as the bitmaps do."""
+    lines = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{GRID}" height="{GRID}" '
+        f'viewBox="0 0 {GRID} {GRID}" shape-rendering="crispEdges">',
+    ]
+    for y, row in enumerate(design.rows):
+        x = 0
+        while x < GRID:
+            end = x
+            while end < GRID and row[end] == row[x]:
+                end += 1
+            colour = design.colours[row[x]]
+            if colour is not TRANSPARENT:
+                lines.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" fill="#%02x%02x%02x"/>' % colour)
+            x = end
+    lines.append("</svg>")
+    return "\n".join(lines) + "\n"
+
+
 def cpp_header(design, name):
     lines = [
         f"// Generated from {name} by icon/make_icon.py; edit the design, not this file.",
@@ -155,6 +204,9 @@ def main(argv):
     parser.add_argument("design")
     parser.add_argument("--ico", help="write the Windows icon here")
     parser.add_argument("--header", help="write the design as C++ constants here")
+    parser.add_argument("--png", nargs=2, action="append", default=[], metavar=("SIZE", "OUT"),
+                        help="write a SIZE x SIZE PNG here (repeatable)")
+    parser.add_argument("--svg", help="write the scalable SVG here")
     args = parser.parse_args(argv)
     try:
         with open(args.design, encoding="utf-8") as f:
@@ -166,6 +218,16 @@ def main(argv):
         if args.header:
             text = cpp_header(design, args.design.replace("\\", "/").rsplit("/", 1)[-1])
             with open(args.header, "w", encoding="utf-8") as f:
+                f.write(text)
+        for size, path in args.png:
+            if not size.isdigit():
+                raise DesignError(f"PNG size '{size}' is not a number")
+            data = png_file(design, int(size))
+            with open(path, "wb") as f:
+                f.write(data)
+        if args.svg:
+            text = svg_file(design)
+            with open(args.svg, "w", encoding="utf-8") as f:
                 f.write(text)
     except (OSError, DesignError) as e:
         print(f"make_icon: {e}", file=sys.stderr)

@@ -4,11 +4,13 @@
 
 namespace ui::qt {
 
-BoxWidget::BoxWidget(const ui::designs::Control& design, QWidget* parent) : ColorArea(design.face, parent)
+BoxWidget::BoxWidget(std::int16_t index, const ui::designs::Control& design, QWidget* parent)
+    : ColorArea(design.face, parent)
 {
     setGeometry(designRect(design));
-    for (std::size_t k = 0; k < cells_.size(); ++k)
-        cells_.at(k) = new CellWidget(ui::designs::usrcntSquare.at(k), this);
+    for (std::int16_t k = 0; k < 9; ++k)
+        cells_.at(static_cast<std::size_t>(k)) =
+            new CellWidget(ui::designs::usrcntSquare.at(static_cast<std::size_t>(k)), boardPlace(index, k), this);
 }
 
 } // namespace ui::qt

@@ -9,31 +9,32 @@
 namespace ui::qt {
 namespace {
 
-DigitLabel* makeLabel(QWidget* cell)
+DigitLabel* makeLabel(QWidget* cell, BoardPlace place)
 {
     const auto& design = ui::designs::lbl;
-    auto* label = new DigitLabel(cell);
+    auto* label = new DigitLabel(place, cell);
     label->setGeometry(designRect(design));
     label->setFont(designFont(ui::designs::lblFont));
     label->setCaption(design.caption);
     return label;
 }
 
-std::unique_ptr<CandidateControl> makeCandidate(QWidget* cell, std::int16_t index)
+std::unique_ptr<CandidateControl> makeCandidate(QWidget* cell, BoardPlace place, std::int16_t index)
 {
     const auto& design = ui::designs::btnBlock.at(static_cast<std::size_t>(index));
     auto* button = new CandidateButton(design.face, cell);
     button->setGeometry(designRect(design));
     button->setText(designText(design.caption));
+    button->setAccessibleName(candidateName(place, index));
     return std::make_unique<CandidateControl>(*button);
 }
 
 } // namespace
 
-CellWidget::CellWidget(const ui::designs::Control& design, QWidget* parent)
+CellWidget::CellWidget(const ui::designs::Control& design, BoardPlace place, QWidget* parent)
     : ColorArea(design.face, parent),
-      label_(makeLabel(this)),
-      buttons_([this](std::int16_t i) { return makeCandidate(this, i); })
+      label_(makeLabel(this, place)),
+      buttons_([this, place](std::int16_t i) { return makeCandidate(this, place, i); })
 {
     setGeometry(designRect(design));
 }

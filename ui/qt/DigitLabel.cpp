@@ -1,5 +1,7 @@
 #include "ui/qt/DigitLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "ui/Designs.h"
@@ -19,10 +21,20 @@ Qt::Alignment horizontal(ui::designs::Alignment alignment)
     return Qt::AlignHCenter;
 }
 
+// Without it a label would pass for a bare area; with it, it is static text.
+QAccessibleInterface* labelAsText(const QString& className, QObject* object)
+{
+    auto* label = dynamic_cast<DigitLabel*>(object);
+    if (label == nullptr || className != QLatin1String("QWidget"))
+        return nullptr;
+    return new QAccessibleWidget(label, QAccessible::StaticText);
+}
+
 } // namespace
 
-DigitLabel::DigitLabel(QWidget* parent) : QWidget(parent)
+DigitLabel::DigitLabel(BoardPlace place, QWidget* parent) : QWidget(parent), place_(place)
 {
+    [[maybe_unused]] static const bool readAsText = (QAccessible::installFactory(&labelAsText), true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -33,6 +45,7 @@ void DigitLabel::setCaption(std::string_view caption)
         return;
     caption_.assign(caption);
     text_ = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+    setAccessibleName(text_.isEmpty() ? QString() : digitName(place_, text_));
     update();
 }
 

@@ -59,8 +59,9 @@ QtBoardWindow::QtBoardWindow()
       fix_(makeCommand(*window_, ui::designs::cmdFix)),
       unFix_(makeCommand(*window_, ui::designs::cmdUnFix))
 {
-    for (std::size_t b = 0; b < boxes_.size(); ++b)
-        boxes_.at(b) = new BoxWidget(ui::designs::usrcntGrid.at(b), window_.get());
+    for (std::int16_t b = 0; b < 9; ++b)
+        boxes_.at(static_cast<std::size_t>(b)) =
+            new BoxWidget(b, ui::designs::usrcntGrid.at(static_cast<std::size_t>(b)), window_.get());
 
     const std::vector<QWidget*> chain = focusChain();
     for (std::size_t n = 1; n < chain.size(); ++n)

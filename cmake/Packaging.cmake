@@ -1,0 +1,33 @@
+# The packages a user installs: on Linux a Debian package of orvane with its menu
+# entry and icons, for Windows a zip of Orvane.exe. Made by cpack in the build tree:
+#   cd build && cpack          (orvane_1.0.0_<arch>.deb, or Orvane-1.0.0-win32.zip)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Orvane")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pencil board for the 9x9 number-placement puzzle")
+set(CPACK_PACKAGE_CONTACT "Orvane maintainers <maintainers@users.noreply.c-seed-3def941d.example>")
+# A package carries the program, not the symbols it was built with.
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_NAME Orvane)
+  set(CPACK_PACKAGE_FILE_NAME Orvane-${PROJECT_VERSION}-win32)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGE_NAME orvane)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  # The long description, which cpack puts under the summary.
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Orvane shows the 9x9 board as 81 cells of nine candidate buttons. Picking a
+digit bars it in the 20 cells that share the cell's box, row or column; bars
+are counted, so taking a pick back lifts exactly what it laid. Fix freezes
+every picked cell and shows its digit large, Un-Fix thaws them and Reset
+empties the board. Orvane neither solves nor checks puzzles.")
+  # The libraries the program links decide the dependencies (dpkg-shlibdeps); the
+  # icon theme is what Qt and the desktop look the installed icons up in.
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS hicolor-icon-theme)
+endif()
+
+include(CPack)
