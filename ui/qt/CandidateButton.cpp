@@ -1,5 +1,7 @@
 #include "ui/qt/CandidateButton.h"
 
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 #include <utility>
@@ -22,6 +24,28 @@ void CandidateButton::setFace(ui::SysColor face)
     update();
 }
 
+bool CandidateButton::event(QEvent* event)
+{
+    const bool handled = QAbstractButton::event(event);
+    if (event->type() == QEvent::Polish) {
+        // The style has just had its say, and some (Fusion) make every button
+        // see-through and lit under the pointer. This one covers its square
+        // itself and looks the same under the pointer, so it stays opaque: a
+        // repaint of it then leaves the label beneath alone. And it takes no
+        // hover events, which would only repaint it unchanged.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_Hover, false);
+    }
+    return handled;
+}
+
+void CandidateButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        captionStale_ = true;
+    QAbstractButton::changeEvent(event);
+}
+
 void CandidateButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -29,20 +53,7 @@ void CandidateButton::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), systemColor(colours, face_));
     paintEdge(painter);
 
-    painter.setFont(font());
-    if (isEnabled()) {
-        painter.setPen(colours.color(QPalette::Active, QPalette::ButtonText));
-        const int sunk = isDown() ? 1 : 0;
-        painter.drawText(rect().translated(sunk, sunk), Qt::AlignCenter, text());
-    } else {
-        // A barred candidate sits on the window-text colour. Its digit is embossed
-        // as a disabled caption is, greyed over a light shadow, so it still reads there.
-        painter.setPen(colours.color(QPalette::Active, QPalette::Light));
-        painter.drawText(rect().translated(1, 1), Qt::AlignCenter, text());
-        painter.setPen(colours.color(QPalette::Disabled, QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter, text());
-    }
-
+    paintCaption(painter);
     if (hasFocus())
         paintFocusFrame(painter);
 }
@@ -64,6 +75,35 @@ void CandidateButton::paintEdge(QPainter& painter) const
         const QColor dark = colours.color(QPalette::Active, QPalette::Dark);
         painter.fillRect(1, h - 2, w - 2, 1, dark);
         painter.fillRect(w - 2, 1, 1, h - 2, dark);
+    }
+}
+
+void CandidateButton::paintCaption(QPainter& painter)
+{
+    if (captionStale_ || caption_.text() != text()) {
+        caption_.setText(text());
+        caption_.setTextFormat(Qt::PlainText);
+        // Centred as a single line of the font's full height, to the same
+        // pixels as drawing the text centred in the button would put it.
+        const QFontMetricsF metrics(font());
+        captionSize_ = QSizeF(metrics.horizontalAdvance(text()), metrics.height());
+        captionStale_ = false;
+    }
+    const QPointF centred((width() - captionSize_.width()) / 2, (height() - captionSize_.height()) / 2);
+
+    painter.setFont(font());
+    const QPalette& colours = palette();
+    if (isEnabled()) {
+        painter.setPen(colours.color(QPalette::Active, QPalette::ButtonText));
+        const qreal sunk = isDown() ? 1 : 0;
+        painter.drawStaticText(centred + QPointF(sunk, sunk), caption_);
+    } else {
+        // A barred candidate sits on the window-text colour. Its digit is embossed
+        // as a disabled caption is, greyed over a light shadow, so it still reads there.
+        painter.setPen(colours.color(QPalette::Active, QPalette::Light));
+        painter.drawStaticText(centred + QPointF(1, 1), caption_);
+        painter.setPen(colours.color(QPalette::Disabled, QPalette::ButtonText));
+        painter.drawStaticText(centred, caption_);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <QAbstractButton>
+#include <QSizeF>
+#include <QStaticText>
 
 #include "ui/SysColor.h"
 
@@ -18,13 +20,22 @@ public:
     void setFace(ui::SysColor face);
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void paintEdge(QPainter& painter) const;
+    void paintCaption(QPainter& painter);
     void paintFocusFrame(QPainter& painter) const;
 
     ui::SysColor face_;
+    // The caption laid out once and kept: laying a digit out afresh for every
+    // repaint cost more than all the rest of a click. Laid out again when the
+    // text or the font changes.
+    QStaticText caption_;
+    QSizeF captionSize_;
+    bool captionStale_ = true;
 };
 
 } // namespace ui::qt
