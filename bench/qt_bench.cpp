@@ -117,6 +117,22 @@ BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
     return platform.window();
 }
 
+// The program's own case: the first window of the process, which also finds the
+// fonts and brings up the style. Only a fresh process has one, so every run of
+// this measures one window; scripts/bench starts the program several times.
+void BM_QtFirstWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        KeepingQtPlatform platform;
+        showUntilPainted(platform);
+        state.PauseTiming();
+        modOrvane::releaseBoard();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QtFirstWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // modOrvane::Main as the program calls it: the window with its nine boxes, 81
 // cells, 729 candidate buttons, 81 labels and three commands, and the board's
 // logic behind them, shown and painted once. Taking it down again is not timed.
