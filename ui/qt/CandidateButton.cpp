@@ -5,10 +5,41 @@
 #include <QPainter>
 #include <QPen>
 #include <utility>
+#include <vector>
 
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
+namespace {
+
+// A caption laid out in one font, and the size by which it is centred.
+struct LaidOutCaption {
+    QString text;
+    QFont font;
+    QStaticText layout;
+    QSizeF size;
+};
+
+// The board's 729 buttons show nine digits in one font, so each digit is laid out
+// once and every button that shows it draws a copy, which shares that layout. The
+// table is never destroyed, so that no font in it outlives the application's
+// fonts when the program ends.
+LaidOutCaption laidOut(const QString& text, const QFont& font)
+{
+    static auto* const captions = new std::vector<LaidOutCaption>;
+    for (const LaidOutCaption& caption : *captions)
+        if (caption.text == text && caption.font == font)
+            return caption;
+    QStaticText layout(text);
+    layout.setTextFormat(Qt::PlainText);
+    // Centred as a single line of the font's full height, to the same pixels as
+    // drawing the text centred in the button would put it.
+    const QFontMetricsF metrics(font);
+    captions->push_back({text, font, layout, QSizeF(metrics.horizontalAdvance(text), metrics.height())});
+    return captions->back();
+}
+
+} // namespace
 
 CandidateButton::CandidateButton(ui::SysColor face, QWidget* parent) : QAbstractButton(parent), face_(face)
 {
@@ -81,17 +112,14 @@ void CandidateButton::paintEdge(QPainter& painter) const
 void CandidateButton::paintCaption(QPainter& painter)
 {
     if (captionStale_ || caption_.text() != text()) {
-        caption_.setText(text());
-        caption_.setTextFormat(Qt::PlainText);
-        // Centred as a single line of the font's full height, to the same
-        // pixels as drawing the text centred in the button would put it.
-        const QFontMetricsF metrics(font());
-        captionSize_ = QSizeF(metrics.horizontalAdvance(text()), metrics.height());
+        const LaidOutCaption shared = laidOut(text(), font());
+        caption_ = shared.layout;
+        captionSize_ = shared.size;
         captionStale_ = false;
     }
     const QPointF centred((width() - captionSize_.width()) / 2, (height() - captionSize_.height()) / 2);
 
-    painter.setFont(font());
+    // The painter already has this button's font.
     const QPalette& colours = palette();
     if (isEnabled()) {
         painter.setPen(colours.color(QPalette::Active, QPalette::ButtonText));

@@ -31,8 +31,8 @@ private:
 
     ui::SysColor face_;
     // The caption laid out once and kept: laying a digit out afresh for every
-    // repaint cost more than all the rest of a click. Laid out again when the
-    // text or the font changes.
+    // repaint cost more than all the rest of a click. Taken anew when the text
+    // or the font changes.
     QStaticText caption_;
     QSizeF captionSize_;
     bool captionStale_ = true;
