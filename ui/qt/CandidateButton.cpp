@@ -1,33 +1,37 @@
 #include "ui/qt/CandidateButton.h"
 
 #include <QEvent>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QSizeF>
+#include <QStaticText>
+#include <deque>
 #include <utility>
-#include <vector>
 
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
-namespace {
 
 // A caption laid out in one font, and the size by which it is centred.
-struct LaidOutCaption {
+struct CaptionLayout {
     QString text;
     QFont font;
     QStaticText layout;
     QSizeF size;
 };
 
-// The board's 729 buttons show nine digits in one font, so each digit is laid out
-// once and every button that shows it draws a copy, which shares that layout. The
-// table is never destroyed, so that no font in it outlives the application's
-// fonts when the program ends.
-LaidOutCaption laidOut(const QString& text, const QFont& font)
+namespace {
+
+// The board's 729 buttons show nine digits in one font, so each digit is laid
+// out once and drawn by every button that shows it. The table only grows, so a
+// button may keep a pointer into it; and it is never destroyed, so that no font
+// in it outlives the application's fonts when the program ends.
+const CaptionLayout& captionLayout(const QString& text, const QFont& font)
 {
-    static auto* const captions = new std::vector<LaidOutCaption>;
-    for (const LaidOutCaption& caption : *captions)
+    static auto* const captions = new std::deque<CaptionLayout>;
+    for (const CaptionLayout& caption : *captions)
         if (caption.text == text && caption.font == font)
             return caption;
     QStaticText layout(text);
@@ -35,8 +39,7 @@ LaidOutCaption laidOut(const QString& text, const QFont& font)
     // Centred as a single line of the font's full height, to the same pixels as
     // drawing the text centred in the button would put it.
     const QFontMetricsF metrics(font);
-    captions->push_back({text, font, layout, QSizeF(metrics.horizontalAdvance(text), metrics.height())});
-    return captions->back();
+    return captions->emplace_back(CaptionLayout{text, font, layout, QSizeF(metrics.horizontalAdvance(text), metrics.height())});
 }
 
 } // namespace
@@ -73,7 +76,7 @@ bool CandidateButton::event(QEvent* event)
 void CandidateButton::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange)
-        captionStale_ = true;
+        caption_ = nullptr;
     QAbstractButton::changeEvent(event);
 }
 
@@ -111,27 +114,24 @@ void CandidateButton::paintEdge(QPainter& painter) const
 
 void CandidateButton::paintCaption(QPainter& painter)
 {
-    if (captionStale_ || caption_.text() != text()) {
-        const LaidOutCaption shared = laidOut(text(), font());
-        caption_ = shared.layout;
-        captionSize_ = shared.size;
-        captionStale_ = false;
-    }
-    const QPointF centred((width() - captionSize_.width()) / 2, (height() - captionSize_.height()) / 2);
+    if (caption_ == nullptr || caption_->text != text())
+        caption_ = &captionLayout(text(), font());
+    const QSizeF& size = caption_->size;
+    const QPointF centred((width() - size.width()) / 2, (height() - size.height()) / 2);
 
     // The painter already has this button's font.
     const QPalette& colours = palette();
     if (isEnabled()) {
         painter.setPen(colours.color(QPalette::Active, QPalette::ButtonText));
         const qreal sunk = isDown() ? 1 : 0;
-        painter.drawStaticText(centred + QPointF(sunk, sunk), caption_);
+        painter.drawStaticText(centred + QPointF(sunk, sunk), caption_->layout);
     } else {
         // A barred candidate sits on the window-text colour. Its digit is embossed
         // as a disabled caption is, greyed over a light shadow, so it still reads there.
         painter.setPen(colours.color(QPalette::Active, QPalette::Light));
-        painter.drawStaticText(centred + QPointF(1, 1), caption_);
+        painter.drawStaticText(centred + QPointF(1, 1), caption_->layout);
         painter.setPen(colours.color(QPalette::Disabled, QPalette::ButtonText));
-        painter.drawStaticText(centred, caption_);
+        painter.drawStaticText(centred, caption_->layout);
     }
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 #include <QAbstractButton>
-#include <QSizeF>
-#include <QStaticText>
 
 #include "ui/SysColor.h"
 
 namespace ui::qt {
+
+struct CaptionLayout;
 
 // A candidate button of the graphical style: it paints its face in the system
 // colour last set on it, its digit in the default control font, a raised edge
@@ -30,12 +30,11 @@ private:
     void paintFocusFrame(QPainter& painter) const;
 
     ui::SysColor face_;
-    // The caption laid out once and kept: laying a digit out afresh for every
-    // repaint cost more than all the rest of a click. Taken anew when the text
-    // or the font changes.
-    QStaticText caption_;
-    QSizeF captionSize_;
-    bool captionStale_ = true;
+    // The caption's layout, shared by every button that shows the same digit in
+    // the same font: laying a digit out afresh for every repaint cost more than
+    // all the rest of a click. Looked up on the first paint, and again after the
+    // text or the font changes.
+    const CaptionLayout* caption_ = nullptr;
 };
 
 } // namespace ui::qt
