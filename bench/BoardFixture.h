@@ -1,23 +1,30 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
-#include "app/modOrvane.h"
+#include "app/Orvane_Main.h"
 #include "ui/NullPlatform.h"
 
 // A whole board over the null front-end, clicked the way the toolkit would:
-// by raising the candidate button's Click.
+// by raising the candidate button's Click. It builds its own Orvane_Main rather
+// than the program-wide one, so that several boards can stand side by side.
 class BoardFixture {
 public:
-    BoardFixture() { modOrvane::Main(platform_); }
-    ~BoardFixture() { modOrvane::releaseBoard(); }
+    BoardFixture()
+    {
+        auto window = std::make_unique<ui::NullBoardWindow>();
+        window_ = window.get();
+        board_ = std::make_unique<Orvane_Main>(std::move(window));
+        board_->show();
+    }
     BoardFixture(const BoardFixture&) = delete;
     BoardFixture& operator=(const BoardFixture&) = delete;
 
-    Orvane_Main& main() { return *modOrvane::board(); }
+    Orvane_Main& main() { return *board_; }
 
     void click(std::int16_t box, std::int16_t cell, std::int16_t candidate)
     {
-        window().usrcntGrid(box).usrcntSquare(cell).btnBlock(candidate).Click.raise();
+        window_->usrcntGrid(box).usrcntSquare(cell).btnBlock(candidate).Click.raise();
     }
 
     // Thirty picks, row by row, that never bar one another: digit (r * 3 + r / 3 + c) % 9 + 1
@@ -34,20 +41,6 @@ public:
     }
 
 private:
-    ui::BoardWindow& window() { return platform_.window(); }
-
-    class KeepingPlatform final : public ui::Platform {
-    public:
-        std::unique_ptr<ui::BoardWindow> createBoardWindow() override
-        {
-            auto made = std::make_unique<ui::NullBoardWindow>();
-            window_ = made.get();
-            return made;
-        }
-        ui::BoardWindow& window() { return *window_; }
-
-    private:
-        ui::BoardWindow* window_ = nullptr;
-    };
-    KeepingPlatform platform_;
+    ui::NullBoardWindow* window_ = nullptr;  // owned by board_
+    std::unique_ptr<Orvane_Main> board_;
 };

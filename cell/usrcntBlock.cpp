@@ -6,10 +6,12 @@
 
 using ui::SysColor;
 
-usrcntBlock::usrcntBlock(ui::CellControls& controls) : controls_(controls)
+usrcntBlock::usrcntBlock(ui::CellControls& controls) : label_(controls.lbl())
 {
-    for (std::int16_t i = 0; i <= 8; ++i)
+    for (std::int16_t i = 0; i <= 8; ++i) {
+        buttons_.at(static_cast<std::size_t>(i)) = &controls.btnBlock(i);
         btnBlock(i).Click.connect([this, i] { btnBlock_Click(i); });
+    }
     UserControl_Initialize();
 }
 

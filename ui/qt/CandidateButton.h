@@ -5,6 +5,8 @@
 
 namespace ui::qt {
 
+struct CaptionLayout;
+
 // A candidate button of the graphical style: it paints its face in the system
 // colour last set on it, its digit in the default control font, a raised edge
 // (sunk while pressed) and, while it has the keyboard focus, a dotted frame.
@@ -18,13 +20,21 @@ public:
     void setFace(ui::SysColor face);
 
 protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void paintEdge(QPainter& painter) const;
+    void paintCaption(QPainter& painter);
     void paintFocusFrame(QPainter& painter) const;
 
     ui::SysColor face_;
+    // The caption's layout, shared by every button that shows the same digit in
+    // the same font: laying a digit out afresh for every repaint cost more than
+    // all the rest of a click. Looked up on the first paint, and again after the
+    // text or the font changes.
+    const CaptionLayout* caption_ = nullptr;
 };
 
 } // namespace ui::qt

@@ -1,10 +1,29 @@
 #include "ui/qt/DesignFonts.h"
 
 #include <QFontDatabase>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
 
 #include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
+namespace {
+
+// Whether a face is installed, asked of the font database once per name: every
+// question runs fontconfig's substitution rules, and the board asks for each of
+// its 81 labels, which made this more than half the cost of building the window.
+bool installed(std::string_view name)
+{
+    static std::map<std::string, bool, std::less<>> known;
+    auto found = known.find(name);
+    if (found == known.end())
+        found = known.emplace(std::string(name), QFontDatabase::hasFamily(designText(name))).first;
+    return found->second;
+}
+
+} // namespace
 
 int designPixelSize(const ui::designs::Font& font)
 {
@@ -16,10 +35,9 @@ int designPixelSize(const ui::designs::Font& font)
 
 QFont designFont(const ui::designs::Font& font)
 {
-    const QString family = designText(font.name);
     QFont result;
-    if (QFontDatabase::hasFamily(family)) {
-        result.setFamily(family);
+    if (installed(font.name)) {
+        result.setFamily(designText(font.name));
     } else {
         result.setFamily(QStringLiteral("Sans Serif"));
         result.setStyleHint(QFont::SansSerif);

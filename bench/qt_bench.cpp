@@ -1,0 +1,169 @@
+// What the player feels on the real Qt widgets: a click on a candidate button
+// until the board has repainted, and building and showing the window with all its
+// controls up to its first painted frame. Runs on the offscreen platform unless
+// another is chosen, so it needs no display; painting still goes through the
+// widgets' backing store exactly as on screen.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+#include "app/modOrvane.h"
+#include "ui/qt/QtBoardWindow.h"
+
+namespace {
+
+// Counts the paint events that the board's widgets receive, so that a benchmark
+// can wait for the repaint it caused and report how many widgets it touched.
+class PaintCounter final : public QObject {
+public:
+    explicit PaintCounter(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+
+    long long count() const { return count_; }
+    bool windowPainted() const { return windowPainted_; }
+
+    // Lets Qt deliver what is pending (the update requests that paint into the
+    // backing store and flush it) until at least one widget has painted.
+    void waitForPaintAfter(long long before)
+    {
+        while (count_ == before)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->window() == &window_) {
+                ++count_;
+                if (widget == &window_)
+                    windowPainted_ = true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    long long count_ = 0;
+    bool windowPainted_ = false;
+};
+
+// The Qt platform that also hands out the window it made, so that the benchmark
+// can find the widgets behind the board.
+class KeepingQtPlatform final : public ui::Platform {
+public:
+    std::unique_ptr<ui::BoardWindow> createBoardWindow() override
+    {
+        auto made = std::make_unique<ui::qt::QtBoardWindow>();
+        window_ = made.get();
+        return made;
+    }
+    ui::qt::QtBoardWindow& window() { return *window_; }
+
+private:
+    ui::qt::QtBoardWindow* window_ = nullptr;
+};
+
+// A click and the repaint it causes, apart so that callgrind can count it alone
+// (--toggle-collect='*clickUntilPainted*').
+[[gnu::noinline]] void clickUntilPainted(QWidget& button, PaintCounter& paints)
+{
+    const long long before = paints.count();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    paints.waitForPaintAfter(before);
+}
+
+// One click on the centre cell's "5", alternately a pick (which bars 5 in twenty
+// cells and hides eight buttons of its own) and its take-back. The click goes in
+// through the window system, so Qt finds the button under the pointer, and the
+// time runs until every widget it changed has painted into the backing store.
+void BM_QtClick(benchmark::State& state)
+{
+    KeepingQtPlatform platform;
+    modOrvane::Main(platform);
+    QWidget& window = platform.window().widget();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the board window was never exposed");
+        return;
+    }
+    QWidget& five = platform.window().box(4).cell(4).button(4);
+    PaintCounter paints(window);
+    QCoreApplication::processEvents();
+
+    const long long paintsBefore = paints.count();
+    for (auto _ : state)
+        clickUntilPainted(five, paints);
+    state.counters["paints"] =
+        benchmark::Counter(static_cast<double>(paints.count() - paintsBefore), benchmark::Counter::kAvgIterations);
+    modOrvane::releaseBoard();
+}
+BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
+
+// Everything from Main to the first painted frame, apart for callgrind as above.
+[[gnu::noinline]] ui::qt::QtBoardWindow& showUntilPainted(KeepingQtPlatform& platform)
+{
+    modOrvane::Main(platform);
+    QWidget& window = platform.window().widget();
+    PaintCounter paints(window);
+    while (!paints.windowPainted())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    return platform.window();
+}
+
+// The program's own case: the first window of the process, which also finds the
+// fonts and brings up the style. Only a fresh process has one, so every run of
+// this measures one window; scripts/bench starts the program several times.
+void BM_QtFirstWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        KeepingQtPlatform platform;
+        showUntilPainted(platform);
+        state.PauseTiming();
+        modOrvane::releaseBoard();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_QtFirstWindow)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// modOrvane::Main as the program calls it: the window with its nine boxes, 81
+// cells, 729 candidate buttons, 81 labels and three commands, and the board's
+// logic behind them, shown and painted once. Taking it down again is not timed.
+void BM_QtShowWindow(benchmark::State& state)
+{
+    long long widgets = 0;
+    for (auto _ : state) {
+        KeepingQtPlatform platform;
+        QWidget& window = showUntilPainted(platform).widget();
+
+        state.PauseTiming();
+        widgets = window.findChildren<QWidget*>().size() + 1;
+        modOrvane::releaseBoard();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["widgets"] = static_cast<double>(widgets);
+}
+BENCHMARK(BM_QtShowWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

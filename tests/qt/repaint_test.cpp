@@ -1,0 +1,81 @@
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QWindow>
+#include <set>
+
+#include "BoardFixture.h"
+
+// What a click repaints: every widget whose look it changed, and nothing else.
+class RepaintTest : public BoardFixture {
+protected:
+    // The widgets of the board that received a paint event while it was installed.
+    class PaintLog final : public QObject {
+    public:
+        PaintLog() { qApp->installEventFilter(this); }
+        ~PaintLog() override { qApp->removeEventFilter(this); }
+        PaintLog(const PaintLog&) = delete;
+        PaintLog& operator=(const PaintLog&) = delete;
+
+        std::set<const QObject*> painted;
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted.insert(watched);
+            return false;
+        }
+    };
+
+    // What the window system was last handed, as opposed to a fresh rendering.
+    QImage onScreen() { return window().screen()->grabWindow(window().winId()).toImage(); }
+    QImage rendered() { return window().grab().toImage().convertToFormat(onScreen().format()); }
+
+    static void settle() { QCoreApplication::processEvents(); }
+};
+
+TEST_F(RepaintTest, APickRepaintsTheBarredButtonsAndItsOwnCellButNoOtherLabel)
+{
+    // A first pick and take-back: it brings the focus here (moving it repaints the
+    // button it leaves) and gives every peer its first repaint, which turns the
+    // designed colour of their "9" to the button face.
+    click(button(4, 4, 4));
+    click(button(4, 4, 4));
+    settle();
+
+    PaintLog log;
+    click(button(4, 4, 4));
+    settle();
+
+    for (int b = 0; b < 9; ++b)
+        for (int k = 0; k < 9; ++k) {
+            const bool own = b == 4 && k == 4;
+            EXPECT_EQ(log.painted.count(&label(b, k)), own ? 1u : 0u)
+                << "label of box " << b << " cell " << k << (own ? ": uncovered by the pick" : ": still covered");
+            for (int i = 0; i < 9; ++i) {
+                const bool changed = i == 4 && (own || arePeers(4, 4, b, k));
+                EXPECT_EQ(log.painted.count(&button(b, k, i)), changed ? 1u : 0u)
+                    << "box " << b << " cell " << k << " button " << i;
+            }
+        }
+}
+
+TEST_F(RepaintTest, TheScreenShowsWhatAFreshRenderingShowsAfterEveryStep)
+{
+    settle();
+    ASSERT_EQ(onScreen(), rendered()) << "when first shown";
+
+    click(button(4, 4, 4));
+    EXPECT_EQ(onScreen(), rendered()) << "after a pick";
+    click(button(3, 2, 6));
+    EXPECT_EQ(onScreen(), rendered()) << "after a pick in a peer row";
+    click(view_->fixButton());
+    EXPECT_EQ(onScreen(), rendered()) << "after Fix";
+    click(view_->unFixButton());
+    EXPECT_EQ(onScreen(), rendered()) << "after Un-Fix";
+    click(button(4, 4, 4));
+    EXPECT_EQ(onScreen(), rendered()) << "after a take-back";
+    click(view_->resetButton());
+    EXPECT_EQ(onScreen(), rendered()) << "after Reset";
+}
