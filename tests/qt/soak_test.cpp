@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -129,8 +130,8 @@ TEST_F(SoakTest, LongRandomPlayOnTheRealWidgetsShowsWhatTheReferenceModelPredict
 
     const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::cout << "soak: " << steps << " steps (" << clicks << " candidate clicks, " << commands << " commands, "
-              << resets << " resets; " << byMouse << " through the window), " << comparisons << " comparisons, most picks " << mostPicks << ", seed "
-              << seed << ", " << seconds << " s" << std::endl;
+              << resets << " resets; " << byMouse << " through the window), " << comparisons
+              << " comparisons, most picks " << mostPicks << ", seed " << seed << ", " << seconds << " s" << std::endl;
     // A game that never fills the board or never empties it would prove little.
     EXPECT_GE(mostPicks, 70);
     EXPECT_GE(resets, steps / 1000);
