@@ -11,9 +11,14 @@ int main(int argc, char* argv[])
     // the rest unread, as the toolkit's variables for display and scaling are read by
     // the toolkit and nothing else.
     QApplication app(argc, argv);
-    // The installed menu entry and icon: a desktop ties the window to them by name.
+    // The installed menu entry: a desktop ties the window to it by name. The window's
+    // own icon is carried inside the program at the sizes a title bar and a task
+    // switcher use; the larger ones come with the menu entry from the icon theme.
     QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("orvane")));
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     ui::qt::QtPlatform platform;
     modOrvane::Main(platform);
     const int status = QApplication::exec();
