@@ -3,8 +3,8 @@
 # the window as a window manager does (WM_DELETE_WINDOW) and expects the program
 # to end with status 0.
 #   open-and-close.sh [--icon] PROGRAM [ARGUMENT...]
-# With --icon the window must also carry the icon design, which an installed
-# program finds in the hicolor theme. Arguments go to the program unchanged.
+# With --icon the window must also carry the icon design, which the program
+# carries inside itself. Arguments go to the program unchanged.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 icon=()

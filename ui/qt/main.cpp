@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QIcon>
+#include <exception>
 
 #include "app/modOrvane.h"
+#include "ui/Dispatch.h"
 #include "ui/qt/QtPlatform.h"
 
 int main(int argc, char* argv[])
@@ -20,7 +22,12 @@ int main(int argc, char* argv[])
         icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     ui::qt::QtPlatform platform;
-    modOrvane::Main(platform);
+    try {
+        modOrvane::Main(platform);
+    } catch (const std::exception& e) {
+        // Building the board failed: say so as a failing click would, not silently.
+        ui::endWithFailure(e.what(), nullptr);
+    }
     const int status = QApplication::exec();
     // The board holds widgets, so it goes while the application still exists.
     modOrvane::releaseBoard();
