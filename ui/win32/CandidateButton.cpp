@@ -12,14 +12,10 @@ void CandidateButton::registerClass(HINSTANCE instance)
     button.cbSize = sizeof button;
     if (!GetClassInfoExW(nullptr, L"BUTTON", &button))
         throwLastError("GetClassInfoEx");
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, windowClass, &existing))
-        return;
     button.style &= ~static_cast<UINT>(CS_DBLCLKS);
     button.hInstance = instance;
     button.lpszClassName = windowClass;
-    checked(RegisterClassExW(&button), "RegisterClassEx");
+    registerClassOnce(button);
 }
 
 CandidateButton::CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font)

@@ -40,18 +40,13 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 void registerContainerClass(HINSTANCE instance)
 {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, containerWindowClass, &existing))
-        return;
     WNDCLASSEXW container{};
-    container.cbSize = sizeof container;
     container.lpfnWndProc = containerProc;
     container.cbWndExtra = sizeof(LONG_PTR);
     container.hInstance = instance;
     container.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     container.lpszClassName = containerWindowClass;
-    checked(RegisterClassExW(&container), "RegisterClassEx");
+    registerClassOnce(container);
 }
 
 HWND createContainer(HWND parent, const designs::Control& design, SysColor background, int dpi)

@@ -11,19 +11,14 @@ namespace ui::win32 {
 
 void Win32BoardWindow::registerClass(HINSTANCE instance)
 {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, windowClass, &existing))
-        return;
     WNDCLASSEXW board{};
-    board.cbSize = sizeof board;
     board.lpfnWndProc = windowProc;
     board.hInstance = instance;
     board.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // A system colour plus one stands for that colour's brush, resolved at every draw.
     board.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(sysColorIndex(designs::orvaneMain.back) + 1));
     board.lpszClassName = windowClass;
-    checked(RegisterClassExW(&board), "RegisterClassEx");
+    registerClassOnce(board);
 }
 
 Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)

@@ -21,4 +21,16 @@ Handle checked(Handle handle, const char* call)
     return handle;
 }
 
+// Registers a window class unless the instance has it already: every board window,
+// and every one the tests build, asks again.
+inline void registerClassOnce(WNDCLASSEXW& windowClass)
+{
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(windowClass.hInstance, windowClass.lpszClassName, &existing))
+        return;
+    windowClass.cbSize = sizeof windowClass;
+    checked(RegisterClassExW(&windowClass), "RegisterClassEx");
+}
+
 } // namespace ui::win32
