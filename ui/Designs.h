@@ -16,6 +16,15 @@ inline constexpr int twipsPerInch = 1440;
 // Whole pixels at the given resolution; every stored length is a multiple of 15.
 constexpr int toPixels(int twips, int dpi) { return twips * dpi / twipsPerInch; }
 
+// A font's height in whole pixels at the given resolution, rounded to the nearest
+// as the platform's own font mapper does.
+constexpr int pointsToPixels(std::int32_t tenThousandthsOfPoint, int dpi)
+{
+    constexpr std::int64_t tenThousandthsPerInch = 72 * 10000;
+    return static_cast<int>((std::int64_t{tenThousandthsOfPoint} * dpi + tenThousandthsPerInch / 2) /
+                            tenThousandthsPerInch);
+}
+
 struct Control {
     std::int16_t index;        // place in its control array; -1 for a single control
     int left, top, width, height;

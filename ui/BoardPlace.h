@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Two ways to name a cell, and the one place that maps between them. The window
+// holds a cell as cell `cell` of box `box`, its places in the control arrays
+// usrcntGrid and usrcntSquare, both counted row by row in their 3 x 3. The player
+// knows it by its row and column on the 9 x 9 board, counted from the top left.
+// Every front-end names its controls for assistive technology by the player's
+// way, since all 81 cells caption their candidates "1" to "9".
+namespace ui {
+
+struct BoxCell {
+    std::int16_t box = 0;
+    std::int16_t cell = 0;
+    friend constexpr bool operator==(BoxCell, BoxCell) = default;
+};
+
+// Row and column 0 to 8; a player reads them as 1 to 9.
+struct RowColumn {
+    int row = 0;
+    int column = 0;
+    friend constexpr bool operator==(RowColumn, RowColumn) = default;
+};
+
+constexpr RowColumn rowColumnOf(BoxCell place)
+{
+    return {place.box / 3 * 3 + place.cell / 3, place.box % 3 * 3 + place.cell % 3};
+}
+
+constexpr BoxCell boxCellOf(RowColumn place)
+{
+    return {static_cast<std::int16_t>(place.row / 3 * 3 + place.column / 3),
+            static_cast<std::int16_t>(place.row % 3 * 3 + place.column % 3)};
+}
+
+// "Row 4, column 7, candidate 5": candidate button `index` of the cell at `place`.
+inline std::string candidateName(RowColumn place, std::int16_t index)
+{
+    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1) + ", candidate " +
+           std::to_string(index + 1);
+}
+
+// "Row 4, column 7, digit 5": the label of the cell at `place` while it shows `digit`.
+inline std::string digitName(RowColumn place, std::string_view digit)
+{
+    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1) + ", digit " +
+           std::string(digit);
+}
+
+} // namespace ui
