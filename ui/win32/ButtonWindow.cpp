@@ -2,6 +2,7 @@
 
 #include "ui/Dispatch.h"
 #include "ui/win32/FailureBox.h"
+#include "ui/win32/PaintPass.h"
 
 namespace ui::win32 {
 
@@ -17,6 +18,7 @@ void ButtonWindow::setVisible(bool visible)
         return;
     visible_ = visible;
     ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+    PaintPass::changed(window_);
 }
 
 void ButtonWindow::setEnabled(bool enabled)
@@ -25,8 +27,13 @@ void ButtonWindow::setEnabled(bool enabled)
         return;
     enabled_ = enabled;
     EnableWindow(window_, enabled);
+    PaintPass::changed(window_);
 }
 
-void ButtonWindow::onClicked() { dispatchClick(Click, &showFailureBox); }
+void ButtonWindow::onClicked()
+{
+    const PaintPass pass(window_);
+    dispatchClick(Click, &showFailureBox);
+}
 
 } // namespace ui::win32

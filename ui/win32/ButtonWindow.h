@@ -7,7 +7,8 @@ namespace ui::win32 {
 
 // What candidate and command buttons share: a Windows button whose clicks enter
 // the board through the one dispatch point, and whose Visible and Enabled cost
-// nothing when they do not change. A change repaints this button alone.
+// nothing when they do not change. A change repaints this button alone, or, in
+// the middle of a click, waits for the click's one paint pass.
 class ButtonWindow : public Button, public ChildControl {
 public:
     void setVisible(bool visible) final;

@@ -22,19 +22,11 @@ bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        ChildControl* control = item.CtlType == ODT_BUTTON ? from(item.hwndItem) : nullptr;
+        ChildControl* control = item.CtlType == ODT_BUTTON || item.CtlType == ODT_STATIC ? from(item.hwndItem) : nullptr;
         if (!control)
             return false;
         control->onDrawItem(item);
         result = TRUE;
-        return true;
-    }
-    case WM_CTLCOLORSTATIC: {
-        ChildControl* control = from(reinterpret_cast<HWND>(lParam));
-        HBRUSH brush = control ? control->onControlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
-        if (!brush)
-            return false;
-        result = reinterpret_cast<LRESULT>(brush);
         return true;
     }
     default:

@@ -4,9 +4,9 @@
 namespace ui::win32 {
 
 // A child window of the board that answers the notifications the window system
-// sends its parent: a click, a request to draw an owner-drawn face, a request for
-// a label's colours. The parent's window procedure hands them on with route; the
-// object is found through the child window's user data.
+// sends its parent: a click, or a request to draw an owner-drawn button or label.
+// The parent's window procedure hands them on with route; the object is found
+// through the child window's user data.
 class ChildControl {
 public:
     virtual ~ChildControl() = default;
@@ -24,7 +24,6 @@ protected:
 
     virtual void onClicked() {}
     virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
-    virtual HBRUSH onControlColor(HDC) { return nullptr; }
 
 private:
     static ChildControl* from(HWND window);

@@ -1,17 +1,21 @@
 #include "ui/win32/DigitLabel.h"
 
 #include "ui/win32/Layout.h"
+#include "ui/win32/PaintPass.h"
 #include "ui/win32/SystemColors.h"
 
 namespace ui::win32 {
 
-DigitLabel::DigitLabel(HWND cell, const designs::Control& design, int dpi, HFONT font)
-    : window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX)),
+DigitLabel::DigitLabel(HWND cell, const designs::Control& design, RowColumn place, int dpi, HFONT font)
+    : window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW)),
+      font_(font),
+      place_(place),
       back_(design.face),
       caption_(design.caption)
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
+    showName();
 }
 
 void DigitLabel::setCaption(std::string_view caption)
@@ -19,15 +23,33 @@ void DigitLabel::setCaption(std::string_view caption)
     if (caption == caption_)
         return;
     caption_ = caption;
-    const std::wstring text(caption.begin(), caption.end());
-    SetWindowTextW(window_, text.c_str());
+    showName();
+    // A new window text repaints a visible label; a hidden pass repaints it later.
+    PaintPass::changed(window_);
 }
 
-HBRUSH DigitLabel::onControlColor(HDC dc)
+void DigitLabel::showName() const
 {
+    const std::string name = caption_.empty() ? std::string() : digitName(place_, caption_);
+    SetWindowTextW(window_, std::wstring(name.begin(), name.end()).c_str());
+}
+
+// As the system draws a centred static text: the background filled, the text
+// at the top, centred across the width.
+void DigitLabel::onDrawItem(const DRAWITEMSTRUCT& item)
+{
+    HDC dc = item.hDC;
+    RECT area = item.rcItem;
+    FillRect(dc, &area, brushOf(back_));
+    if (caption_.empty())
+        return;
+    HGDIOBJ previous = SelectObject(dc, font_);
     SetTextColor(dc, resolve(designs::lblText));
     SetBkColor(dc, resolve(back_));
-    return brushOf(back_);
+    SetBkMode(dc, OPAQUE);
+    const std::wstring text(caption_.begin(), caption_.end());
+    DrawTextW(dc, text.c_str(), -1, &area, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, previous);
 }
 
 } // namespace ui::win32

@@ -4,6 +4,7 @@
 
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/PaintPass.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -35,6 +36,7 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
     reset_ = std::make_unique<CommandButton>(window_, designs::cmdReset, dpi_, fonts_.caption());
     fix_ = std::make_unique<CommandButton>(window_, designs::cmdFix, dpi_, fonts_.caption());
     unFix_ = std::make_unique<CommandButton>(window_, designs::cmdUnFix, dpi_, fonts_.caption());
+    PaintPass::learn(window_);
 }
 
 Win32BoardWindow::~Win32BoardWindow()

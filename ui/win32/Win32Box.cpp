@@ -8,7 +8,8 @@ Win32Box::Win32Box(HWND board, const designs::Control& design, int dpi, const Fo
     : window_(createContainer(board, design, design.face, dpi))
 {
     for (std::size_t k = 0; k < cells_.size(); ++k)
-        cells_[k] = std::make_unique<Win32Cell>(window_, designs::usrcntSquare[k], dpi, fonts);
+        cells_[k] = std::make_unique<Win32Cell>(window_, designs::usrcntSquare[k],
+                                                ui::BoxCell{design.index, static_cast<std::int16_t>(k)}, dpi, fonts);
 }
 
 } // namespace ui::win32

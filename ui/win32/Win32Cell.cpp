@@ -4,12 +4,13 @@
 
 namespace ui::win32 {
 
-Win32Cell::Win32Cell(HWND box, const designs::Control& design, int dpi, const Fonts& fonts)
+Win32Cell::Win32Cell(HWND box, const designs::Control& design, BoxCell place, int dpi, const Fonts& fonts)
     : window_(createContainer(box, design, design.face, dpi))
 {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i] = std::make_unique<CandidateButton>(window_, designs::btnBlock[i], dpi, fonts.caption());
-    label_ = std::make_unique<DigitLabel>(window_, designs::lbl, dpi, fonts.label());
+        buttons_[i] = std::make_unique<CandidateButton>(window_, designs::btnBlock[i], rowColumnOf(place), dpi,
+                                                       fonts.caption());
+    label_ = std::make_unique<DigitLabel>(window_, designs::lbl, rowColumnOf(place), dpi, fonts.label());
 }
 
 } // namespace ui::win32

@@ -1,0 +1,111 @@
+#include "ui/win32/PaintPass.h"
+
+namespace ui::win32 {
+
+PaintPass* PaintPass::open_ = nullptr;
+
+HWND PaintPass::learnt_ = nullptr;
+std::vector<PaintPass::Painted> PaintPass::paintOrder_;
+
+void PaintPass::learn(HWND top)
+{
+    learnt_ = top;
+    paintOrder_.clear();
+    collect(top, top);
+}
+
+void PaintPass::collect(HWND top, HWND window)
+{
+    RECT place;
+    GetClientRect(window, &place);
+    MapWindowPoints(window, top, reinterpret_cast<POINT*>(&place), 2);
+    const std::size_t at = paintOrder_.size();
+    paintOrder_.push_back({window, place, 0});
+    HWND topmost = GetWindow(window, GW_CHILD);
+    for (HWND child = topmost ? GetWindow(topmost, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV))
+        collect(top, child);
+    paintOrder_[at].end = paintOrder_.size();
+}
+
+// Draws every shown window that reaches into the clip region of `scene`, whose
+// origin is the top window's inner top-left corner, each above the ones before
+// it. A window paints itself as on the screen, asked to draw into a device
+// context of its own (`scratch`, as large as the top window), and is copied to
+// its place; a hidden window hides what it holds.
+void PaintPass::draw(HDC scene, HDC scratch) const
+{
+    for (std::size_t n = 0; n < paintOrder_.size();) {
+        const Painted& painted = paintOrder_[n];
+        if (!(GetWindowLongW(painted.window, GWL_STYLE) & WS_VISIBLE) || !RectVisible(scene, &painted.place)) {
+            n = painted.end;
+            continue;
+        }
+        SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scratch), 0);
+        SendMessageW(painted.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(scratch), PRF_CLIENT);
+        const RECT& at = painted.place;
+        BitBlt(scene, at.left, at.top, at.right - at.left, at.bottom - at.top, scratch, 0, 0, SRCCOPY);
+        ++n;
+    }
+}
+
+PaintPass::PaintPass(HWND control) : top_(GetAncestor(control, GA_ROOT)), outer_(open_)
+{
+    if (outer_ || !top_ || !IsWindowVisible(top_))
+        return;
+    if (top_ != learnt_)
+        learn(top_);
+    area_ = CreateRectRgn(0, 0, 0, 0);
+    SendMessageW(top_, WM_SETREDRAW, FALSE, 0);
+    open_ = this;
+}
+
+// Painting the windows in place, each in its own paint message, would let the
+// window system show the board between two of them (Wine puts its drawing on the
+// screen at the end of every paint once a click has taken 50 ms).
+PaintPass::~PaintPass()
+{
+    if (open_ != this)
+        return;
+    open_ = nullptr;
+    SendMessageW(top_, WM_SETREDRAW, TRUE, 0);
+
+    RECT inner;
+    GetClientRect(top_, &inner);
+    // Not clipped to the top window's own area: the copy covers its children too.
+    HDC screen = GetDCEx(top_, nullptr, DCX_CACHE);
+    HDC scene = CreateCompatibleDC(screen);
+    HDC scratch = CreateCompatibleDC(screen);
+    HBITMAP sceneBits = CreateCompatibleBitmap(screen, inner.right, inner.bottom);
+    HBITMAP scratchBits = CreateCompatibleBitmap(screen, inner.right, inner.bottom);
+    HGDIOBJ previousScene = SelectObject(scene, sceneBits);
+    HGDIOBJ previousScratch = SelectObject(scratch, scratchBits);
+    SelectClipRgn(scene, area_);
+    draw(scene, scratch);
+    SelectClipRgn(screen, area_);
+    BitBlt(screen, 0, 0, inner.right, inner.bottom, scene, 0, 0, SRCCOPY);
+    SelectObject(scratch, previousScratch);
+    SelectObject(scene, previousScene);
+    DeleteObject(scratchBits);
+    DeleteObject(sceneBits);
+    DeleteDC(scratch);
+    DeleteDC(scene);
+    ReleaseDC(top_, screen);
+    // What is on the screen now is what the windows would paint there.
+    RedrawWindow(top_, nullptr, area_, RDW_VALIDATE | RDW_ALLCHILDREN);
+    DeleteObject(area_);
+}
+
+bool PaintPass::changed(HWND control)
+{
+    if (!open_)
+        return false;
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(HWND_DESKTOP, open_->top_, reinterpret_cast<POINT*>(&place), 2);
+    HRGN more = CreateRectRgnIndirect(&place);
+    CombineRgn(open_->area_, open_->area_, more, RGN_OR);
+    DeleteObject(more);
+    return true;
+}
+
+} // namespace ui::win32
