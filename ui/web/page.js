@@ -1,0 +1,86 @@
+// The page's side of the board: it puts in the markup the board writes from its
+// designs, carries out the board's property writes on elements by number, and
+// hands every click on a button back to the board. The board is C++ run as
+// WebAssembly; see Page.h for the calls that arrive here.
+Module["printErr"] = (text) => console.error(text);
+Module["onAbort"] = (what) => orvanePage.stop(String(what));
+
+var orvanePage = {
+  elements: [],
+  board: null,
+  width: 0,
+  stopped: false,
+
+  install(style, markup, order, width, height) {
+    const sheet = document.createElement("style");
+    sheet.textContent = style;
+    document.head.append(sheet);
+    const board = (this.board = document.getElementById("board"));
+    board.innerHTML = markup;
+    const nodes = board.querySelectorAll("button,.l");
+    for (let n = 0; n < nodes.length; n++) {
+      this.elements[order[n]] = nodes[n];
+      nodes[n].element = order[n];
+    }
+    // Disabled and hidden buttons receive no clicks; the browser sees to that.
+    board.addEventListener("click", (event) => {
+      const button = event.target.closest("button");
+      if (button) this.click(button.element);
+    });
+    this.width = width;
+    addEventListener("resize", () => this.fit());
+    this.fit();
+  },
+
+  // At its designed size wherever it fits; in a narrower window the whole board
+  // scales down with its proportions, so that nothing needs a sideways scroll.
+  fit() {
+    const scale = Math.min(1, document.documentElement.clientWidth / this.width);
+    this.board.style.zoom = scale < 1 ? String(scale) : "";
+  },
+
+  show(title) {
+    document.title = title;
+    this.board.querySelector("button").focus();
+  },
+
+  click(element) {
+    if (this.stopped) return;
+    try {
+      Module["_orvane_click"](element);
+    } catch (e) {
+      // The board has already said why it stopped; anything else that escapes
+      // (a trap in the WebAssembly) ends the board the same way.
+      if (!this.stopped) {
+        console.error("Orvane: internal error: " + e);
+        this.stop(String(e && e.message ? e.message : e));
+      }
+    }
+  },
+
+  // The label is named only while it shows a digit; an empty label is not there
+  // for assistive technology, as it shows nothing.
+  setCaption(element, caption, name) {
+    const label = this.elements[element];
+    label.textContent = caption;
+    if (name) {
+      label.setAttribute("role", "img");
+      label.setAttribute("aria-label", name);
+      label.removeAttribute("aria-hidden");
+    } else {
+      label.removeAttribute("role");
+      label.removeAttribute("aria-label");
+      label.setAttribute("aria-hidden", "true");
+    }
+  },
+
+  // The page's way of ending: the board takes no more clicks and says why.
+  stop(message) {
+    if (this.stopped) return;
+    this.stopped = true;
+    if (this.board) this.board.inert = true;
+    const line = document.getElementById("failure");
+    line.textContent = "Orvane has stopped after an internal error (" + message + "). Reload the page to start again.";
+    line.hidden = false;
+  },
+};
