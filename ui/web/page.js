@@ -4,6 +4,12 @@
 // WebAssembly; see Page.h for the calls that arrive here.
 Module["printErr"] = (text) => console.error(text);
 Module["onAbort"] = (what) => orvanePage.stop(String(what));
+// A failed click ends the program (Dispatch.h); a page has no process to end.
+// Ending it by a thrown exception would be caught on its way out by the C++
+// below and turned into an abort, again and again; instead the call returns
+// into WebAssembly, which stops at once with a trap that nothing there can
+// catch. By then the page has said why and the board takes no more clicks.
+Module["quit"] = () => {};
 
 var orvanePage = {
   elements: [],
