@@ -1,36 +1,41 @@
 // What the page's tests and benchmarks share: a static file server on 127.0.0.1
 // over the page folders, and Debian's Chromium driven through playwright-core.
-import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
-import { extname, join, normalize } from "node:path";
+import { spawn } from "node:child_process";
+import { mkdtemp, readdir, rm, symlink } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
 import { chromium } from "playwright-core";
 
-const types = {
-  ".html": "text/html; charset=utf-8",
-  ".js": "text/javascript; charset=utf-8",
-  ".wasm": "application/wasm",
-  ".json": "application/manifest+json",
-  ".png": "image/png",
-  ".svg": "image/svg+xml",
-};
-
-// Serves each folder under its prefix ("/" for the page, "/failing/" for another).
+// Serves each folder under its path ("/" for the page, "/failing/" for another)
+// with Python's static file server in a process of its own, as scripts/open-web
+// serves the page.
 export async function serve(folders) {
-  const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url, "http://x").pathname);
-    const prefix = Object.keys(folders).filter((p) => path.startsWith(p)).sort((a, b) => b.length - a.length)[0];
-    let rest = normalize(path.slice(prefix.length)).replace(/^(\.\.[/\\])+/, "");
-    if (rest === "" || rest.endsWith("/") || rest === ".") rest = join(rest, "index.html");
-    try {
-      const body = await readFile(join(folders[prefix], rest));
-      response.writeHead(200, { "content-type": types[extname(rest)] ?? "application/octet-stream", "cache-control": "no-cache" });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
+  const root = await mkdtemp(join(tmpdir(), "orvane-serve-"));
+  for (const [path, folder] of Object.entries(folders)) {
+    if (path === "/") {
+      for (const name of await readdir(folder)) await symlink(resolve(folder, name), join(root, name));
+    } else {
+      await symlink(resolve(folder), join(root, path.replaceAll("/", "")));
     }
+  }
+  const server = spawn("python3", ["-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory", root, "0"],
+    { stdio: ["ignore", "pipe", "ignore"] });
+  const port = await new Promise((found, failed) => {
+    server.stdout.on("data", (text) => {
+      const match = /port (\d+)/.exec(String(text));
+      if (match) found(match[1]);
+    });
+    server.on("exit", () => failed(new Error("the file server did not start")));
   });
-  await new Promise((done) => server.listen(0, "127.0.0.1", done));
-  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((done) => server.close(done)), server };
+  const close = async () => {
+    if (server.exitCode === null) {
+      const gone = new Promise((done) => server.on("exit", done));
+      server.kill();
+      await gone;
+    }
+    await rm(root, { recursive: true, force: true });
+  };
+  return { url: `http://127.0.0.1:${port}/`, close };
 }
 
 // Debian's Chromium, headless; as root it needs --no-sandbox. The other switches
@@ -42,8 +47,9 @@ export async function launch() {
   return chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium", args });
 }
 
-// A board is ready when the page's script has put its buttons in.
+// The page draws the board at once; it is ready when its code has loaded and
+// it takes clicks.
 export async function openBoard(page, url) {
   await page.goto(url);
-  await page.waitForFunction(() => document.querySelectorAll("#board button").length === 732);
+  await page.waitForFunction(() => document.querySelectorAll("#board button").length === 732 && !document.getElementById("board").inert);
 }

@@ -189,7 +189,6 @@ test("after a first visit the board opens and plays with no network at all", asy
     await navigator.serviceWorker.ready;
   });
   await offline.close();
-  offline.server.closeAllConnections();
   await openBoard(page, offline.url);
   assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), "the service worker answered");
   await page.getByRole("button", { name: candidateName(4, 4, 4), exact: true }).click();

@@ -58,11 +58,11 @@ std::string style()
     // Captions in the button-text colour; a barred candidate's caption greyed on
     // its window-text face; a dotted focus rectangle inside the button; and a tap
     // never waits to see whether a double tap (a zoom) follows.
-    const std::string text = colorOf(designs::lblText);
-    s += "#board button{font:inherit;color:" + text + ";border:1px solid color-mix(in srgb," + text +
+    const std::string caption = colorOf(designs::lblText);
+    s += "#board button{font:inherit;color:" + caption + ";border:1px solid color-mix(in srgb," + caption +
          " 45%,transparent);touch-action:manipulation}";
     s += "#board button:disabled{color:#808080}";
-    s += "#board button:focus-visible{outline:1px dotted " + text + ";outline-offset:-4px}";
+    s += "#board button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
     for (const auto& cell : designs::usrcntSquare)
         s += ".c" + std::to_string(cell.index) + "{" + box(cell) + "}";
     for (const auto& button : designs::btnBlock)
@@ -72,45 +72,53 @@ std::string style()
     return s;
 }
 
-void addCell(BoardMarkup& out, std::int16_t b, std::int16_t k)
+void addCell(BoardMarkup& out, bool text, std::int16_t b, std::int16_t k)
 {
-    out.markup += "<div class=c" + std::to_string(k) + "><div class=l aria-hidden=true>" +
+    if (text)
+        out.markup += "<div class=c" + std::to_string(k) + "><div class=l aria-hidden=true>" +
                   std::string(designs::lbl.caption) + "</div>";
     out.order.push_back(labelElement(b, k));
     const RowColumn place = rowColumnOf({b, k});
     for (const std::int16_t i : designs::inTabOrder(designs::btnBlock)) {
-        out.markup += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(place, i) + "\">" +
+        if (text)
+            out.markup += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(place, i) + "\">" +
                       std::string(designs::btnBlock.at(static_cast<std::size_t>(i)).caption) + "</button>";
         out.order.push_back(candidateElement(b, k, i));
     }
-    out.markup += "</div>";
+    if (text)
+        out.markup += "</div>";
 }
 
-void addCommand(BoardMarkup& out, const designs::Control& c, int element)
+void addCommand(BoardMarkup& out, bool text, const designs::Control& c, int element)
 {
-    out.markup += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
+    if (text)
+        out.markup += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
     out.order.push_back(element);
 }
 
 } // namespace
 
-BoardMarkup boardMarkup()
+BoardMarkup boardMarkup(bool text)
 {
     using Kind = designs::BoardChild::Kind;
     BoardMarkup out;
-    out.style = style();
+    if (text)
+        out.style = style();
     out.order.reserve(elementCount);
     for (const designs::BoardChild& child : designs::boardChildrenInTabOrder()) {
         switch (child.kind) {
         case Kind::Box:
-            out.markup += "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(child.box))) + "\">";
+            if (text)
+                out.markup +=
+                    "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(child.box))) + "\">";
             for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare))
-                addCell(out, child.box, k);
-            out.markup += "</div>";
+                addCell(out, text, child.box, k);
+            if (text)
+                out.markup += "</div>";
             break;
-        case Kind::Reset: addCommand(out, designs::cmdReset, resetElement); break;
-        case Kind::Fix: addCommand(out, designs::cmdFix, fixElement); break;
-        case Kind::UnFix: addCommand(out, designs::cmdUnFix, unFixElement); break;
+        case Kind::Reset: addCommand(out, text, designs::cmdReset, resetElement); break;
+        case Kind::Fix: addCommand(out, text, designs::cmdFix, fixElement); break;
+        case Kind::UnFix: addCommand(out, text, designs::cmdUnFix, unFixElement); break;
         }
     }
     return out;

@@ -7,6 +7,10 @@
 // three commands. Elements stand in document order as the focus moves, so Tab
 // walks the board as the designs' tab positions say; each cell's label comes
 // before its buttons, so that it is drawn beneath them.
+//
+// The markup is written into index.html when the page is built, so that the
+// browser draws the board as soon as it has read the page; the board's code,
+// once loaded, takes the elements over by their order.
 namespace ui::web {
 
 struct BoardMarkup {
@@ -16,6 +20,7 @@ struct BoardMarkup {
     std::vector<int> order;
 };
 
-BoardMarkup boardMarkup();
+// With text false, only the order: what the running board needs.
+BoardMarkup boardMarkup(bool text = true);
 
 } // namespace ui::web

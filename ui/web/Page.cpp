@@ -3,9 +3,8 @@
 #include <emscripten/emscripten.h>
 
 // The bodies are JavaScript, run in the page; orvanePage is defined in page.js.
-EM_JS(void, orvane_install, (const char* style, const char* markup, const int* order, int count, int width, int height), {
-    orvanePage.install(UTF8ToString(style), UTF8ToString(markup), HEAP32.subarray(order >> 2, (order >> 2) + count),
-                       width, height);
+EM_JS(void, orvane_install, (const int* order, int count), {
+    orvanePage.install(HEAP32.subarray(order >> 2, (order >> 2) + count));
 });
 EM_JS(void, orvane_show, (const char* title), { orvanePage.show(UTF8ToString(title)); });
 EM_JS(void, orvane_visible, (int element, int visible), { orvanePage.elements[element].hidden = !visible; });
@@ -20,10 +19,7 @@ EM_JS(void, orvane_stop, (const char* message), { orvanePage.stop(UTF8ToString(m
 
 namespace ui::web::page {
 
-void install(const char* style, const char* markup, const int* order, int count, int width, int height)
-{
-    orvane_install(style, markup, order, count, width, height);
-}
+void install(const int* order, int count) { orvane_install(order, count); }
 void show(const char* title) { orvane_show(title); }
 void setVisible(int element, bool visible) { orvane_visible(element, visible); }
 void setEnabled(int element, bool enabled) { orvane_enabled(element, enabled); }

@@ -5,9 +5,9 @@
 // Elements are addressed by their numbers from Elements.h.
 namespace ui::web::page {
 
-// Puts the board's style and markup into the page. order[n] is the number of
-// the n-th button or label in document order.
-void install(const char* style, const char* markup, const int* order, int count, int width, int height);
+// Takes over the board the page was built with (BoardMarkup.h) and lets it take
+// clicks. order[n] is the number of the n-th button or label in document order.
+void install(const int* order, int count);
 // Sets the page's title and puts the focus on the first control in tab order.
 void show(const char* title);
 void setVisible(int element, bool visible);

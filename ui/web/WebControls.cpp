@@ -42,10 +42,8 @@ WebBoardWindow::WebBoardWindow()
 {
     for (std::int16_t b = 0; b < 9; ++b)
         boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<WebBox>(b);
-    const BoardMarkup board = boardMarkup();
-    page::install(board.style.c_str(), board.markup.c_str(), board.order.data(), static_cast<int>(board.order.size()),
-                  designs::toPixels(designs::orvaneMain.innerWidth, 96),
-                  designs::toPixels(designs::orvaneMain.innerHeight, 96));
+    const BoardMarkup board = boardMarkup(false);
+    page::install(board.order.data(), static_cast<int>(board.order.size()));
 }
 
 void WebBoardWindow::show() { page::show(std::string(designs::orvaneMain.caption).c_str()); }

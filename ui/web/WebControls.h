@@ -56,7 +56,7 @@ private:
     std::array<std::unique_ptr<WebCell>, 9> cells_;
 };
 
-// Builds the whole board in the page when created. The page hands every click
+// Takes over the board the page was built with, when created. The page hands every click
 // back by element number to buttonAt, whose Click the entry point dispatches.
 class WebBoardWindow final : public BoardWindow {
 public:

@@ -1,7 +1,7 @@
-// The page's side of the board: it puts in the markup the board writes from its
-// designs, carries out the board's property writes on elements by number, and
-// hands every click on a button back to the board. The board is C++ run as
-// WebAssembly; see Page.h for the calls that arrive here.
+// The page's side of the board: it takes over the board's elements, which the
+// page was built with, carries out the board's property writes on them by
+// number, and hands every click on a button back to the board. The board is
+// C++ run as WebAssembly; see Page.h for the calls that arrive here.
 Module["printErr"] = (text) => console.error(text);
 Module["onAbort"] = (what) => orvanePage.stop(String(what));
 // A failed click ends the program (Dispatch.h); a page has no process to end.
@@ -14,15 +14,10 @@ Module["quit"] = () => {};
 var orvanePage = {
   elements: [],
   board: null,
-  width: 0,
   stopped: false,
 
-  install(style, markup, order, width, height) {
-    const sheet = document.createElement("style");
-    sheet.textContent = style;
-    document.head.append(sheet);
+  install(order) {
     const board = (this.board = document.getElementById("board"));
-    board.innerHTML = markup;
     const nodes = board.querySelectorAll("button,.l");
     for (let n = 0; n < nodes.length; n++) {
       this.elements[order[n]] = nodes[n];
@@ -33,16 +28,8 @@ var orvanePage = {
       const button = event.target.closest("button");
       if (button) this.click(button.element);
     });
-    this.width = width;
-    addEventListener("resize", () => this.fit());
-    this.fit();
-  },
-
-  // At its designed size wherever it fits; in a narrower window the whole board
-  // scales down with its proportions, so that nothing needs a sideways scroll.
-  fit() {
-    const scale = Math.min(1, document.documentElement.clientWidth / this.width);
-    this.board.style.zoom = scale < 1 ? String(scale) : "";
+    // The board is drawn before its code has loaded, and takes clicks from now on.
+    board.inert = false;
   },
 
   show(title) {
@@ -84,7 +71,10 @@ var orvanePage = {
   stop(message) {
     if (this.stopped) return;
     this.stopped = true;
-    if (this.board) this.board.inert = true;
+    if (this.board) {
+      this.board.inert = true;
+      this.board.classList.add("stopped");
+    }
     const line = document.getElementById("failure");
     line.textContent = "Orvane has stopped after an internal error (" + message + "). Reload the page to start again.";
     line.hidden = false;

@@ -1,0 +1,16 @@
+#include <cstdio>
+#include <string>
+
+#include "ui/Designs.h"
+#include "ui/web/BoardMarkup.h"
+
+// Run when the page is built: prints the window's caption, the board's width in
+// CSS pixels, its style sheet and its markup, one line each, for make_index.cmake
+// to put into index.html.
+int main()
+{
+    using namespace ui::designs;
+    const ui::web::BoardMarkup board = ui::web::boardMarkup();
+    std::printf("%s\n%d\n%s\n%s\n", std::string(orvaneMain.caption).c_str(), toPixels(orvaneMain.innerWidth, 96),
+                board.style.c_str(), board.markup.c_str());
+}
