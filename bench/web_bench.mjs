@@ -3,7 +3,9 @@
 // Transfer: the bytes of index.html, the script and the wasm gzip-compressed, as a
 // server would send them. First frame: navigation start to the end of the first
 // frame that shows the board, the median of fresh loads (no cache, no service
-// worker), against a blank page served the same way in the same run; and, for
+// worker), against a blank page served the same way in the same run: loads of the
+// two take turns, and the figure judged is the median of each pair's ratio, so
+// that a busy spell on a shared machine weighs on both sides of one ratio; and, for
 // information, until the board's code has loaded and it takes clicks. Click: the
 // script time of a pick and of its take-back on a candidate, and a real click's
 // time until the frame that shows it, against the page's own frame interval.
@@ -15,7 +17,7 @@ import { join } from "node:path";
 import { serve, launch } from "../tests/web/browser.mjs";
 
 const folder = process.argv[2];
-const loads = 15;
+const loads = 21;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 let transfer = 0;
@@ -117,8 +119,8 @@ try {
   line("page transfer: html, script and wasm (gzip)", `${(transfer / 1000).toFixed(1)} kB`, "100 kB", transfer <= 100000);
   line("navigation start to the board's first frame", `${boardFrame.toFixed(1)} ms`, "");
   line("  a blank page served the same way", `${blankFrame.toFixed(1)} ms`, "");
-  line("  the board's first frame against the blank page", `${(boardFrame / blankFrame).toFixed(2)}x`, "2.5x",
-    boardFrame <= 2.5 * blankFrame);
+  const ratio = median(board.map((time, n) => time / blank[n]));
+  line("  the board's first frame against the blank page", `${ratio.toFixed(2)}x`, "2.5x", ratio <= 2.5);
   line("navigation start until the board takes clicks", `${median(live).toFixed(1)} ms`, "");
   line("script time of one click (pick or take-back)", `${(median(script) * 1000).toFixed(1)} us`, "1000 us",
     median(script) <= 1);
