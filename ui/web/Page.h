@@ -5,7 +5,7 @@
 // Elements are addressed by their numbers from Elements.h.
 namespace ui::web::page {
 
-// Takes over the board the page was built with (BoardMarkup.h) and lets it take
+// Takes over the board the page was built with (PageMarkup.h) and lets it take
 // clicks. order[n] is the number of the n-th button or label in document order.
 void install(const int* order, int count);
 // Sets the page's title and puts the focus on the first control in tab order.

@@ -1,7 +1,7 @@
 #include "ui/web/WebControls.h"
 
 #include "ui/Designs.h"
-#include "ui/web/BoardMarkup.h"
+#include "ui/web/DocumentOrder.h"
 #include "ui/web/Elements.h"
 #include "ui/web/Page.h"
 
@@ -42,8 +42,8 @@ WebBoardWindow::WebBoardWindow()
 {
     for (std::int16_t b = 0; b < 9; ++b)
         boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<WebBox>(b);
-    const BoardMarkup board = boardMarkup(false);
-    page::install(board.order.data(), static_cast<int>(board.order.size()));
+    const std::vector<int> order = boardOrder();
+    page::install(order.data(), static_cast<int>(order.size()));
 }
 
 void WebBoardWindow::show() { page::show(std::string(designs::orvaneMain.caption).c_str()); }

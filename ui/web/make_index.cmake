@@ -13,3 +13,5 @@ set(BOARD_WIDTH "${CMAKE_MATCH_2}")
 set(BOARD_STYLE "${CMAKE_MATCH_3}")
 set(BOARD_MARKUP "${CMAKE_MATCH_4}")
 configure_file("${TEMPLATE}" "${OUTPUT}" @ONLY)
+# Newer than what it was made from, even when its content came out the same.
+file(TOUCH "${OUTPUT}")

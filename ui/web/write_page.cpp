@@ -2,7 +2,7 @@
 #include <string>
 
 #include "ui/Designs.h"
-#include "ui/web/BoardMarkup.h"
+#include "ui/web/PageMarkup.h"
 
 // Run when the page is built: prints the window's caption, the board's width in
 // CSS pixels, its style sheet and its markup, one line each, for make_index.cmake
@@ -10,7 +10,6 @@
 int main()
 {
     using namespace ui::designs;
-    const ui::web::BoardMarkup board = ui::web::boardMarkup();
     std::printf("%s\n%d\n%s\n%s\n", std::string(orvaneMain.caption).c_str(), toPixels(orvaneMain.innerWidth, 96),
-                board.style.c_str(), board.markup.c_str());
+                ui::web::boardStyle().c_str(), ui::web::boardMarkup().c_str());
 }

@@ -1,11 +1,10 @@
-#include "ui/web/BoardMarkup.h"
+#include "ui/web/PageMarkup.h"
 
 #include <cstdio>
 
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
-#include "ui/TabOrder.h"
-#include "ui/web/Elements.h"
+#include "ui/web/DocumentOrder.h"
 #include "ui/web/WebColors.h"
 
 namespace ui::web {
@@ -15,6 +14,7 @@ constexpr int dpi = 96;
 
 std::string px(int twips) { return std::to_string(designs::toPixels(twips, dpi)) + "px"; }
 
+// A colour's custom property is named for its value, as the board writes faces by value (page.js).
 std::string colorVar(SysColor color)
 {
     char name[24];
@@ -47,7 +47,34 @@ std::string colorTable()
     return light + "}" + dark + "}}";
 }
 
-std::string style()
+struct Markup {
+    std::string text;
+    void boxStart(std::int16_t b)
+    {
+        text += "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(b))) + "\">";
+    }
+    void boxEnd() { text += "</div>"; }
+    void cellStart(std::int16_t, std::int16_t k) { text += "<div class=c" + std::to_string(k) + ">"; }
+    void cellEnd() { text += "</div>"; }
+    // Named only once it shows a digit (page.js).
+    void label(std::int16_t, std::int16_t)
+    {
+        text += "<div class=l aria-hidden=true>" + std::string(designs::lbl.caption) + "</div>";
+    }
+    void candidate(std::int16_t b, std::int16_t k, std::int16_t i)
+    {
+        text += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(rowColumnOf({b, k}), i) +
+                "\">" + std::string(designs::btnBlock.at(static_cast<std::size_t>(i)).caption) + "</button>";
+    }
+    void command(const designs::Control& c, int)
+    {
+        text += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
+    }
+};
+
+} // namespace
+
+std::string boardStyle()
 {
     const auto& window = designs::orvaneMain;
     std::string s = colorTable();
@@ -72,56 +99,11 @@ std::string style()
     return s;
 }
 
-void addCell(BoardMarkup& out, bool text, std::int16_t b, std::int16_t k)
+std::string boardMarkup()
 {
-    if (text)
-        out.markup += "<div class=c" + std::to_string(k) + "><div class=l aria-hidden=true>" +
-                  std::string(designs::lbl.caption) + "</div>";
-    out.order.push_back(labelElement(b, k));
-    const RowColumn place = rowColumnOf({b, k});
-    for (const std::int16_t i : designs::inTabOrder(designs::btnBlock)) {
-        if (text)
-            out.markup += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(place, i) + "\">" +
-                      std::string(designs::btnBlock.at(static_cast<std::size_t>(i)).caption) + "</button>";
-        out.order.push_back(candidateElement(b, k, i));
-    }
-    if (text)
-        out.markup += "</div>";
-}
-
-void addCommand(BoardMarkup& out, bool text, const designs::Control& c, int element)
-{
-    if (text)
-        out.markup += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
-    out.order.push_back(element);
-}
-
-} // namespace
-
-BoardMarkup boardMarkup(bool text)
-{
-    using Kind = designs::BoardChild::Kind;
-    BoardMarkup out;
-    if (text)
-        out.style = style();
-    out.order.reserve(elementCount);
-    for (const designs::BoardChild& child : designs::boardChildrenInTabOrder()) {
-        switch (child.kind) {
-        case Kind::Box:
-            if (text)
-                out.markup +=
-                    "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(child.box))) + "\">";
-            for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare))
-                addCell(out, text, child.box, k);
-            if (text)
-                out.markup += "</div>";
-            break;
-        case Kind::Reset: addCommand(out, text, designs::cmdReset, resetElement); break;
-        case Kind::Fix: addCommand(out, text, designs::cmdFix, fixElement); break;
-        case Kind::UnFix: addCommand(out, text, designs::cmdUnFix, unFixElement); break;
-        }
-    }
-    return out;
+    Markup markup;
+    walkInDocumentOrder(markup);
+    return markup.text;
 }
 
 } // namespace ui::web
