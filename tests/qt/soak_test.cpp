@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 #include "support/RandomPlayer.h"
 #include "support/ReferenceModel.h"
 #include "support/VisibleState.h"
@@ -34,7 +34,7 @@ long numberFromEnvironment(const char* name, long fallback)
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-class SoakTest : public BoardFixture {
+class SoakTest : public ShownBoardTest {
 protected:
     // What the player sees, as the widgets themselves report it.
     support::BoardState shownByWidgets()

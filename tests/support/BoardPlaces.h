@@ -22,6 +22,17 @@ constexpr BoxCell boxCellOfOrdinal(int ordinal)
     return {static_cast<std::int16_t>(ordinal / 9), static_cast<std::int16_t>(ordinal % 9)};
 }
 
+// Two cells are peers when they differ and share a row, a column or a 3 x 3 block,
+// worked out from coordinates alone, not from the board's wiring of boxes, rows
+// and columns.
+constexpr bool arePeers(RowColumn a, RowColumn b)
+{
+    const bool sameBlock = a.row / 3 == b.row / 3 && a.column / 3 == b.column / 3;
+    return a != b && (a.row == b.row || a.column == b.column || sameBlock);
+}
+
+constexpr bool arePeers(BoxCell a, BoxCell b) { return arePeers(ui::rowColumnOf(a), ui::rowColumnOf(b)); }
+
 } // namespace support
 
 namespace ui {

@@ -8,11 +8,6 @@ namespace {
 
 using ui::SysColor;
 
-bool sharesUnit(RowColumn a, RowColumn b)
-{
-    return a.row == b.row || a.column == b.column || (a.row / 3 == b.row / 3 && a.column / 3 == b.column / 3);
-}
-
 std::array<std::vector<RowColumn>, cellCount> computePeers()
 {
     std::array<std::vector<RowColumn>, cellCount> peers;
@@ -20,7 +15,7 @@ std::array<std::vector<RowColumn>, cellCount> computePeers()
         for (int c = 0; c < boardSize; ++c)
             for (int r2 = 0; r2 < boardSize; ++r2)
                 for (int c2 = 0; c2 < boardSize; ++c2)
-                    if ((r2 != r || c2 != c) && sharesUnit({r, c}, {r2, c2}))
+                    if (arePeers(RowColumn{r, c}, RowColumn{r2, c2}))
                         peers.at(r * boardSize + c).push_back({r2, c2});
     return peers;
 }
