@@ -6,7 +6,7 @@
 
 namespace fuzz {
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::ButtonState;
 using support::CellState;
 using ui::SysColor;
@@ -24,8 +24,8 @@ std::array<DigitSet, support::cellCount> heldByPeers(const support::ReferenceMod
             const int pick = picks.picked({r, c});
             if (pick < 0)
                 continue;
-            for (BoardPos peer : support::ReferenceModel::peersOf({r, c}))
-                held.at(peer.row * support::boardSize + peer.col) |= static_cast<DigitSet>(1u << pick);
+            for (RowColumn peer : support::ReferenceModel::peersOf({r, c}))
+                held.at(peer.row * support::boardSize + peer.column) |= static_cast<DigitSet>(1u << pick);
         }
     return held;
 }
@@ -34,10 +34,10 @@ class Findings {
 public:
     explicit Findings(std::size_t limit) : limit_(limit) {}
 
-    void add(BoardPos pos, const std::string& what)
+    void add(RowColumn pos, const std::string& what)
     {
         if (count_++ < limit_)
-            text_ += "row " + std::to_string(pos.row) + ", col " + std::to_string(pos.col) + ": " + what + '\n';
+            text_ += "row " + std::to_string(pos.row) + ", col " + std::to_string(pos.column) + ": " + what + '\n';
     }
 
     std::string text() const
@@ -59,7 +59,7 @@ bool shownFree(const ButtonState& button, int candidate)
            (button.backColor == SysColor::ButtonFace || (candidate == 8 && button.backColor == SysColor::ActiveBorder));
 }
 
-void checkOpen(BoardPos pos, const CellState& cell, DigitSet held, Findings& out)
+void checkOpen(RowColumn pos, const CellState& cell, DigitSet held, Findings& out)
 {
     for (int i = 0; i < 9; ++i) {
         const ButtonState& button = cell.btnBlock.at(i);
@@ -73,7 +73,7 @@ void checkOpen(BoardPos pos, const CellState& cell, DigitSet held, Findings& out
     }
 }
 
-void checkPicked(BoardPos pos, const CellState& cell, int pick, Findings& out)
+void checkPicked(RowColumn pos, const CellState& cell, int pick, Findings& out)
 {
     for (int i = 0; i < 9; ++i) {
         const ButtonState& button = cell.btnBlock.at(i);
@@ -84,7 +84,7 @@ void checkPicked(BoardPos pos, const CellState& cell, int pick, Findings& out)
     }
 }
 
-void checkFixed(BoardPos pos, const CellState& cell, int pick, Findings& out)
+void checkFixed(RowColumn pos, const CellState& cell, int pick, Findings& out)
 {
     if (cell.caption != std::to_string(pick + 1))
         out.add(pos, "fixed on " + digit(pick) + " but shows \"" + cell.caption + "\"");
@@ -101,7 +101,7 @@ std::string brokenInvariants(const support::BoardState& shown, const support::Re
     Findings out(limit);
     for (int r = 0; r < support::boardSize; ++r)
         for (int c = 0; c < support::boardSize; ++c) {
-            const BoardPos pos{r, c};
+            const RowColumn pos{r, c};
             const CellState& cell = shown.at(pos);
             const DigitSet peersHold = held.at(r * support::boardSize + c);
             const int pick = picks.picked(pos);
@@ -126,9 +126,9 @@ std::string wrongCounters(const Orvane_Main& board, const support::ReferenceMode
     Findings out(limit);
     for (int r = 0; r < support::boardSize; ++r)
         for (int c = 0; c < support::boardSize; ++c) {
-            const BoardPos pos{r, c};
-            const support::CellPlace place = support::placeOf(pos);
-            const usrcntBlock& cell = board.box(place.grid).cell(place.cell);
+            const RowColumn pos{r, c};
+            const ui::BoxCell place = ui::boxCellOf(pos);
+            const usrcntBlock& cell = board.box(place.box).cell(place.cell);
             for (std::int16_t i = 0; i <= 9; ++i) {
                 const int expected = i < 9 ? picks.bars(pos, i) : 0;
                 if (cell.barsOn(i) != expected)

@@ -39,7 +39,7 @@ private:
 // top-left cell had reached them; the click is one on a candidate button.
 class BoardWithBars final : public ClickScenario {
 public:
-    BoardWithBars(int bars, support::CellPlace clicked, std::int16_t candidate)
+    BoardWithBars(int bars, ui::BoxCell clicked, std::int16_t candidate)
     {
         board_.log().setRecording(false);
         for (int n = 0; n < bars; ++n)
@@ -107,8 +107,8 @@ private:
 };
 
 constexpr int mostBars = 32767;
-constexpr support::CellPlace topLeft{0, 0};
-constexpr support::CellPlace firstOfBox1{1, 0};
+constexpr ui::BoxCell topLeft{0, 0};
+constexpr ui::BoxCell firstOfBox1{1, 0};
 
 } // namespace
 

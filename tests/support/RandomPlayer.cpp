@@ -7,7 +7,7 @@ namespace {
 struct Choices {
     std::vector<PlayerAction> picks;     // free candidates of open cells
     std::vector<PlayerAction> takeBacks; // the shown button of picked, thawed cells
-    std::vector<BoardPos> fixedCells;
+    std::vector<RowColumn> fixedCells;
 };
 
 Choices choicesOn(const ReferenceModel& model)
@@ -15,7 +15,7 @@ Choices choicesOn(const ReferenceModel& model)
     Choices choices;
     for (int r = 0; r < boardSize; ++r)
         for (int c = 0; c < boardSize; ++c) {
-            const BoardPos pos{r, c};
+            const RowColumn pos{r, c};
             if (model.isFixed(pos)) {
                 choices.fixedCells.push_back(pos);
                 continue;

@@ -8,19 +8,14 @@ namespace {
 
 using ui::SysColor;
 
-bool sharesUnit(BoardPos a, BoardPos b)
+std::array<std::vector<RowColumn>, cellCount> computePeers()
 {
-    return a.row == b.row || a.col == b.col || (a.row / 3 == b.row / 3 && a.col / 3 == b.col / 3);
-}
-
-std::array<std::vector<BoardPos>, cellCount> computePeers()
-{
-    std::array<std::vector<BoardPos>, cellCount> peers;
+    std::array<std::vector<RowColumn>, cellCount> peers;
     for (int r = 0; r < boardSize; ++r)
         for (int c = 0; c < boardSize; ++c)
             for (int r2 = 0; r2 < boardSize; ++r2)
                 for (int c2 = 0; c2 < boardSize; ++c2)
-                    if ((r2 != r || c2 != c) && sharesUnit({r, c}, {r2, c2}))
+                    if (arePeers(RowColumn{r, c}, RowColumn{r2, c2}))
                         peers.at(r * boardSize + c).push_back({r2, c2});
     return peers;
 }
@@ -35,10 +30,10 @@ ReferenceModel::ReferenceModel()
         cell.buttons.at(8).backColor = SysColor::ActiveBorder;
 }
 
-const std::vector<BoardPos>& ReferenceModel::peersOf(BoardPos pos)
+const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
 {
-    static const std::array<std::vector<BoardPos>, cellCount> peers = computePeers();
-    return peers.at(pos.row * boardSize + pos.col);
+    static const std::array<std::vector<RowColumn>, cellCount> peers = computePeers();
+    return peers.at(pos.row * boardSize + pos.column);
 }
 
 void ReferenceModel::perform(const PlayerAction& action)
@@ -51,22 +46,30 @@ void ReferenceModel::perform(const PlayerAction& action)
     }
 }
 
-bool ReferenceModel::clickable(BoardPos pos, int candidate) const
+int ReferenceModel::pickCount() const
+{
+    int picks = 0;
+    for (const Cell& cell : cells_)
+        picks += cell.picked >= 0 ? 1 : 0;
+    return picks;
+}
+
+bool ReferenceModel::clickable(RowColumn pos, int candidate) const
 {
     return cellAt(pos).buttons.at(candidate).clickable();
 }
 
-int ReferenceModel::bars(BoardPos pos, int candidate) const
+int ReferenceModel::bars(RowColumn pos, int candidate) const
 {
     const int own = cellAt(pos).picked;
     int count = (own >= 0 && own != candidate) ? 1 : 0;
-    for (BoardPos peer : peersOf(pos))
+    for (RowColumn peer : peersOf(pos))
         if (cellAt(peer).picked == candidate)
             ++count;
     return count;
 }
 
-int ReferenceModel::shownDigit(BoardPos pos) const
+int ReferenceModel::shownDigit(RowColumn pos) const
 {
     for (int candidate = 8; candidate >= 0; --candidate)
         if (bars(pos, candidate) == 0)
@@ -74,7 +77,7 @@ int ReferenceModel::shownDigit(BoardPos pos) const
     return 0;
 }
 
-void ReferenceModel::click(BoardPos pos, int candidate)
+void ReferenceModel::click(RowColumn pos, int candidate)
 {
     Cell& cell = cellAt(pos);
     if (cell.fixed)
@@ -83,12 +86,12 @@ void ReferenceModel::click(BoardPos pos, int candidate)
         throw std::logic_error("no player can click a hidden or disabled button");
     cell.picked = cell.picked >= 0 ? -1 : candidate;
     repaint(pos);
-    for (BoardPos peer : peersOf(pos))
+    for (RowColumn peer : peersOf(pos))
         if (!cellAt(peer).fixed)
             repaint(peer);
 }
 
-void ReferenceModel::repaint(BoardPos pos)
+void ReferenceModel::repaint(RowColumn pos)
 {
     Cell& cell = cellAt(pos);
     const bool isSet = cell.picked >= 0;
@@ -148,7 +151,7 @@ BoardState ReferenceModel::visibleState() const
     for (int r = 0; r < boardSize; ++r)
         for (int c = 0; c < boardSize; ++c) {
             const Cell& cell = cellAt({r, c});
-            CellState& shown = state.at(BoardPos{r, c});
+            CellState& shown = state.at(RowColumn{r, c});
             shown.btnBlock = cell.buttons;
             shown.caption = cell.caption;
         }

@@ -6,26 +6,20 @@
 
 namespace ui::win32 {
 
-ButtonWindow::ButtonWindow(HWND window, HFONT font) : window_(window)
+ButtonWindow::ButtonWindow(HWND window, HFONT font, SysColor face) : ChangedOnlyButton(face), window_(window)
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
 }
 
-void ButtonWindow::setVisible(bool visible)
+void ButtonWindow::showVisible(bool visible)
 {
-    if (visible == visible_)
-        return;
-    visible_ = visible;
     ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
     PaintPass::changed(window_);
 }
 
-void ButtonWindow::setEnabled(bool enabled)
+void ButtonWindow::showEnabled(bool enabled)
 {
-    if (enabled == enabled_)
-        return;
-    enabled_ = enabled;
     EnableWindow(window_, enabled);
     PaintPass::changed(window_);
 }

@@ -22,7 +22,7 @@ void CandidateButton::registerClass(HINSTANCE instance)
 CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowColumn place, int dpi,
                                  HFONT font)
     : ButtonWindow(createChild(windowClass, design, cell, dpi, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW),
-                   font),
+                   font, design.face),
       face_(design.face),
       caption_(design.caption.begin(), design.caption.end())
 {
@@ -30,10 +30,8 @@ CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowC
     SetWindowTextW(window(), std::wstring(name.begin(), name.end()).c_str());
 }
 
-void CandidateButton::setBackColor(SysColor color)
+void CandidateButton::showBackColor(SysColor color)
 {
-    if (color == face_)
-        return;
     face_ = color;
     if (!PaintPass::changed(window()))
         InvalidateRect(window(), nullptr, FALSE);

@@ -22,9 +22,8 @@ public:
 
     CandidateButton(HWND cell, const designs::Control& design, RowColumn place, int dpi, HFONT font);
 
-    void setBackColor(SysColor color) override;
-
 private:
+    void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 

@@ -7,30 +7,29 @@
 namespace ui::win32 {
 
 DigitLabel::DigitLabel(HWND cell, const designs::Control& design, RowColumn place, int dpi, HFONT font)
-    : window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW)),
+    : ChangedOnlyLabel(design.caption),
+      window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW)),
       font_(font),
       place_(place),
       back_(design.face),
-      caption_(design.caption)
+      shown_(design.caption)
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
     showName();
 }
 
-void DigitLabel::setCaption(std::string_view caption)
+void DigitLabel::showCaption(const std::string& caption)
 {
-    if (caption == caption_)
-        return;
-    caption_ = caption;
+    shown_ = caption;
     showName();
-    // A new window text repaints a visible label; a hidden pass repaints it later.
+    // A new window text repaints a visible label; a click's paint pass, later.
     PaintPass::changed(window_);
 }
 
 void DigitLabel::showName() const
 {
-    const std::string name = caption_.empty() ? std::string() : digitName(place_, caption_);
+    const std::string name = shown_.empty() ? std::string() : digitName(place_, shown_);
     SetWindowTextW(window_, std::wstring(name.begin(), name.end()).c_str());
 }
 
@@ -41,13 +40,13 @@ void DigitLabel::onDrawItem(const DRAWITEMSTRUCT& item)
     HDC dc = item.hDC;
     RECT area = item.rcItem;
     FillRect(dc, &area, brushOf(back_));
-    if (caption_.empty())
+    if (shown_.empty())
         return;
     HGDIOBJ previous = SelectObject(dc, font_);
     SetTextColor(dc, resolve(designs::lblText));
     SetBkColor(dc, resolve(back_));
     SetBkMode(dc, OPAQUE);
-    const std::wstring text(caption_.begin(), caption_.end());
+    const std::wstring text(shown_.begin(), shown_.end());
     DrawTextW(dc, text.c_str(), -1, &area, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, previous);
 }
