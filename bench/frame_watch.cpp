@@ -17,6 +17,9 @@
 //
 // F is the time from the release of the button to the last change seen, N the
 // number of times the area was seen to change in between.
+//
+// With FRAME_WATCH_DUMP set to a folder, every frame seen to differ from the one
+// before is also written there as frame-NNNN.ppm, to look at what changed.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XShm.h>
@@ -75,21 +78,8 @@ public:
         if (last_.size() == size_ && std::memcmp(last_.data(), now, size_) == 0)
             return false;
         last_.assign(now, now + size_);
-        if (const char* dir = std::getenv("FRAME_WATCH_DUMP")) {
-            static int n = 0;
-            char name[512];
-            std::snprintf(name, sizeof name, "%s/frame-%04d.ppm", dir, n++);
-            if (FILE* f = std::fopen(name, "wb")) {
-                std::fprintf(f, "P6 %d %d 255\n", image_->width, image_->height);
-                for (int y = 0; y < image_->height; ++y)
-                    for (int x = 0; x < image_->width; ++x) {
-                        const unsigned long p = XGetPixel(image_, x, y);
-                        const unsigned char rgb[3] = {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8), static_cast<unsigned char>(p)};
-                        std::fwrite(rgb, 1, 3, f);
-                    }
-                std::fclose(f);
-            }
-        }
+        if (const char* folder = std::getenv("FRAME_WATCH_DUMP"))
+            dump(folder);
         return true;
     }
 
@@ -100,6 +90,24 @@ public:
     }
 
 private:
+    void dump(const char* folder) const
+    {
+        static int frames = 0;
+        const std::string name = std::string(folder) + "/frame-" + std::to_string(10000 + frames++).substr(1) + ".ppm";
+        FILE* file = std::fopen(name.c_str(), "wb");
+        if (!file)
+            return;
+        std::fprintf(file, "P6 %d %d 255\n", image_->width, image_->height);
+        for (int y = 0; y < image_->height; ++y)
+            for (int x = 0; x < image_->width; ++x) {
+                const unsigned long pixel = XGetPixel(image_, x, y);
+                const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16),
+                                              static_cast<unsigned char>(pixel >> 8), static_cast<unsigned char>(pixel)};
+                std::fwrite(rgb, 1, 3, file);
+            }
+        std::fclose(file);
+    }
+
     Display* display_;
     int left_, top_;
     XImage* image_ = nullptr;
