@@ -25,6 +25,7 @@ public:
 private:
     void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
+    UINT drawnAs() const override { return ODT_BUTTON; }
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 
     SysColor face_;

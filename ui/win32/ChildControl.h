@@ -14,6 +14,12 @@ public:
     // Handles a parent's notification if it comes from a ChildControl's window.
     static bool route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+    // Whether `window`, a child of the board, is a control that draws itself.
+    static bool drawsItself(HWND window);
+    // Draws such a control into `dc`, whose origin is the window's top-left corner,
+    // as its paint message would: the same state, the same drawing.
+    static void drawInto(HWND window, HDC dc);
+
 protected:
     ChildControl() = default;
     ChildControl(const ChildControl&) = delete;
@@ -24,6 +30,8 @@ protected:
 
     virtual void onClicked() {}
     virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
+    // ODT_BUTTON or ODT_STATIC for a control that onDrawItem draws; 0 for one the system draws.
+    virtual UINT drawnAs() const { return 0; }
 
 private:
     static ChildControl* from(HWND window);

@@ -23,6 +23,7 @@ public:
 private:
     void showCaption(const std::string& caption) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
+    UINT drawnAs() const override { return ODT_STATIC; }
     void showName() const;
 
     HWND window_ = nullptr;

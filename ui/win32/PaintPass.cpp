@@ -1,17 +1,48 @@
 #include "ui/win32/PaintPass.h"
 
+#include <string_view>
+
+#include "ui/win32/ChildControl.h"
+#include "ui/win32/ContainerWindow.h"
+
 namespace ui::win32 {
 
 PaintPass* PaintPass::open_ = nullptr;
 
 HWND PaintPass::learnt_ = nullptr;
 std::vector<PaintPass::Painted> PaintPass::paintOrder_;
+PaintPass::Canvas PaintPass::scene_, PaintPass::scratch_;
+
+void PaintPass::Canvas::make(HDC like, int width, int height)
+{
+    dc = CreateCompatibleDC(like);
+    bits = CreateCompatibleBitmap(like, width, height);
+    previous = SelectObject(dc, bits);
+}
+
+void PaintPass::Canvas::release()
+{
+    if (!dc)
+        return;
+    SelectObject(dc, previous);
+    DeleteObject(bits);
+    DeleteDC(dc);
+    *this = {};
+}
 
 void PaintPass::learn(HWND top)
 {
     learnt_ = top;
     paintOrder_.clear();
     collect(top, top);
+    scene_.release();
+    scratch_.release();
+    RECT inner;
+    GetClientRect(top, &inner);
+    HDC screen = GetDC(top);
+    scene_.make(screen, inner.right, inner.bottom);
+    scratch_.make(screen, inner.right, inner.bottom);
+    ReleaseDC(top, screen);
 }
 
 void PaintPass::collect(HWND top, HWND window)
@@ -20,30 +51,54 @@ void PaintPass::collect(HWND top, HWND window)
     GetClientRect(window, &place);
     MapWindowPoints(window, top, reinterpret_cast<POINT*>(&place), 2);
     const std::size_t at = paintOrder_.size();
-    paintOrder_.push_back({window, place, 0});
+    paintOrder_.push_back({window, place, 0, drawnHow(top, window)});
     HWND topmost = GetWindow(window, GW_CHILD);
     for (HWND child = topmost ? GetWindow(topmost, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV))
         collect(top, child);
     paintOrder_[at].end = paintOrder_.size();
 }
 
+// The board window, its boxes and its cells only fill their background, and the
+// board's owner-drawn controls draw what their paint message would; all of them
+// can draw anywhere in a device context. The system's own controls draw at the
+// context's origin.
+PaintPass::Painted::Drawn PaintPass::drawnHow(HWND top, HWND window)
+{
+    if (window == top)
+        return Painted::Drawn::Background;
+    if (ChildControl::drawsItself(window))
+        return Painted::Drawn::ByItself;
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return std::wstring_view(name) == containerWindowClass ? Painted::Drawn::Background : Painted::Drawn::BySystem;
+}
+
 // Draws every shown window that reaches into the clip region of `scene`, whose
 // origin is the top window's inner top-left corner, each above the ones before
-// it. A window paints itself as on the screen, asked to draw into a device
-// context of its own (`scratch`, as large as the top window), and is copied to
-// its place; a hidden window hides what it holds.
+// it; a hidden window hides what it holds. A system control paints into a
+// device context of its own (`scratch`, as large as the top window) and is
+// copied to its place; the others draw in place.
 void PaintPass::draw(HDC scene, HDC scratch) const
 {
     for (std::size_t n = 0; n < paintOrder_.size();) {
         const Painted& painted = paintOrder_[n];
-        if (!(GetWindowLongW(painted.window, GWL_STYLE) & WS_VISIBLE) || !RectVisible(scene, &painted.place)) {
+        const RECT& at = painted.place;
+        if (!(GetWindowLongW(painted.window, GWL_STYLE) & WS_VISIBLE) || !RectVisible(scene, &at)) {
             n = painted.end;
             continue;
         }
-        SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scratch), 0);
-        SendMessageW(painted.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(scratch), PRF_CLIENT);
-        const RECT& at = painted.place;
-        BitBlt(scene, at.left, at.top, at.right - at.left, at.bottom - at.top, scratch, 0, 0, SRCCOPY);
+        if (painted.drawn != Painted::Drawn::BySystem) {
+            SetViewportOrgEx(scene, at.left, at.top, nullptr);
+            if (painted.drawn == Painted::Drawn::ByItself)
+                ChildControl::drawInto(painted.window, scene);
+            else
+                SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scene), 0);
+            SetViewportOrgEx(scene, 0, 0, nullptr);
+        } else {
+            SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scratch), 0);
+            SendMessageW(painted.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(scratch), PRF_CLIENT);
+            BitBlt(scene, at.left, at.top, at.right - at.left, at.bottom - at.top, scratch, 0, 0, SRCCOPY);
+        }
         ++n;
     }
 }
@@ -73,22 +128,10 @@ PaintPass::~PaintPass()
     GetClientRect(top_, &inner);
     // Not clipped to the top window's own area: the copy covers its children too.
     HDC screen = GetDCEx(top_, nullptr, DCX_CACHE);
-    HDC scene = CreateCompatibleDC(screen);
-    HDC scratch = CreateCompatibleDC(screen);
-    HBITMAP sceneBits = CreateCompatibleBitmap(screen, inner.right, inner.bottom);
-    HBITMAP scratchBits = CreateCompatibleBitmap(screen, inner.right, inner.bottom);
-    HGDIOBJ previousScene = SelectObject(scene, sceneBits);
-    HGDIOBJ previousScratch = SelectObject(scratch, scratchBits);
-    SelectClipRgn(scene, area_);
-    draw(scene, scratch);
+    SelectClipRgn(scene_.dc, area_);
+    draw(scene_.dc, scratch_.dc);
     SelectClipRgn(screen, area_);
-    BitBlt(screen, 0, 0, inner.right, inner.bottom, scene, 0, 0, SRCCOPY);
-    SelectObject(scratch, previousScratch);
-    SelectObject(scene, previousScene);
-    DeleteObject(scratchBits);
-    DeleteObject(sceneBits);
-    DeleteDC(scratch);
-    DeleteDC(scene);
+    BitBlt(screen, 0, 0, inner.right, inner.bottom, scene_.dc, 0, 0, SRCCOPY);
     ReleaseDC(top_, screen);
     // What is on the screen now is what the windows would paint there.
     RedrawWindow(top_, nullptr, area_, RDW_VALIDATE | RDW_ALLCHILDREN);

@@ -36,8 +36,10 @@ private:
         HWND window;
         RECT place;       // its inner area, in the top window's inner coordinates
         std::size_t end;  // one past its last descendant in the list
+        enum class Drawn { Background, ByItself, BySystem } drawn;
     };
     static void collect(HWND top, HWND window);
+    static Painted::Drawn drawnHow(HWND top, HWND window);
     void draw(HDC scene, HDC scratch) const;
 
     HWND top_ = nullptr;
@@ -49,6 +51,16 @@ private:
     // and those bottom to top: the order in which they paint.
     static HWND learnt_;
     static std::vector<Painted> paintOrder_;
+    // Where a pass draws, made once for the top window learnt: the scene of its
+    // inner area, and room for one system control to paint in.
+    struct Canvas {
+        HDC dc = nullptr;
+        HBITMAP bits = nullptr;
+        HGDIOBJ previous = nullptr;
+        void make(HDC like, int width, int height);
+        void release();
+    };
+    static Canvas scene_, scratch_;
 };
 
 } // namespace ui::win32
