@@ -41,9 +41,8 @@ protected:
 
     void fillSolvedBoard()
     {
-        for (int r = 0; r < 9; ++r)
-            for (int c = 0; c < 9; ++c)
-                board.click(RowColumn{r, c}, solvedCandidate({r, c}));
+        for (const RowColumn pos : support::everyRowColumn)
+            board.click(pos, solvedCandidate(pos));
         board.log().clear();
     }
     std::vector<BoxCell> runs() const { return board.log().cellRuns(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <ostream>
 
@@ -13,6 +14,16 @@ using ui::RowColumn;
 
 inline constexpr int boardSize = 9;
 inline constexpr int cellCount = 81;
+
+// Every cell by row and column, row by row, and a cell's index in that order.
+inline constexpr std::array<RowColumn, cellCount> everyRowColumn = [] {
+    std::array<RowColumn, cellCount> places{};
+    for (int n = 0; n < cellCount; ++n)
+        places.at(static_cast<std::size_t>(n)) = {n / boardSize, n % boardSize};
+    return places;
+}();
+
+constexpr int rowMajorIndexOf(RowColumn place) { return place.row * boardSize + place.column; }
 
 // Cells numbered 0 to 80 in the window's order: box by box, and inside a box cell by cell.
 constexpr int ordinalOf(BoxCell place) { return place.box * 9 + place.cell; }

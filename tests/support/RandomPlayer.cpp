@@ -13,17 +13,15 @@ struct Choices {
 Choices choicesOn(const ReferenceModel& model)
 {
     Choices choices;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            const RowColumn pos{r, c};
-            if (model.isFixed(pos)) {
-                choices.fixedCells.push_back(pos);
-                continue;
-            }
-            for (int i = 0; i < 9; ++i)
-                if (model.clickable(pos, i))
-                    (model.isPicked(pos) ? choices.takeBacks : choices.picks).push_back(PlayerAction::click(pos, i));
+    for (const RowColumn pos : everyRowColumn) {
+        if (model.isFixed(pos)) {
+            choices.fixedCells.push_back(pos);
+            continue;
         }
+        for (int i = 0; i < 9; ++i)
+            if (model.clickable(pos, i))
+                (model.isPicked(pos) ? choices.takeBacks : choices.picks).push_back(PlayerAction::click(pos, i));
+    }
     return choices;
 }
 

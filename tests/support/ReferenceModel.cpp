@@ -11,12 +11,10 @@ using ui::SysColor;
 std::array<std::vector<RowColumn>, cellCount> computePeers()
 {
     std::array<std::vector<RowColumn>, cellCount> peers;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c)
-            for (int r2 = 0; r2 < boardSize; ++r2)
-                for (int c2 = 0; c2 < boardSize; ++c2)
-                    if (arePeers(RowColumn{r, c}, RowColumn{r2, c2}))
-                        peers.at(r * boardSize + c).push_back({r2, c2});
+    for (const RowColumn pos : everyRowColumn)
+        for (const RowColumn other : everyRowColumn)
+            if (arePeers(pos, other))
+                peers.at(rowMajorIndexOf(pos)).push_back(other);
     return peers;
 }
 
@@ -33,7 +31,7 @@ ReferenceModel::ReferenceModel()
 const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
 {
     static const std::array<std::vector<RowColumn>, cellCount> peers = computePeers();
-    return peers.at(pos.row * boardSize + pos.column);
+    return peers.at(rowMajorIndexOf(pos));
 }
 
 void ReferenceModel::perform(const PlayerAction& action)
@@ -114,29 +112,27 @@ void ReferenceModel::repaint(RowColumn pos)
 
 void ReferenceModel::fix()
 {
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            Cell& cell = cellAt({r, c});
-            if (cell.picked < 0)
-                continue;
-            const int shown = shownDigit({r, c});
-            cell.buttons.at(shown).visible = false;
-            cell.caption = std::to_string(shown + 1);
-            cell.fixed = true;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        Cell& cell = cellAt(pos);
+        if (cell.picked < 0)
+            continue;
+        const int shown = shownDigit(pos);
+        cell.buttons.at(shown).visible = false;
+        cell.caption = std::to_string(shown + 1);
+        cell.fixed = true;
+    }
 }
 
 void ReferenceModel::unFix()
 {
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            Cell& cell = cellAt({r, c});
-            if (cell.picked < 0)
-                continue;
-            cell.caption.clear();
-            cell.buttons.at(shownDigit({r, c})).visible = true;
-            cell.fixed = false;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        Cell& cell = cellAt(pos);
+        if (cell.picked < 0)
+            continue;
+        cell.caption.clear();
+        cell.buttons.at(shownDigit(pos)).visible = true;
+        cell.fixed = false;
+    }
 }
 
 void ReferenceModel::reset()
@@ -148,13 +144,12 @@ void ReferenceModel::reset()
 BoardState ReferenceModel::visibleState() const
 {
     BoardState state;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            const Cell& cell = cellAt({r, c});
-            CellState& shown = state.at(RowColumn{r, c});
-            shown.btnBlock = cell.buttons;
-            shown.caption = cell.caption;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        const Cell& cell = cellAt(pos);
+        CellState& shown = state.at(pos);
+        shown.btnBlock = cell.buttons;
+        shown.caption = cell.caption;
+    }
     return state;
 }
 

@@ -65,8 +65,8 @@ private:
         std::string caption;
     };
 
-    Cell& cellAt(RowColumn pos) { return cells_.at(pos.row * boardSize + pos.column); }
-    const Cell& cellAt(RowColumn pos) const { return cells_.at(pos.row * boardSize + pos.column); }
+    Cell& cellAt(RowColumn pos) { return cells_.at(rowMajorIndexOf(pos)); }
+    const Cell& cellAt(RowColumn pos) const { return cells_.at(rowMajorIndexOf(pos)); }
     void repaint(RowColumn pos);
 
     std::array<Cell, cellCount> cells_{};
