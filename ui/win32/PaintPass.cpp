@@ -73,17 +73,19 @@ PaintPass::Painted::Drawn PaintPass::drawnHow(HWND top, HWND window)
     return std::wstring_view(name) == containerWindowClass ? Painted::Drawn::Background : Painted::Drawn::BySystem;
 }
 
-// Draws every shown window that reaches into the clip region of `scene`, whose
-// origin is the top window's inner top-left corner, each above the ones before
-// it; a hidden window hides what it holds. A system control paints into a
-// device context of its own (`scratch`, as large as the top window) and is
-// copied to its place; the others draw in place.
-void PaintPass::draw(HDC scene, HDC scratch) const
+// Draws every shown window that reaches into the changed area, whole and
+// unclipped, into `scene`, whose origin is the top window's inner top-left
+// corner, each above the ones before it; a hidden window hides what it holds.
+// Only the changed area of the scene goes to the screen, so what the windows
+// draw beyond it does no harm, and drawing without a clip region is quicker. A
+// system control paints into a device context of its own (`scratch`, as large as
+// the top window) and is copied to its place; the others draw in place.
+void PaintPass::draw(HRGN area, HDC scene, HDC scratch)
 {
     for (std::size_t n = 0; n < paintOrder_.size();) {
         const Painted& painted = paintOrder_[n];
         const RECT& at = painted.place;
-        if (!(GetWindowLongW(painted.window, GWL_STYLE) & WS_VISIBLE) || !RectVisible(scene, &at)) {
+        if (!(GetWindowLongW(painted.window, GWL_STYLE) & WS_VISIBLE) || !RectInRegion(area, &at)) {
             n = painted.end;
             continue;
         }
@@ -128,8 +130,7 @@ PaintPass::~PaintPass()
     GetClientRect(top_, &inner);
     // Not clipped to the top window's own area: the copy covers its children too.
     HDC screen = GetDCEx(top_, nullptr, DCX_CACHE);
-    SelectClipRgn(scene_.dc, area_);
-    draw(scene_.dc, scratch_.dc);
+    draw(area_, scene_.dc, scratch_.dc);
     SelectClipRgn(screen, area_);
     BitBlt(screen, 0, 0, inner.right, inner.bottom, scene_.dc, 0, 0, SRCCOPY);
     ReleaseDC(top_, screen);

@@ -40,7 +40,7 @@ private:
     };
     static void collect(HWND top, HWND window);
     static Painted::Drawn drawnHow(HWND top, HWND window);
-    void draw(HDC scene, HDC scratch) const;
+    static void draw(HRGN area, HDC scene, HDC scratch);
 
     HWND top_ = nullptr;
     HRGN area_ = nullptr;
