@@ -18,6 +18,12 @@ trap 'kill $board_pid 2>/dev/null || true' EXIT
 echo "$program shows window $board_window \"$(xdotool getwindowname "$board_window")\""
 /usr/bin/python3 "$here/x_window.py" "$board_window" "${icon[@]}"
 
+# Closed, the program ends; one still running 30 s later has not taken the close.
+for ((n = 0; n < 300; n++)); do kill -0 $board_pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 $board_pid 2>/dev/null; then
+  echo "$program still runs 30 s after its window was closed" >&2
+  exit 1
+fi
 status=0
 wait $board_pid || status=$?
 trap - EXIT
