@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is carried inside the program at the sizes a title bar and a task
     // switcher use; the larger ones come with the menu entry from the icon theme.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Orvane"));
     QIcon icon;
     for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
