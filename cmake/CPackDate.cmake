@@ -9,3 +9,6 @@ if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     set(ENV{SOURCE_DATE_EPOCH} ${commit_time})
   endif()
 endif()
+# A zip keeps local times (DOS dates): they are written as UTC, whatever the
+# packer's time zone.
+set(ENV{TZ} UTC)
