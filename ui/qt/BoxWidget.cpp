@@ -10,7 +10,7 @@ BoxWidget::BoxWidget(std::int16_t index, const ui::designs::Control& design, QWi
     setGeometry(designRect(design));
     for (std::int16_t k = 0; k < 9; ++k)
         cells_.at(static_cast<std::size_t>(k)) =
-            new CellWidget(ui::designs::usrcntSquare.at(static_cast<std::size_t>(k)), boardPlace(index, k), this);
+            new CellWidget(ui::designs::usrcntSquare.at(static_cast<std::size_t>(k)), ui::rowColumnOf({index, k}), this);
 }
 
 } // namespace ui::qt

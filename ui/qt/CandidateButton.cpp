@@ -52,8 +52,6 @@ CandidateButton::CandidateButton(ui::SysColor face, QWidget* parent) : QAbstract
 
 void CandidateButton::setFace(ui::SysColor face)
 {
-    if (face == face_)
-        return;
     face_ = face;
     update();
 }

@@ -16,7 +16,7 @@ public:
     CandidateButton(ui::SysColor face, QWidget* parent);
 
     ui::SysColor face() const { return face_; }
-    // Repaints only this button, and only when the colour changes.
+    // Repaints only this button.
     void setFace(ui::SysColor face);
 
 protected:

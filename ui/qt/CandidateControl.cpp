@@ -2,8 +2,8 @@
 
 namespace ui::qt {
 
-CandidateControl::CandidateControl(CandidateButton& widget) : WidgetButton(widget), button_(widget) {}
+CandidateControl::CandidateControl(CandidateButton& widget) : WidgetButton(widget, widget.face()), button_(widget) {}
 
-void CandidateControl::setBackColor(ui::SysColor color) { button_.setFace(color); }
+void CandidateControl::showBackColor(ui::SysColor color) { button_.setFace(color); }
 
 } // namespace ui::qt

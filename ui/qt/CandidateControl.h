@@ -9,11 +9,11 @@ class CandidateControl final : public WidgetButton {
 public:
     explicit CandidateControl(CandidateButton& widget);
 
-    void setBackColor(ui::SysColor color) override;
-
     CandidateButton& widget() { return button_; }
 
 private:
+    void showBackColor(ui::SysColor color) override;
+
     CandidateButton& button_;
 };
 

@@ -9,7 +9,7 @@
 namespace ui::qt {
 namespace {
 
-DigitLabel* makeLabel(QWidget* cell, BoardPlace place)
+DigitLabel* makeLabel(QWidget* cell, ui::RowColumn place)
 {
     const auto& design = ui::designs::lbl;
     auto* label = new DigitLabel(place, cell);
@@ -19,19 +19,19 @@ DigitLabel* makeLabel(QWidget* cell, BoardPlace place)
     return label;
 }
 
-std::unique_ptr<CandidateControl> makeCandidate(QWidget* cell, BoardPlace place, std::int16_t index)
+std::unique_ptr<CandidateControl> makeCandidate(QWidget* cell, ui::RowColumn place, std::int16_t index)
 {
     const auto& design = ui::designs::btnBlock.at(static_cast<std::size_t>(index));
     auto* button = new CandidateButton(design.face, cell);
     button->setGeometry(designRect(design));
     button->setText(designText(design.caption));
-    button->setAccessibleName(candidateName(place, index));
+    button->setAccessibleName(QString::fromStdString(ui::candidateName(place, index)));
     return std::make_unique<CandidateControl>(*button);
 }
 
 } // namespace
 
-CellWidget::CellWidget(const ui::designs::Control& design, BoardPlace place, QWidget* parent)
+CellWidget::CellWidget(const ui::designs::Control& design, ui::RowColumn place, QWidget* parent)
     : ColorArea(design.face, parent),
       label_(makeLabel(this, place)),
       buttons_([this, place](std::int16_t i) { return makeCandidate(this, place, i); })

@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
 
+#include "ui/BoardPlace.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Designs.h"
-#include "ui/qt/BoardPlace.h"
 #include "ui/qt/CandidateControl.h"
 #include "ui/qt/ColorArea.h"
 #include "ui/qt/DigitLabel.h"
@@ -17,7 +17,7 @@ namespace ui::qt {
 // place on the board and its digit; its caption stays the digit alone.
 class CellWidget final : public ColorArea, public ui::CellControls {
 public:
-    CellWidget(const ui::designs::Control& design, BoardPlace place, QWidget* parent);
+    CellWidget(const ui::designs::Control& design, ui::RowColumn place, QWidget* parent);
 
     ui::Button& btnBlock(std::int16_t index) override { return buttons_(index); }
     ui::Label& lbl() override { return *label_; }

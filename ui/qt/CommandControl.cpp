@@ -4,13 +4,10 @@
 
 namespace ui::qt {
 
-CommandControl::CommandControl(QPushButton& widget) : WidgetButton(widget), button_(widget) {}
+CommandControl::CommandControl(QPushButton& widget) : WidgetButton(widget, ui::SysColor::ButtonFace), button_(widget) {}
 
-void CommandControl::setBackColor(ui::SysColor color)
+void CommandControl::showBackColor(ui::SysColor color)
 {
-    if (color == face_)
-        return;
-    face_ = color;
     // The default face comes from the inherited palette, so it follows the theme.
     if (color == ui::SysColor::ButtonFace) {
         button_.setPalette(QPalette());

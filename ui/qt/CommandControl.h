@@ -10,14 +10,13 @@ class CommandControl final : public WidgetButton {
 public:
     explicit CommandControl(QPushButton& widget);
 
-    // The board never recolours its command buttons; should it, the face follows.
-    void setBackColor(ui::SysColor color) override;
-
     QPushButton& widget() { return button_; }
 
 private:
+    // The board never recolours its command buttons; should it, the face follows.
+    void showBackColor(ui::SysColor color) override;
+
     QPushButton& button_;
-    ui::SysColor face_ = ui::SysColor::ButtonFace;
 };
 
 } // namespace ui::qt

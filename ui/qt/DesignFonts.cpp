@@ -23,15 +23,10 @@ bool installed(std::string_view name)
     return found->second;
 }
 
-} // namespace
+// Qt's device-independent pixel: a pixel of a screen at 96 dots per inch.
+constexpr int dipPerInch = 96;
 
-int designPixelSize(const ui::designs::Font& font)
-{
-    constexpr int pointsPerInch = 72;
-    constexpr int dipPerInch = 96;
-    constexpr int tenThousandths = 10000;
-    return font.tenThousandthsOfPoint * dipPerInch / (pointsPerInch * tenThousandths);
-}
+} // namespace
 
 QFont designFont(const ui::designs::Font& font)
 {
@@ -42,7 +37,7 @@ QFont designFont(const ui::designs::Font& font)
         result.setFamily(QStringLiteral("Sans Serif"));
         result.setStyleHint(QFont::SansSerif);
     }
-    result.setPixelSize(designPixelSize(font));
+    result.setPixelSize(ui::designs::pointsToPixels(font.tenThousandthsOfPoint, dipPerInch));
     result.setWeight(static_cast<QFont::Weight>(font.weight));
     result.setItalic(font.italic);
     result.setUnderline(font.underline);

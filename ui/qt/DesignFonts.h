@@ -11,7 +11,4 @@ namespace ui::qt {
 // same size and weight stands in.
 QFont designFont(const ui::designs::Font& font);
 
-// The design's size in whole pixels at 96 dots per inch: 8.25 pt is 11, 41.25 pt is 55.
-int designPixelSize(const ui::designs::Font& font);
-
 } // namespace ui::qt

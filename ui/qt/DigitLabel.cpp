@@ -32,20 +32,17 @@ QAccessibleInterface* labelAsText(const QString& className, QObject* object)
 
 } // namespace
 
-DigitLabel::DigitLabel(BoardPlace place, QWidget* parent) : QWidget(parent), place_(place)
+DigitLabel::DigitLabel(ui::RowColumn place, QWidget* parent) : QWidget(parent), ChangedOnlyLabel(""), place_(place)
 {
     [[maybe_unused]] static const bool readAsText = (QAccessible::installFactory(&labelAsText), true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void DigitLabel::setCaption(std::string_view caption)
+void DigitLabel::showCaption(const std::string& caption)
 {
-    if (caption == caption_)
-        return;
-    caption_.assign(caption);
-    text_ = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    setAccessibleName(text_.isEmpty() ? QString() : digitName(place_, text_));
+    text_ = QString::fromStdString(caption);
+    setAccessibleName(caption.empty() ? QString() : QString::fromStdString(ui::digitName(place_, caption)));
     update();
 }
 

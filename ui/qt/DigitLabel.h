@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Controls.h"
-#include "ui/qt/BoardPlace.h"
+#include "ui/BoardPlace.h"
+#include "ui/ChangedOnly.h"
 
 namespace ui::qt {
 
@@ -14,20 +14,20 @@ namespace ui::qt {
 // caption is seen only where they are hidden. A frozen cell shows its digit here
 // alone, so assistive technology reads the label as text named by the cell's place
 // and the digit while it shows one.
-class DigitLabel final : public QWidget, public ui::Label {
+class DigitLabel final : public QWidget, public ui::ChangedOnlyLabel {
 public:
-    DigitLabel(BoardPlace place, QWidget* parent);
+    DigitLabel(ui::RowColumn place, QWidget* parent);
 
-    // Repaints only this label, and only when the text changes.
-    void setCaption(std::string_view caption) override;
     QString caption() const { return text_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    BoardPlace place_;
-    std::string caption_;
+    // Repaints only this label.
+    void showCaption(const std::string& caption) override;
+
+    ui::RowColumn place_;
     QString text_;
 };
 

@@ -1,10 +1,7 @@
 #include "ui/qt/QtBoardWindow.h"
 
-#include <algorithm>
-#include <numeric>
-#include <utility>
-
 #include "ui/Designs.h"
+#include "ui/TabOrder.h"
 #include "ui/qt/DesignFonts.h"
 #include "ui/qt/DesignUnits.h"
 
@@ -29,26 +26,12 @@ QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
     return *button;
 }
 
-// Indices of a control array, ordered by their stored tab positions.
-std::array<std::int16_t, 9> inTabOrder(const std::array<ui::designs::Control, 9>& designs)
+// A box's share of the chain: its candidates, cell by cell, in tab order.
+void appendCandidates(std::vector<QWidget*>& chain, BoxWidget& box)
 {
-    std::array<std::int16_t, 9> order{};
-    std::iota(order.begin(), order.end(), std::int16_t{0});
-    std::stable_sort(order.begin(), order.end(), [&designs](std::int16_t a, std::int16_t b) {
-        return designs.at(static_cast<std::size_t>(a)).tabIndex < designs.at(static_cast<std::size_t>(b)).tabIndex;
-    });
-    return order;
-}
-
-// Focus that enters a box passes on to its first cell, and from there to the
-// cell's first button: the box's share of the chain is its candidates in order.
-std::vector<QWidget*> candidatesOf(BoxWidget& box)
-{
-    std::vector<QWidget*> chain;
-    for (std::int16_t k : inTabOrder(ui::designs::usrcntSquare))
-        for (std::int16_t i : inTabOrder(ui::designs::btnBlock))
+    for (std::int16_t k : ui::designs::inTabOrder(ui::designs::usrcntSquare))
+        for (std::int16_t i : ui::designs::inTabOrder(ui::designs::btnBlock))
             chain.push_back(&box.cell(k).button(i));
-    return chain;
 }
 
 } // namespace
@@ -73,18 +56,16 @@ void QtBoardWindow::show() { window_->show(); }
 
 std::vector<QWidget*> QtBoardWindow::focusChain()
 {
-    std::vector<std::pair<std::int16_t, std::vector<QWidget*>>> stops;
-    for (std::int16_t b = 0; b < 9; ++b)
-        stops.emplace_back(ui::designs::usrcntGrid.at(static_cast<std::size_t>(b)).tabIndex, candidatesOf(box(b)));
-    stops.emplace_back(ui::designs::cmdReset.tabIndex, std::vector<QWidget*>{&reset_.widget()});
-    stops.emplace_back(ui::designs::cmdFix.tabIndex, std::vector<QWidget*>{&fix_.widget()});
-    stops.emplace_back(ui::designs::cmdUnFix.tabIndex, std::vector<QWidget*>{&unFix_.widget()});
-    std::stable_sort(stops.begin(), stops.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-
+    using Kind = ui::designs::BoardChild::Kind;
     std::vector<QWidget*> chain;
-    for (const auto& stop : stops)
-        chain.insert(chain.end(), stop.second.begin(), stop.second.end());
+    for (const ui::designs::BoardChild child : ui::designs::boardChildrenInTabOrder()) {
+        switch (child.kind) {
+        case Kind::Box: appendCandidates(chain, box(child.box)); break;
+        case Kind::Reset: chain.push_back(&reset_.widget()); break;
+        case Kind::Fix: chain.push_back(&fix_.widget()); break;
+        case Kind::UnFix: chain.push_back(&unFix_.widget()); break;
+        }
+    }
     return chain;
 }
 

@@ -1,31 +1,24 @@
 #pragma once
 #include <QAbstractButton>
 
-#include "ui/Controls.h"
+#include "ui/ChangedOnly.h"
 
 namespace ui::qt {
 
-// The board's view of one Qt button. A repaint writes every property of all nine
-// buttons of a cell, and most writes change nothing, so each write is compared
-// with what was last written and costs nothing more when equal. A click enters
-// the board only through the one dispatch point.
-class WidgetButton : public ui::Button {
+// The board's view of one Qt button: the writes that change something reach the
+// widget, and a click enters the board only through the one dispatch point.
+class WidgetButton : public ui::ChangedOnlyButton {
 public:
-    explicit WidgetButton(QAbstractButton& widget);
+    WidgetButton(QAbstractButton& widget, ui::SysColor face);
     WidgetButton(const WidgetButton&) = delete;
     WidgetButton& operator=(const WidgetButton&) = delete;
 
-    void setVisible(bool visible) final;
-    void setEnabled(bool enabled) final;
-
 protected:
-    QAbstractButton& widget_;
+    void showVisible(bool visible) final { widget_.setVisible(visible); }
+    void showEnabled(bool enabled) final { widget_.setEnabled(enabled); }
 
 private:
-    // What the board last wrote, which is not what Qt reports before the window
-    // is first shown.
-    bool visible_ = true;
-    bool enabled_ = true;
+    QAbstractButton& widget_;
 };
 
 } // namespace ui::qt

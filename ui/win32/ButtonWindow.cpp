@@ -5,27 +5,15 @@
 
 namespace ui::win32 {
 
-ButtonWindow::ButtonWindow(HWND window, HFONT font) : window_(window)
+ButtonWindow::ButtonWindow(HWND window, HFONT font, SysColor face) : ChangedOnlyButton(face), window_(window)
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
 }
 
-void ButtonWindow::setVisible(bool visible)
-{
-    if (visible == visible_)
-        return;
-    visible_ = visible;
-    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
-}
+void ButtonWindow::showVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
 
-void ButtonWindow::setEnabled(bool enabled)
-{
-    if (enabled == enabled_)
-        return;
-    enabled_ = enabled;
-    EnableWindow(window_, enabled);
-}
+void ButtonWindow::showEnabled(bool enabled) { EnableWindow(window_, enabled); }
 
 void ButtonWindow::onClicked() { dispatchClick(Click, &showFailureBox); }
 

@@ -1,30 +1,28 @@
 #pragma once
-#include "ui/Controls.h"
+#include "ui/ChangedOnly.h"
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
 
 // What candidate and command buttons share: a Windows button whose clicks enter
-// the board through the one dispatch point, and whose Visible and Enabled cost
-// nothing when they do not change. A change repaints this button alone.
-class ButtonWindow : public Button, public ChildControl {
+// the board through the one dispatch point. A change of Visible or Enabled
+// repaints this button alone.
+class ButtonWindow : public ChangedOnlyButton, public ChildControl {
 public:
-    void setVisible(bool visible) final;
-    void setEnabled(bool enabled) final;
-
     HWND window() const { return window_; }
 
 protected:
     // Takes a button window created visible and enabled, as every button is designed.
-    ButtonWindow(HWND window, HFONT font);
+    ButtonWindow(HWND window, HFONT font, SysColor face);
+
+    void showVisible(bool visible) final;
+    void showEnabled(bool enabled) final;
 
 private:
     void onClicked() final;
 
     HWND window_ = nullptr;
-    bool visible_ = true;
-    bool enabled_ = true;
 };
 
 } // namespace ui::win32

@@ -20,16 +20,14 @@ void CandidateButton::registerClass(HINSTANCE instance)
 
 CandidateButton::CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font)
     : ButtonWindow(createChild(windowClass, design, cell, dpi, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW),
-                   font),
+                   font, design.face),
       face_(design.face),
       caption_(design.caption.begin(), design.caption.end())
 {
 }
 
-void CandidateButton::setBackColor(SysColor color)
+void CandidateButton::showBackColor(SysColor color)
 {
-    if (color == face_)
-        return;
     face_ = color;
     InvalidateRect(window(), nullptr, FALSE);
 }

@@ -19,9 +19,8 @@ public:
 
     CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font);
 
-    void setBackColor(SysColor color) override;
-
 private:
+    void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 

@@ -6,7 +6,7 @@ namespace ui::win32 {
 
 CommandButton::CommandButton(HWND board, const designs::Control& design, int dpi, HFONT font)
     : ButtonWindow(createChild(L"BUTTON", design, board, dpi, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON),
-                   font)
+                   font, design.face)
 {
 }
 

@@ -9,9 +9,10 @@ class CommandButton final : public ButtonWindow {
 public:
     CommandButton(HWND board, const designs::Control& design, int dpi, HFONT font);
 
+private:
     // An ordinary button is not of the graphical style: like its model it keeps
     // the system's face whatever colour it is given.
-    void setBackColor(SysColor) override {}
+    void showBackColor(SysColor) override {}
 };
 
 } // namespace ui::win32

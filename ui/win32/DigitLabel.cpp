@@ -6,19 +6,16 @@
 namespace ui::win32 {
 
 DigitLabel::DigitLabel(HWND cell, const designs::Control& design, int dpi, HFONT font)
-    : window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX)),
-      back_(design.face),
-      caption_(design.caption)
+    : ChangedOnlyLabel(design.caption),
+      window_(createChild(L"STATIC", design, cell, dpi, WS_VISIBLE | WS_CLIPSIBLINGS | SS_CENTER | SS_NOPREFIX)),
+      back_(design.face)
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
 }
 
-void DigitLabel::setCaption(std::string_view caption)
+void DigitLabel::showCaption(const std::string& caption)
 {
-    if (caption == caption_)
-        return;
-    caption_ = caption;
     const std::wstring text(caption.begin(), caption.end());
     SetWindowTextW(window_, text.c_str());
 }

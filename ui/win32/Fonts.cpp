@@ -16,8 +16,7 @@ Fonts::~Fonts()
 
 int Fonts::heightInPixels(const designs::Font& font, int dpi)
 {
-    constexpr int tenThousandthsPerInch = 72 * 10000;
-    return -MulDiv(font.tenThousandthsOfPoint, dpi, tenThousandthsPerInch);
+    return -designs::pointsToPixels(font.tenThousandthsOfPoint, dpi);
 }
 
 HFONT Fonts::create(const designs::Font& font, int dpi)

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/TabOrder.h"
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/SystemColors.h"
@@ -29,12 +30,25 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.iconBig));
     if (icons.iconSmall)
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons.iconSmall));
-    // In tab order: the boxes, then "Reset", "Fix" and "Un-Fix".
-    for (std::size_t b = 0; b < boxes_.size(); ++b)
-        boxes_[b] = std::make_unique<Win32Box>(window_, designs::usrcntGrid[b], dpi_, fonts_);
-    reset_ = std::make_unique<CommandButton>(window_, designs::cmdReset, dpi_, fonts_.caption());
-    fix_ = std::make_unique<CommandButton>(window_, designs::cmdFix, dpi_, fonts_.caption());
-    unFix_ = std::make_unique<CommandButton>(window_, designs::cmdUnFix, dpi_, fonts_.caption());
+    // The dialog manager moves the focus in the order the children were made.
+    using Kind = designs::BoardChild::Kind;
+    for (const designs::BoardChild child : designs::boardChildrenInTabOrder()) {
+        switch (child.kind) {
+        case Kind::Box: {
+            const auto b = static_cast<std::size_t>(child.box);
+            boxes_.at(b) = std::make_unique<Win32Box>(window_, designs::usrcntGrid.at(b), dpi_, fonts_);
+            break;
+        }
+        case Kind::Reset: reset_ = makeCommand(designs::cmdReset); break;
+        case Kind::Fix: fix_ = makeCommand(designs::cmdFix); break;
+        case Kind::UnFix: unFix_ = makeCommand(designs::cmdUnFix); break;
+        }
+    }
+}
+
+std::unique_ptr<CommandButton> Win32BoardWindow::makeCommand(const designs::Control& design) const
+{
+    return std::make_unique<CommandButton>(window_, design, dpi_, fonts_.caption());
 }
 
 Win32BoardWindow::~Win32BoardWindow()

@@ -47,6 +47,7 @@ private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void fitInnerArea() const;
+    std::unique_ptr<CommandButton> makeCommand(const designs::Control& design) const;
 
     HWND window_ = nullptr;
     int dpi_ = 96;

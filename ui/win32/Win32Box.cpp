@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Box.h"
 
+#include "ui/TabOrder.h"
 #include "ui/win32/ContainerWindow.h"
 
 namespace ui::win32 {
@@ -7,8 +8,11 @@ namespace ui::win32 {
 Win32Box::Win32Box(HWND board, const designs::Control& design, int dpi, const Fonts& fonts)
     : window_(createContainer(board, design, design.face, dpi))
 {
-    for (std::size_t k = 0; k < cells_.size(); ++k)
-        cells_[k] = std::make_unique<Win32Cell>(window_, designs::usrcntSquare[k], dpi, fonts);
+    // Made in tab order, which is the order the dialog manager passes the focus on.
+    for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare)) {
+        const auto cell = static_cast<std::size_t>(k);
+        cells_.at(cell) = std::make_unique<Win32Cell>(window_, designs::usrcntSquare.at(cell), dpi, fonts);
+    }
 }
 
 } // namespace ui::win32

@@ -1,5 +1,6 @@
 #include "ui/win32/Win32Cell.h"
 
+#include "ui/TabOrder.h"
 #include "ui/win32/ContainerWindow.h"
 
 namespace ui::win32 {
@@ -7,8 +8,10 @@ namespace ui::win32 {
 Win32Cell::Win32Cell(HWND box, const designs::Control& design, int dpi, const Fonts& fonts)
     : window_(createContainer(box, design, design.face, dpi))
 {
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        buttons_[i] = std::make_unique<CandidateButton>(window_, designs::btnBlock[i], dpi, fonts.caption());
+    for (const std::int16_t i : designs::inTabOrder(designs::btnBlock)) {
+        const auto button = static_cast<std::size_t>(i);
+        buttons_.at(button) = std::make_unique<CandidateButton>(window_, designs::btnBlock.at(button), dpi, fonts.caption());
+    }
     label_ = std::make_unique<DigitLabel>(window_, designs::lbl, dpi, fonts.label());
 }
 
