@@ -8,10 +8,8 @@ program=$1
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
+trap 'kill $bus ${board_pid:-} 2>/dev/null || true' EXIT
 # Qt joins the bus when it finds a screen reader running, or when told to always.
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" &
-pid=$!
-trap 'kill $pid $bus 2>/dev/null || true' EXIT
-
-timeout 30 xdotool search --sync --name '^Form2$' >/dev/null
+. "$here/../../scripts/lib/virtual-display.sh"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 open_board "$program"
 /usr/bin/python3 "$here/accessibility_check.py"

@@ -12,20 +12,14 @@ if [ "${1:-}" = --icon ]; then icon=(--icon); shift; fi
 program=$1
 shift
 
-# The board opens on this display, whatever platform the caller's tests use.
-env -u QT_QPA_PLATFORM "$program" "$@" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
-
-if ! window=$(timeout 30 xdotool search --sync --name '^Form2$' | head -n1) || [ -z "$window" ]; then
-  echo "no window \"Form2\" of $program appeared within 30 s" >&2
-  exit 1
-fi
-echo "$program shows window $window \"$(xdotool getwindowname "$window")\""
-/usr/bin/python3 "$here/x_window.py" "$window" "${icon[@]}"
+. "$here/../../scripts/lib/virtual-display.sh"
+open_board "$program" "$@"
+trap 'kill $board_pid 2>/dev/null || true' EXIT
+echo "$program shows window $board_window \"$(xdotool getwindowname "$board_window")\""
+/usr/bin/python3 "$here/x_window.py" "$board_window" "${icon[@]}"
 
 status=0
-wait $pid || status=$?
+wait $board_pid || status=$?
 trap - EXIT
 if [ $status -ne 0 ]; then
   echo "$program ended with status $status after its window was closed" >&2

@@ -1,16 +1,5 @@
 #pragma once
-// The one way the front-end includes the Windows headers, so that every file sees
-// the same wide-character, lean, macro-tamed API.
-#ifndef UNICODE
-#define UNICODE
-#endif
-#ifndef _UNICODE
-#define _UNICODE
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
+// The one way the front-end includes the Windows headers. The build defines
+// UNICODE, WIN32_LEAN_AND_MEAN and NOMINMAX for all our code (orvane_flags), so
+// every file sees the same wide-character, lean, macro-tamed API.
 #include <windows.h>

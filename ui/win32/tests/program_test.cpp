@@ -58,10 +58,12 @@ TEST_F(VersionRecordTest, FixedFileAndProductVersionsAreOnePointZero)
     ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
     const auto& fixed = *static_cast<const VS_FIXEDFILEINFO*>(value);
     EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-    EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed.dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed.dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed.dwProductVersionLS, 0u);
+    constexpr DWORD versionMS = ORVANE_VERSION_MAJOR << 16 | ORVANE_VERSION_MINOR;
+    constexpr DWORD versionLS = ORVANE_VERSION_PATCH << 16;
+    EXPECT_EQ(fixed.dwFileVersionMS, versionMS);
+    EXPECT_EQ(fixed.dwFileVersionLS, versionLS);
+    EXPECT_EQ(fixed.dwProductVersionMS, versionMS);
+    EXPECT_EQ(fixed.dwProductVersionLS, versionLS);
     EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
@@ -88,8 +90,8 @@ TEST_P(VersionStringTest, ReadsExactly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, VersionStringTest,
-                         ::testing::Values(std::make_tuple(L"FileVersion", L"1.00"),
-                                           std::make_tuple(L"ProductVersion", L"1.00"),
+                         ::testing::Values(std::make_tuple(L"FileVersion", L"" ORVANE_FILE_VERSION),
+                                           std::make_tuple(L"ProductVersion", L"" ORVANE_FILE_VERSION),
                                            std::make_tuple(L"ProductName", L"Orvane"),
                                            std::make_tuple(L"InternalName", L"Orvane"),
                                            std::make_tuple(L"OriginalFilename", L"Orvane.exe")));
