@@ -8,7 +8,7 @@ figure is the median of the rounds' ratios. Also the processor time all their
 threads have used by the moment of mapping, and their resident memory once the
 window has painted.
 
-Usage: start.py --probe PROBE [--rounds 5] [--runs 6] [--out FILE] PROGRAM FLOOR
+Usage: start.py --probe PROBE [--rounds 5] [--runs 8] [--out FILE] PROGRAM FLOOR
 """
 import argparse
 import json
@@ -44,7 +44,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--probe", required=True)
     parser.add_argument("--rounds", type=int, default=5)
-    parser.add_argument("--runs", type=int, default=6)
+    parser.add_argument("--runs", type=int, default=8)
     parser.add_argument("--out")
     parser.add_argument("program")
     parser.add_argument("floor")
