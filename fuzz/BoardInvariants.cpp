@@ -6,7 +6,7 @@
 
 namespace fuzz {
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::ButtonState;
 using support::CellState;
 using ui::SysColor;
@@ -19,14 +19,13 @@ using DigitSet = std::uint16_t; // bit i: candidate i
 std::array<DigitSet, support::cellCount> heldByPeers(const support::ReferenceModel& picks)
 {
     std::array<DigitSet, support::cellCount> held{};
-    for (int r = 0; r < support::boardSize; ++r)
-        for (int c = 0; c < support::boardSize; ++c) {
-            const int pick = picks.picked({r, c});
-            if (pick < 0)
-                continue;
-            for (BoardPos peer : support::ReferenceModel::peersOf({r, c}))
-                held.at(peer.row * support::boardSize + peer.col) |= static_cast<DigitSet>(1u << pick);
-        }
+    for (const RowColumn pos : support::everyRowColumn) {
+        const int pick = picks.picked(pos);
+        if (pick < 0)
+            continue;
+        for (RowColumn peer : support::ReferenceModel::peersOf(pos))
+            held.at(support::rowMajorIndexOf(peer)) |= static_cast<DigitSet>(1u << pick);
+    }
     return held;
 }
 
@@ -34,10 +33,10 @@ class Findings {
 public:
     explicit Findings(std::size_t limit) : limit_(limit) {}
 
-    void add(BoardPos pos, const std::string& what)
+    void add(RowColumn pos, const std::string& what)
     {
         if (count_++ < limit_)
-            text_ += "row " + std::to_string(pos.row) + ", col " + std::to_string(pos.col) + ": " + what + '\n';
+            text_ += "row " + std::to_string(pos.row) + ", col " + std::to_string(pos.column) + ": " + what + '\n';
     }
 
     std::string text() const
@@ -59,7 +58,7 @@ bool shownFree(const ButtonState& button, int candidate)
            (button.backColor == SysColor::ButtonFace || (candidate == 8 && button.backColor == SysColor::ActiveBorder));
 }
 
-void checkOpen(BoardPos pos, const CellState& cell, DigitSet held, Findings& out)
+void checkOpen(RowColumn pos, const CellState& cell, DigitSet held, Findings& out)
 {
     for (int i = 0; i < 9; ++i) {
         const ButtonState& button = cell.btnBlock.at(i);
@@ -73,7 +72,7 @@ void checkOpen(BoardPos pos, const CellState& cell, DigitSet held, Findings& out
     }
 }
 
-void checkPicked(BoardPos pos, const CellState& cell, int pick, Findings& out)
+void checkPicked(RowColumn pos, const CellState& cell, int pick, Findings& out)
 {
     for (int i = 0; i < 9; ++i) {
         const ButtonState& button = cell.btnBlock.at(i);
@@ -84,7 +83,7 @@ void checkPicked(BoardPos pos, const CellState& cell, int pick, Findings& out)
     }
 }
 
-void checkFixed(BoardPos pos, const CellState& cell, int pick, Findings& out)
+void checkFixed(RowColumn pos, const CellState& cell, int pick, Findings& out)
 {
     if (cell.caption != std::to_string(pick + 1))
         out.add(pos, "fixed on " + digit(pick) + " but shows \"" + cell.caption + "\"");
@@ -99,43 +98,39 @@ std::string brokenInvariants(const support::BoardState& shown, const support::Re
 {
     const auto held = heldByPeers(picks);
     Findings out(limit);
-    for (int r = 0; r < support::boardSize; ++r)
-        for (int c = 0; c < support::boardSize; ++c) {
-            const BoardPos pos{r, c};
-            const CellState& cell = shown.at(pos);
-            const DigitSet peersHold = held.at(r * support::boardSize + c);
-            const int pick = picks.picked(pos);
-            if (pick >= 0 && ((peersHold >> pick) & 1u))
-                out.add(pos, "picked " + digit(pick) + ", which a peer holds too");
-            if (picks.isFixed(pos)) {
-                checkFixed(pos, cell, pick, out);
-                continue;
-            }
-            if (!cell.caption.empty())
-                out.add(pos, "not fixed but shows \"" + cell.caption + "\"");
-            if (pick >= 0)
-                checkPicked(pos, cell, pick, out);
-            else
-                checkOpen(pos, cell, peersHold, out);
+    for (const RowColumn pos : support::everyRowColumn) {
+        const CellState& cell = shown.at(pos);
+        const DigitSet peersHold = held.at(support::rowMajorIndexOf(pos));
+        const int pick = picks.picked(pos);
+        if (pick >= 0 && ((peersHold >> pick) & 1u))
+            out.add(pos, "picked " + digit(pick) + ", which a peer holds too");
+        if (picks.isFixed(pos)) {
+            checkFixed(pos, cell, pick, out);
+            continue;
         }
+        if (!cell.caption.empty())
+            out.add(pos, "not fixed but shows \"" + cell.caption + "\"");
+        if (pick >= 0)
+            checkPicked(pos, cell, pick, out);
+        else
+            checkOpen(pos, cell, peersHold, out);
+    }
     return out.text();
 }
 
 std::string wrongCounters(const Orvane_Main& board, const support::ReferenceModel& picks, std::size_t limit)
 {
     Findings out(limit);
-    for (int r = 0; r < support::boardSize; ++r)
-        for (int c = 0; c < support::boardSize; ++c) {
-            const BoardPos pos{r, c};
-            const support::CellPlace place = support::placeOf(pos);
-            const usrcntBlock& cell = board.box(place.grid).cell(place.cell);
-            for (std::int16_t i = 0; i <= 9; ++i) {
-                const int expected = i < 9 ? picks.bars(pos, i) : 0;
-                if (cell.barsOn(i) != expected)
-                    out.add(pos, "counter " + std::to_string(i) + " holds " + std::to_string(cell.barsOn(i)) +
-                                     ", the picks imply " + std::to_string(expected));
-            }
+    for (const RowColumn pos : support::everyRowColumn) {
+        const ui::BoxCell place = ui::boxCellOf(pos);
+        const usrcntBlock& cell = board.box(place.box).cell(place.cell);
+        for (std::int16_t i = 0; i <= 9; ++i) {
+            const int expected = i < 9 ? picks.bars(pos, i) : 0;
+            if (cell.barsOn(i) != expected)
+                out.add(pos, "counter " + std::to_string(i) + " holds " + std::to_string(cell.barsOn(i)) +
+                                 ", the picks imply " + std::to_string(expected));
         }
+    }
     return out.text();
 }
 

@@ -4,16 +4,16 @@
 
 namespace fuzz {
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::PlayerAction;
 
 namespace {
 
-BoardPos posOfOrdinal(int ordinal) { return {ordinal / support::boardSize, ordinal % support::boardSize}; }
+RowColumn posOfOrdinal(int ordinal) { return {ordinal / support::boardSize, ordinal % support::boardSize}; }
 
-bool shownFrozen(const support::FakeBoardWindow& window, BoardPos pos)
+bool shownFrozen(const support::FakeBoardWindow& window, RowColumn pos)
 {
-    return !window.cell(support::placeOf(pos)).label().caption().empty();
+    return !window.cell(ui::boxCellOf(pos)).label().caption().empty();
 }
 
 } // namespace
@@ -50,8 +50,8 @@ std::optional<PlayerAction> ByteActions::clickIn(const support::FakeBoardWindow&
     const std::optional<std::uint8_t> choice = take();
     if (!choice)
         return std::nullopt;
-    const BoardPos pos = posOfOrdinal(ordinal);
-    const support::FakeCell& cell = window.cell(support::placeOf(pos));
+    const RowColumn pos = posOfOrdinal(ordinal);
+    const support::FakeCell& cell = window.cell(ui::boxCellOf(pos));
     std::array<int, 9> clickable{};
     int count = 0;
     for (std::int16_t i = 0; i < 9; ++i)

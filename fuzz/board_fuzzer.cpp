@@ -10,7 +10,6 @@
 #include <exception>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "fuzz/BoardInvariants.h"
 #include "fuzz/ByteActions.h"
@@ -22,19 +21,14 @@ using support::PlayerAction;
 
 namespace {
 
-constexpr std::size_t movesShown = 16;
-
-[[noreturn]] void fail(const std::vector<PlayerAction>& moves, const std::string& what)
+[[noreturn]] void fail(const support::RecentMoves& moves, const std::string& what)
 {
-    std::string text = "board fuzzer: after move " + std::to_string(moves.size()) + ", " + what + "last moves:\n";
-    const std::size_t first = moves.size() > movesShown ? moves.size() - movesShown : 0;
-    for (std::size_t n = first; n < moves.size(); ++n)
-        text += "  " + std::to_string(n + 1) + ": " + moves.at(n).text() + '\n';
+    const std::string text = "board fuzzer: after move " + std::to_string(moves.count()) + ", " + what + moves.text();
     std::fputs(text.c_str(), stderr);
     std::abort();
 }
 
-void check(support::TestBoard& board, const support::ReferenceModel& model, const std::vector<PlayerAction>& moves)
+void check(support::TestBoard& board, const support::ReferenceModel& model, const support::RecentMoves& moves)
 {
     const support::BoardState expected = model.visibleState();
     const support::BoardState actual = board.visibleState();
@@ -56,11 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     board.log().setRecording(false);
     support::ReferenceModel model;
     fuzz::ByteActions bytes(data, size);
-    std::vector<PlayerAction> moves;
+    support::RecentMoves moves(16);
 
     check(board, model, moves);
     while (const std::optional<PlayerAction> move = bytes.next(board.window())) {
-        moves.push_back(*move);
+        moves.add(*move);
         try {
             board.perform(*move);
             model.perform(*move);

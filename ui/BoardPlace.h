@@ -1,4 +1,5 @@
 #pragma once
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,14 +15,14 @@ namespace ui {
 struct BoxCell {
     std::int16_t box = 0;
     std::int16_t cell = 0;
-    friend constexpr bool operator==(BoxCell, BoxCell) = default;
+    friend constexpr auto operator<=>(BoxCell, BoxCell) = default;
 };
 
 // Row and column 0 to 8; a player reads them as 1 to 9.
 struct RowColumn {
     int row = 0;
     int column = 0;
-    friend constexpr bool operator==(RowColumn, RowColumn) = default;
+    friend constexpr auto operator<=>(RowColumn, RowColumn) = default;
 };
 
 constexpr RowColumn rowColumnOf(BoxCell place)

@@ -9,8 +9,8 @@
 #include "support/BoardPlaces.h"
 #include "support/TestBoard.h"
 
-using support::BoardPos;
-using support::CellPlace;
+using ui::RowColumn;
+using ui::BoxCell;
 using support::TestBoard;
 using ui::SysColor;
 using Writes = std::vector<std::string>;
@@ -19,20 +19,20 @@ namespace {
 
 // A solved board: every row, column and block holds each digit once, so all
 // 81 picks can be made one after another.
-int solvedCandidate(BoardPos pos) { return (pos.row * 3 + pos.row / 3 + pos.col) % 9; }
+int solvedCandidate(RowColumn pos) { return (pos.row * 3 + pos.row / 3 + pos.column) % 9; }
 
-std::vector<CellPlace> allCellsInWindowOrder()
+std::vector<BoxCell> allCellsInWindowOrder()
 {
-    std::vector<CellPlace> out;
+    std::vector<BoxCell> out;
     for (std::int16_t b = 0; b < 9; ++b)
         for (std::int16_t k = 0; k < 9; ++k)
             out.push_back({b, k});
     return out;
 }
 
-std::string cellName(CellPlace place)
+std::string cellName(BoxCell place)
 {
-    return "grid " + std::to_string(place.grid) + " / cell " + std::to_string(place.cell) + " / ";
+    return "grid " + std::to_string(place.box) + " / cell " + std::to_string(place.cell) + " / ";
 }
 
 class BoardTest : public ::testing::Test {
@@ -41,13 +41,12 @@ protected:
 
     void fillSolvedBoard()
     {
-        for (int r = 0; r < 9; ++r)
-            for (int c = 0; c < 9; ++c)
-                board.click(BoardPos{r, c}, solvedCandidate({r, c}));
+        for (const RowColumn pos : support::everyRowColumn)
+            board.click(pos, solvedCandidate(pos));
         board.log().clear();
     }
-    std::vector<CellPlace> runs() const { return board.log().cellRuns(); }
-    bool barred(CellPlace place, std::int16_t candidate)
+    std::vector<BoxCell> runs() const { return board.log().cellRuns(); }
+    bool barred(BoxCell place, std::int16_t candidate)
     {
         return board.cell(place).button(candidate).state().backColor == SysColor::WindowText;
     }
@@ -57,7 +56,7 @@ protected:
 
 TEST_F(BoardTest, ResetClearsBoxesZeroToEightEachCellByCell)
 {
-    board.click(BoardPos{4, 4}, 3);
+    board.click(RowColumn{4, 4}, 3);
     board.log().clear();
     board.pressReset();
     EXPECT_EQ(runs(), allCellsInWindowOrder());
@@ -71,8 +70,8 @@ TEST_F(BoardTest, FixFreezesBoxesZeroToEightAndNothingElse)
 {
     fillSolvedBoard();
     Writes expected;
-    for (CellPlace place : allCellsInWindowOrder()) {
-        const int candidate = solvedCandidate(support::posOf(place));
+    for (BoxCell place : allCellsInWindowOrder()) {
+        const int candidate = solvedCandidate(ui::rowColumnOf(place));
         expected.push_back(cellName(place) + "btnBlock " + std::to_string(candidate) + ": Visible=false");
         expected.push_back(cellName(place) + "lbl: Caption=\"" + std::to_string(candidate + 1) + "\"");
     }
@@ -89,9 +88,9 @@ TEST_F(BoardTest, UnFixThawsBoxesZeroToEightAndNothingElse)
     board.pressFix();
     board.log().clear();
     Writes expected;
-    for (CellPlace place : allCellsInWindowOrder()) {
+    for (BoxCell place : allCellsInWindowOrder()) {
         expected.push_back(cellName(place) + "lbl: Caption=\"\"");
-        expected.push_back(cellName(place) + "btnBlock " + std::to_string(solvedCandidate(support::posOf(place))) +
+        expected.push_back(cellName(place) + "btnBlock " + std::to_string(solvedCandidate(ui::rowColumnOf(place))) +
                            ": Visible=true");
     }
     board.pressUnFix();
@@ -116,9 +115,9 @@ constexpr std::array<CrossBoxes, 9> crossBoxes{{
     {{7, 8}, {0, 3}}, {{6, 8}, {1, 4}}, {{6, 7}, {2, 5}},
 }};
 
-std::vector<CellPlace> crossRuns(std::int16_t Index, std::int16_t row, std::int16_t col)
+std::vector<BoxCell> crossRuns(std::int16_t Index, std::int16_t row, std::int16_t col)
 {
-    std::vector<CellPlace> out;
+    std::vector<BoxCell> out;
     for (std::int16_t b : crossBoxes.at(Index).band)
         for (std::int16_t k = 3 * row; k < 3 * row + 3; ++k)
             out.push_back({b, k});
@@ -139,14 +138,14 @@ TEST_P(CrossBox, SetRowOnTheBandThenSetColOnTheStack)
         board.log().clear();
         board.board().usrcntGrid_Chosen(Index, squareIndex, 6, true);
         EXPECT_EQ(runs(), expected);
-        for (CellPlace place : expected)
-            EXPECT_TRUE(barred(place, 6)) << place.grid << "/" << place.cell;
+        for (BoxCell place : expected)
+            EXPECT_TRUE(barred(place, 6)) << place.box << "/" << place.cell;
 
         board.log().clear();
         board.board().usrcntGrid_Chosen(Index, squareIndex, 6, false);
         EXPECT_EQ(runs(), expected);
-        for (CellPlace place : expected)
-            EXPECT_FALSE(barred(place, 6)) << place.grid << "/" << place.cell;
+        for (BoxCell place : expected)
+            EXPECT_FALSE(barred(place, 6)) << place.box << "/" << place.cell;
     }
 }
 
@@ -174,8 +173,8 @@ TEST_F(BoardTest, CellIndexOutsideTheBoxCountsAsRowAndColumnZero)
 }
 
 struct PickRoute {
-    CellPlace picked;
-    std::vector<CellPlace> runs; // the picked cell, its box, its band, its stack
+    BoxCell picked;
+    std::vector<BoxCell> runs; // the picked cell, its box, its band, its stack
 };
 
 std::ostream& operator<<(std::ostream& out, const PickRoute& route) { return out << route.picked; }

@@ -12,7 +12,7 @@
 #include "support/FakeBox.h"
 #include "support/WriteLog.h"
 
-using support::CellPlace;
+using ui::BoxCell;
 using support::FakeBox;
 using support::WriteLog;
 using ui::SysColor;
@@ -21,9 +21,9 @@ using Writes = std::vector<std::string>;
 namespace {
 
 // A box on its own: the log names its cells "cell k" with no grid in front.
-std::vector<CellPlace> cells(std::initializer_list<std::int16_t> indices)
+std::vector<BoxCell> cells(std::initializer_list<std::int16_t> indices)
 {
-    std::vector<CellPlace> out;
+    std::vector<BoxCell> out;
     for (std::int16_t k : indices)
         out.push_back({-1, k});
     return out;
@@ -105,7 +105,7 @@ class BoxPick : public BoxTest, public ::testing::WithParamInterface<std::int16_
 TEST_P(BoxPick, ReachesTheOtherEightInAscendingOrderThenRaisesChosen)
 {
     const std::int16_t k = GetParam();
-    std::vector<CellPlace> expected = cells({k});
+    std::vector<BoxCell> expected = cells({k});
     for (std::int16_t j = 0; j < 9; ++j)
         if (j != k)
             expected.push_back({-1, j});
@@ -156,7 +156,7 @@ TEST_P(BoxLine, SetRowAndSetColReachTheirThreeCellsInOrder)
         else
             box.SetCol(c.value, 2, setIt);
     };
-    std::vector<CellPlace> expected;
+    std::vector<BoxCell> expected;
     for (std::int16_t k : c.reached)
         expected.push_back({-1, k});
 

@@ -4,35 +4,32 @@
 #include <string>
 
 #include "support/BoardPlaces.h"
+#include "support/ReferenceModel.h"
 #include "support/TestBoard.h"
 #include "support/VisibleState.h"
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::BoardState;
-using support::CellPlace;
+using ui::BoxCell;
 using support::TestBoard;
 using ui::SysColor;
 
 namespace {
 
-// The 20 cells that share a row, a column or a 3x3 block with pos, worked out
-// from board coordinates alone.
-std::set<CellPlace> peersByCoordinates(BoardPos pos)
+// The 20 cells that share a row, a column or a 3x3 block with pos, as the
+// reference model finds them: by board coordinates alone.
+std::set<BoxCell> peersByCoordinates(RowColumn pos)
 {
-    std::set<CellPlace> peers;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c) {
-            const bool shares = r == pos.row || c == pos.col || (r / 3 == pos.row / 3 && c / 3 == pos.col / 3);
-            if (shares && (r != pos.row || c != pos.col))
-                peers.insert(support::placeOf({r, c}));
-        }
+    std::set<BoxCell> peers;
+    for (const RowColumn peer : support::ReferenceModel::peersOf(pos))
+        peers.insert(ui::boxCellOf(peer));
     return peers;
 }
 
 class PickAndTakeBack : public ::testing::TestWithParam<int> {
 protected:
-    CellPlace place() const { return support::placeOfOrdinal(GetParam()); }
-    BoardPos pos() const { return support::posOf(place()); }
+    BoxCell place() const { return support::boxCellOfOrdinal(GetParam()); }
+    RowColumn pos() const { return ui::rowColumnOf(place()); }
 };
 
 TEST_P(PickAndTakeBack, TouchesExactlyThePeersAndRestoresTheClearedBoard)
@@ -41,7 +38,7 @@ TEST_P(PickAndTakeBack, TouchesExactlyThePeersAndRestoresTheClearedBoard)
     board.pressReset();
     const BoardState cleared = board.visibleState();
     ASSERT_EQ(cleared, BoardState{});
-    const std::set<CellPlace> peers = peersByCoordinates(pos());
+    const std::set<BoxCell> peers = peersByCoordinates(pos());
     ASSERT_EQ(peers.size(), 20u);
 
     for (int candidate = 0; candidate < 9; ++candidate) {
@@ -52,14 +49,14 @@ TEST_P(PickAndTakeBack, TouchesExactlyThePeersAndRestoresTheClearedBoard)
         const auto runs = board.log().cellRuns();
         ASSERT_EQ(runs.size(), 21u);
         EXPECT_EQ(runs.front(), place());
-        EXPECT_EQ(std::set<CellPlace>(runs.begin() + 1, runs.end()), peers);
+        EXPECT_EQ(std::set<BoxCell>(runs.begin() + 1, runs.end()), peers);
 
         // The picked cell shows only its pick; the peers show the digit barred and nothing else.
         BoardState expected = cleared;
         for (int i = 0; i < 9; ++i)
             if (i != candidate)
                 expected.at(place()).btnBlock.at(i) = {false, true, SysColor::WindowText};
-        for (CellPlace peer : peers)
+        for (BoxCell peer : peers)
             expected.at(peer).btnBlock.at(candidate) = {true, false, SysColor::WindowText};
         EXPECT_EQ(support::describeDifferences(expected, board.visibleState()), "");
 
@@ -79,7 +76,7 @@ TEST_P(PickAndTakeBack, OnAFreshBoardOnlyTheRepaintedNinesChangeFace)
 
         // The design-time Active border of "9" lasts until a cell first repaints.
         expected.at(place()).btnBlock.at(8).backColor = SysColor::ButtonFace;
-        for (CellPlace peer : peersByCoordinates(pos()))
+        for (BoxCell peer : peersByCoordinates(pos()))
             expected.at(peer).btnBlock.at(8).backColor = SysColor::ButtonFace;
         EXPECT_EQ(support::describeDifferences(expected, board.visibleState()), "");
     }
@@ -87,8 +84,8 @@ TEST_P(PickAndTakeBack, OnAFreshBoardOnlyTheRepaintedNinesChangeFace)
 
 INSTANTIATE_TEST_SUITE_P(EveryCell, PickAndTakeBack, ::testing::Range(0, support::cellCount),
                          [](const ::testing::TestParamInfo<int>& info) {
-                             const CellPlace p = support::placeOfOrdinal(info.param);
-                             return "grid" + std::to_string(p.grid) + "_cell" + std::to_string(p.cell);
+                             const BoxCell p = support::boxCellOfOrdinal(info.param);
+                             return "box" + std::to_string(p.box) + "_cell" + std::to_string(p.cell);
                          });
 
 } // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/modOrvane.h"
+#include "cell/usrcntBlock.h"
+#include "support/FakeCell.h"
 #include "support/FakePlatform.h"
 #include "support/VisibleState.h"
 
@@ -72,6 +75,21 @@ TEST_F(Startup, TheShownWindowAnswersClicks)
     EXPECT_EQ(window.cell({0, 0}).label().caption(), "");
     window.resetButton().click();
     EXPECT_EQ(window.visibleState(), support::BoardState{});
+}
+
+// Two cells on one set of controls is a wiring fault: the second cell's wiring
+// fails, and the clicks stay with the first.
+TEST(Wiring, ASecondContainerOnTheSameControlsIsRefused)
+{
+    support::WriteLog log;
+    support::FakeCell controls(log);
+    usrcntBlock first(controls);
+    EXPECT_THROW(usrcntBlock second(controls), std::logic_error);
+
+    int chosen = -1;
+    first.Chosen.connect([&chosen](std::int16_t btnIndex, bool) { chosen = btnIndex; });
+    controls.button(3).click();
+    EXPECT_EQ(chosen, 3);
 }
 
 } // namespace

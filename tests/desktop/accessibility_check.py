@@ -58,7 +58,10 @@ def descendants(node):
 
 
 def place_on_window(button, window):
-    """(row, column, digit) from where the button lies inside the window."""
+    """(row, column, digit) from where the button lies inside the window.
+
+    Worked out from the screen, not from the program's own mapping of boxes and
+    cells to rows and columns, so that a name the mapping got wrong shows here."""
     win = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     ext = button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     scale = win.width / WINDOW_WIDTH

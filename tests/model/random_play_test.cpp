@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <deque>
 #include <string>
 
 #include "support/RandomPlayer.h"
@@ -20,23 +19,6 @@ struct Coverage {
     int resets = 0;
 };
 
-int picksOn(const support::ReferenceModel& model)
-{
-    int picks = 0;
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c)
-            picks += model.isPicked({r, c}) ? 1 : 0;
-    return picks;
-}
-
-std::string lastMoves(const std::deque<std::string>& moves)
-{
-    std::string out;
-    for (const std::string& move : moves)
-        out += "  " + move + '\n';
-    return out;
-}
-
 // Plays a long seeded game on the real board and on the reference model side
 // by side and compares everything the player can see after every move.
 class RandomPlay : public ::testing::TestWithParam<std::uint32_t> {};
@@ -48,27 +30,24 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
     board.log().setRecording(false);
     support::ReferenceModel model;
     support::RandomPlayer player(seed);
-    std::deque<std::string> recent;
+    support::RecentMoves recent(12);
     Coverage coverage;
 
     ASSERT_EQ(support::describeDifferences(model.visibleState(), board.visibleState()), "") << "seed " << seed;
     for (int step = 1; step <= stepsPerGame; ++step) {
         const PlayerAction action = player.next(model);
-        recent.push_back(std::to_string(step) + ": " + action.text());
-        if (recent.size() > 12)
-            recent.pop_front();
-        if (action.kind == PlayerAction::Kind::Fix && picksOn(model) >= 30)
+        recent.add(action);
+        if (action.kind == PlayerAction::Kind::Fix && model.pickCount() >= 30)
             ++coverage.fixesOnFullerBoards;
         coverage.resets += action.kind == PlayerAction::Kind::Reset ? 1 : 0;
 
         board.perform(action);
         model.perform(action);
-        coverage.mostPicks = std::max(coverage.mostPicks, picksOn(model));
+        coverage.mostPicks = std::max(coverage.mostPicks, model.pickCount());
 
         const std::string differences = support::describeDifferences(model.visibleState(), board.visibleState());
-        ASSERT_EQ(differences, "") << "seed " << seed << ", step " << step << " (" << action.text()
-                                   << ")\nlast moves:\n"
-                                   << lastMoves(recent);
+        ASSERT_EQ(differences, "") << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
+                                   << recent.text();
     }
 
     // A game that never fills the board or never freezes a full one would prove little.

@@ -5,7 +5,7 @@
 
 #include "support/ReferenceModel.h"
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::ReferenceModel;
 
 namespace {
@@ -15,19 +15,17 @@ namespace {
 
 TEST(ReferenceModelPeers, EveryCellHasTwentyDistinctSymmetricPeers)
 {
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 9; ++c) {
-            const BoardPos pos{r, c};
-            auto peers = ReferenceModel::peersOf(pos);
-            ASSERT_EQ(peers.size(), 20u);
-            std::sort(peers.begin(), peers.end());
-            EXPECT_EQ(std::adjacent_find(peers.begin(), peers.end()), peers.end());
-            for (BoardPos peer : peers) {
-                EXPECT_NE(peer, pos);
-                const auto& back = ReferenceModel::peersOf(peer);
-                EXPECT_NE(std::find(back.begin(), back.end(), pos), back.end());
-            }
+    for (const RowColumn pos : support::everyRowColumn) {
+        auto peers = ReferenceModel::peersOf(pos);
+        ASSERT_EQ(peers.size(), 20u);
+        std::sort(peers.begin(), peers.end());
+        EXPECT_EQ(std::adjacent_find(peers.begin(), peers.end()), peers.end());
+        for (RowColumn peer : peers) {
+            EXPECT_NE(peer, pos);
+            const auto& back = ReferenceModel::peersOf(peer);
+            EXPECT_NE(std::find(back.begin(), back.end(), pos), back.end());
         }
+    }
 }
 
 TEST(ReferenceModelBars, APickBarsItsOtherEightAndTheDigitInItsPeers)

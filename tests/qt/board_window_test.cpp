@@ -1,10 +1,7 @@
-#include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QObject>
-#include <map>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 #include "app/modOrvane.h"
 #include "ui/qt/QtPlatform.h"
 
@@ -19,7 +16,7 @@ QRect buttonRect(int i) { return {20 * (i % 3), 20 * (i / 3), 20, 20}; }
 
 } // namespace
 
-class BoardWindowTest : public BoardFixture {};
+class BoardWindowTest : public ShownBoardTest {};
 
 TEST_F(BoardWindowTest, OpensAsForm2WithAFixedInnerArea)
 {
@@ -183,46 +180,26 @@ TEST_F(BoardWindowTest, FixShowsThePickedDigitUnFixThawsAndResetEmpties)
     EXPECT_TRUE(button(2, 4, 6).isEnabled());
 }
 
-namespace {
-
-// Counts the paints each watched widget receives.
-class PaintCounter final : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints[watched];
-        return false;
-    }
-    std::map<QObject*, int> paints;
-};
-
-} // namespace
-
 // A repaint of a cell writes all nine buttons; only a write that changes the look
 // may cost a paint, and only of that one button.
 TEST_F(BoardWindowTest, ARepaintPaintsOnlyTheButtonsWhoseLookChanged)
 {
-    PaintCounter counter;
-    for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k)
-            for (int i = 0; i < 9; ++i)
-                button(b, k, i).installEventFilter(&counter);
+    PaintLog log;
     // Reset repaints every "9"; the window paints all it has to in one pass, so
     // once the last of them has painted, nothing of Reset is left to come.
     click(view_->resetButton());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.paints[&button(8, 8, 8)] > 0; }));
-    counter.paints.clear();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints(button(8, 8, 8)) > 0; }));
+    log.clear();
 
     click(button(4, 4, 2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.paints[&button(4, 3, 2)] > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints(button(4, 3, 2)) > 0; }));
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k)
             for (int i = 0; i < 9; ++i) {
                 if (b == 4 && k == 4)
                     continue;
                 const bool changed = i == 2 && arePeers(4, 4, b, k);
-                EXPECT_EQ(counter.paints[&button(b, k, i)] > 0, changed)
+                EXPECT_EQ(log.paints(button(b, k, i)) > 0, changed)
                     << "box " << b << " cell " << k << " button " << i;
             }
 }

@@ -1,9 +1,9 @@
 #include <QApplication>
 #include <vector>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 
-class FocusTest : public BoardFixture {
+class FocusTest : public ShownBoardTest {
 protected:
     QWidget* focused() { return QApplication::focusWidget(); }
 };

@@ -1,33 +1,12 @@
 #include <QCoreApplication>
-#include <QEvent>
 #include <QScreen>
 #include <QWindow>
-#include <set>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 
 // What a click repaints: every widget whose look it changed, and nothing else.
-class RepaintTest : public BoardFixture {
+class RepaintTest : public ShownBoardTest {
 protected:
-    // The widgets of the board that received a paint event while it was installed.
-    class PaintLog final : public QObject {
-    public:
-        PaintLog() { qApp->installEventFilter(this); }
-        ~PaintLog() override { qApp->removeEventFilter(this); }
-        PaintLog(const PaintLog&) = delete;
-        PaintLog& operator=(const PaintLog&) = delete;
-
-        std::set<const QObject*> painted;
-
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                painted.insert(watched);
-            return false;
-        }
-    };
-
     // What the window system was last handed, as opposed to a fresh rendering.
     QImage onScreen() { return window().screen()->grabWindow(window().winId()).toImage(); }
     QImage rendered() { return window().grab().toImage().convertToFormat(onScreen().format()); }
@@ -51,11 +30,11 @@ TEST_F(RepaintTest, APickRepaintsTheBarredButtonsAndItsOwnCellButNoOtherLabel)
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k) {
             const bool own = b == 4 && k == 4;
-            EXPECT_EQ(log.painted.count(&label(b, k)), own ? 1u : 0u)
+            EXPECT_EQ(log.paints(label(b, k)) > 0, own)
                 << "label of box " << b << " cell " << k << (own ? ": uncovered by the pick" : ": still covered");
             for (int i = 0; i < 9; ++i) {
                 const bool changed = i == 4 && (own || arePeers(4, 4, b, k));
-                EXPECT_EQ(log.painted.count(&button(b, k, i)), changed ? 1u : 0u)
+                EXPECT_EQ(log.paints(button(b, k, i)) > 0, changed)
                     << "box " << b << " cell " << k << " button " << i;
             }
         }

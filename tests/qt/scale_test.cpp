@@ -2,15 +2,15 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 
 // At twice the density every length doubles on the screen, and the text is drawn
 // afresh at the larger size rather than blown up.
-class ScaleTest : public BoardFixture {
+class ScaleTest : public ShownBoardTest {
 protected:
     void SetUp() override
     {
-        BoardFixture::SetUp();
+        ShownBoardTest::SetUp();
         ASSERT_DOUBLE_EQ(window().devicePixelRatioF(), 2.0) << "started without QT_SCALE_FACTOR=2";
     }
 

@@ -1,10 +1,10 @@
 #include <QFontMetrics>
 #include <cstdlib>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 
 // What the player sees, read off a grab of the window.
-class ScreenTest : public BoardFixture {
+class ScreenTest : public ShownBoardTest {
 protected:
     // A point inside the face that neither the edge nor the digit covers.
     QPoint faceOf(int b, int k, int i) { return inWindow(button(b, k, i), {2, 2}); }

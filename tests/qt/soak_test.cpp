@@ -3,11 +3,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <deque>
 #include <iostream>
 #include <string>
 
-#include "BoardFixture.h"
+#include "ShownBoardTest.h"
 #include "support/RandomPlayer.h"
 #include "support/ReferenceModel.h"
 #include "support/VisibleState.h"
@@ -35,27 +34,18 @@ long numberFromEnvironment(const char* name, long fallback)
     return text && *text ? std::strtol(text, nullptr, 10) : fallback;
 }
 
-int picksOn(const support::ReferenceModel& model)
-{
-    int picks = 0;
-    for (int r = 0; r < support::boardSize; ++r)
-        for (int c = 0; c < support::boardSize; ++c)
-            picks += model.isPicked({r, c}) ? 1 : 0;
-    return picks;
-}
-
-class SoakTest : public BoardFixture {
+class SoakTest : public ShownBoardTest {
 protected:
     // What the player sees, as the widgets themselves report it.
     support::BoardState shownByWidgets()
     {
         support::BoardState state;
         for (int n = 0; n < support::cellCount; ++n) {
-            const support::CellPlace place = support::placeOfOrdinal(n);
+            const ui::BoxCell place = support::boxCellOfOrdinal(n);
             support::CellState& cell = state.at(place);
-            cell.caption = label(place.grid, place.cell).caption().toStdString();
+            cell.caption = label(place.box, place.cell).caption().toStdString();
             for (int i = 0; i < 9; ++i) {
-                const auto& widget = button(place.grid, place.cell, i);
+                const auto& widget = button(place.box, place.cell, i);
                 cell.btnBlock.at(i) = {widget.isVisible(), widget.isEnabled(), widget.face()};
             }
         }
@@ -68,10 +58,10 @@ protected:
         QAbstractButton* target = nullptr;
         switch (action.kind) {
         case PlayerAction::Kind::Click: {
-            const support::CellPlace place = support::placeOf(action.pos);
+            const ui::BoxCell place = ui::boxCellOf(action.pos);
             // On a frozen cell the button is hidden: only the mouse can find what lies there.
             byMouse = byMouse || model_.isFixed(action.pos);
-            target = &button(place.grid, place.cell, action.candidate);
+            target = &button(place.box, place.cell, action.candidate);
             break;
         }
         case PlayerAction::Kind::Fix: target = &view_->fixButton(); break;
@@ -96,7 +86,7 @@ TEST_F(SoakTest, LongRandomPlayOnTheRealWidgetsShowsWhatTheReferenceModelPredict
 
     support::ReferenceModel& model = model_;
     support::RandomPlayer player(seed);
-    std::deque<std::string> recent;
+    support::RecentMoves recent(12);
     int mostPicks = 0;
     long clicks = 0, commands = 0, resets = 0, byMouse = 0, comparisons = 0;
     const auto started = std::chrono::steady_clock::now();
@@ -104,9 +94,7 @@ TEST_F(SoakTest, LongRandomPlayOnTheRealWidgetsShowsWhatTheReferenceModelPredict
     ASSERT_EQ(support::describeDifferences(model.visibleState(), shownByWidgets()), "") << "seed " << seed;
     for (long step = 1; step <= steps; ++step) {
         const PlayerAction action = player.next(model);
-        recent.push_back(std::to_string(step) + ": " + action.text());
-        if (recent.size() > 12)
-            recent.pop_front();
+        recent.add(action);
         byMouse += play(action, step % mouseEvery == 0) ? 1 : 0;
         model.perform(action);
 
@@ -114,17 +102,14 @@ TEST_F(SoakTest, LongRandomPlayOnTheRealWidgetsShowsWhatTheReferenceModelPredict
         clicks += isClick ? 1 : 0;
         commands += isClick ? 0 : 1;
         resets += action.kind == PlayerAction::Kind::Reset ? 1 : 0;
-        mostPicks = std::max(mostPicks, picksOn(model));
+        mostPicks = std::max(mostPicks, model.pickCount());
 
         if (step % compareEvery == 0 || step == steps) {
             QApplication::processEvents(); // let the window paint what changed
             ++comparisons;
-            std::string lastMoves;
-            for (const std::string& move : recent)
-                lastMoves += "  " + move + '\n';
             ASSERT_EQ(support::describeDifferences(model.visibleState(), shownByWidgets()), "")
-                << "seed " << seed << ", step " << step << "\nlast moves:\n"
-                << lastMoves;
+                << "seed " << seed << ", step " << step << '\n'
+                << recent.text();
         }
     }
 

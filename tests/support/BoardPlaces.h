@@ -1,56 +1,62 @@
 #pragma once
-#include <compare>
+#include <array>
 #include <cstdint>
 #include <ostream>
 
-// Two ways to name a cell. The window knows it as cell `cell` of box `grid`
-// (its place in the control arrays usrcntGrid and usrcntSquare); the player
-// knows it by its row and column on the 9x9 board, both counted from the top
-// left. Boxes and the cells inside a box both run row by row.
+#include "ui/BoardPlace.h"
+
+// The tests name a cell as the window does, by ui::BoxCell, or as the player
+// does, by ui::RowColumn; ui/BoardPlace.h maps between the two.
 namespace support {
 
-struct CellPlace {
-    std::int16_t grid = 0;
-    std::int16_t cell = 0;
-    auto operator<=>(const CellPlace&) const = default;
-};
-
-struct BoardPos {
-    int row = 0;
-    int col = 0;
-    auto operator<=>(const BoardPos&) const = default;
-};
+using ui::BoxCell;
+using ui::RowColumn;
 
 inline constexpr int boardSize = 9;
 inline constexpr int cellCount = 81;
 
-constexpr CellPlace placeOf(BoardPos pos)
-{
-    return {static_cast<std::int16_t>(pos.row / 3 * 3 + pos.col / 3),
-            static_cast<std::int16_t>(pos.row % 3 * 3 + pos.col % 3)};
-}
+// Every cell by row and column, row by row, and a cell's index in that order.
+inline constexpr std::array<RowColumn, cellCount> everyRowColumn = [] {
+    std::array<RowColumn, cellCount> places{};
+    for (int n = 0; n < cellCount; ++n)
+        places.at(static_cast<std::size_t>(n)) = {n / boardSize, n % boardSize};
+    return places;
+}();
 
-constexpr BoardPos posOf(CellPlace place)
-{
-    return {place.grid / 3 * 3 + place.cell / 3, place.grid % 3 * 3 + place.cell % 3};
-}
+constexpr int rowMajorIndexOf(RowColumn place) { return place.row * boardSize + place.column; }
 
 // Cells numbered 0 to 80 in the window's order: box by box, and inside a box cell by cell.
-constexpr int ordinalOf(CellPlace place) { return place.grid * 9 + place.cell; }
+constexpr int ordinalOf(BoxCell place) { return place.box * 9 + place.cell; }
 
-constexpr CellPlace placeOfOrdinal(int ordinal)
+constexpr BoxCell boxCellOfOrdinal(int ordinal)
 {
     return {static_cast<std::int16_t>(ordinal / 9), static_cast<std::int16_t>(ordinal % 9)};
 }
 
-inline std::ostream& operator<<(std::ostream& out, CellPlace place)
+// Two cells are peers when they differ and share a row, a column or a 3 x 3 block,
+// worked out from coordinates alone, not from the board's wiring of boxes, rows
+// and columns.
+constexpr bool arePeers(RowColumn a, RowColumn b)
 {
-    return out << "grid " << place.grid << " / cell " << place.cell;
+    const bool sameBlock = a.row / 3 == b.row / 3 && a.column / 3 == b.column / 3;
+    return a != b && (a.row == b.row || a.column == b.column || sameBlock);
 }
 
-inline std::ostream& operator<<(std::ostream& out, BoardPos pos)
-{
-    return out << "row " << pos.row << ", col " << pos.col;
-}
+constexpr bool arePeers(BoxCell a, BoxCell b) { return arePeers(ui::rowColumnOf(a), ui::rowColumnOf(b)); }
 
 } // namespace support
+
+namespace ui {
+
+// As the write log names a cell.
+inline std::ostream& operator<<(std::ostream& out, BoxCell place)
+{
+    return out << "grid " << place.box << " / cell " << place.cell;
+}
+
+inline std::ostream& operator<<(std::ostream& out, RowColumn place)
+{
+    return out << "row " << place.row << ", col " << place.column;
+}
+
+} // namespace ui

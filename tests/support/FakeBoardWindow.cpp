@@ -39,7 +39,7 @@ BoardState FakeBoardWindow::visibleState() const
 {
     BoardState state;
     for (int n = 0; n < cellCount; ++n)
-        state.cells.at(n) = cell(placeOfOrdinal(n)).visibleState();
+        state.cells.at(n) = cell(boxCellOfOrdinal(n)).visibleState();
     return state;
 }
 

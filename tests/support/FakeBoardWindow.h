@@ -29,8 +29,8 @@ public:
     const WriteLog& log() const { return *log_; }
     int timesShown() const { return timesShown_; }
     FakeBox& box(std::int16_t index) { return *boxes_.at(index); }
-    FakeCell& cell(CellPlace place) { return boxes_.at(place.grid)->cell(place.cell); }
-    const FakeCell& cell(CellPlace place) const { return boxes_.at(place.grid)->cell(place.cell); }
+    FakeCell& cell(BoxCell place) { return boxes_.at(place.box)->cell(place.cell); }
+    const FakeCell& cell(BoxCell place) const { return boxes_.at(place.box)->cell(place.cell); }
     const FakeButton& fixButton() const { return cmdFix_; }
     const FakeButton& unFixButton() const { return cmdUnFix_; }
     const FakeButton& resetButton() const { return cmdReset_; }

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <deque>
 #include <string>
 
 #include "support/BoardPlaces.h"
@@ -10,16 +12,33 @@ namespace support {
 struct PlayerAction {
     enum class Kind { Click, Fix, UnFix, Reset };
     Kind kind = Kind::Click;
-    BoardPos pos{};    // for a click
+    RowColumn pos{};    // for a click
     int candidate = 0; // for a click: 0 to 8, the digit candidate + 1
 
-    static PlayerAction click(BoardPos pos, int candidate) { return {Kind::Click, pos, candidate}; }
+    static PlayerAction click(RowColumn pos, int candidate) { return {Kind::Click, pos, candidate}; }
     static PlayerAction fix() { return {Kind::Fix, {}, 0}; }
     static PlayerAction unFix() { return {Kind::UnFix, {}, 0}; }
     static PlayerAction reset() { return {Kind::Reset, {}, 0}; }
 
     // "click \"5\" at row 2, col 7", "\"Fix\"", ...
     std::string text() const;
+};
+
+// The last few actions of a long game, numbered from 1, for the message that
+// tells where a game went wrong.
+class RecentMoves {
+public:
+    explicit RecentMoves(std::size_t kept) : kept_(kept) {}
+
+    void add(const PlayerAction& action);
+    long count() const { return count_; }
+    // "last moves:\n  41: click \"5\" at row 2, col 7\n  42: \"Fix\"\n"
+    std::string text() const;
+
+private:
+    std::size_t kept_;
+    long count_ = 0;
+    std::deque<std::string> moves_;
 };
 
 } // namespace support

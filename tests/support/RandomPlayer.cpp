@@ -7,23 +7,21 @@ namespace {
 struct Choices {
     std::vector<PlayerAction> picks;     // free candidates of open cells
     std::vector<PlayerAction> takeBacks; // the shown button of picked, thawed cells
-    std::vector<BoardPos> fixedCells;
+    std::vector<RowColumn> fixedCells;
 };
 
 Choices choicesOn(const ReferenceModel& model)
 {
     Choices choices;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            const BoardPos pos{r, c};
-            if (model.isFixed(pos)) {
-                choices.fixedCells.push_back(pos);
-                continue;
-            }
-            for (int i = 0; i < 9; ++i)
-                if (model.clickable(pos, i))
-                    (model.isPicked(pos) ? choices.takeBacks : choices.picks).push_back(PlayerAction::click(pos, i));
+    for (const RowColumn pos : everyRowColumn) {
+        if (model.isFixed(pos)) {
+            choices.fixedCells.push_back(pos);
+            continue;
         }
+        for (int i = 0; i < 9; ++i)
+            if (model.clickable(pos, i))
+                (model.isPicked(pos) ? choices.takeBacks : choices.picks).push_back(PlayerAction::click(pos, i));
+    }
     return choices;
 }
 

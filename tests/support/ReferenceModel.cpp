@@ -8,20 +8,13 @@ namespace {
 
 using ui::SysColor;
 
-bool sharesUnit(BoardPos a, BoardPos b)
+std::array<std::vector<RowColumn>, cellCount> computePeers()
 {
-    return a.row == b.row || a.col == b.col || (a.row / 3 == b.row / 3 && a.col / 3 == b.col / 3);
-}
-
-std::array<std::vector<BoardPos>, cellCount> computePeers()
-{
-    std::array<std::vector<BoardPos>, cellCount> peers;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c)
-            for (int r2 = 0; r2 < boardSize; ++r2)
-                for (int c2 = 0; c2 < boardSize; ++c2)
-                    if ((r2 != r || c2 != c) && sharesUnit({r, c}, {r2, c2}))
-                        peers.at(r * boardSize + c).push_back({r2, c2});
+    std::array<std::vector<RowColumn>, cellCount> peers;
+    for (const RowColumn pos : everyRowColumn)
+        for (const RowColumn other : everyRowColumn)
+            if (arePeers(pos, other))
+                peers.at(rowMajorIndexOf(pos)).push_back(other);
     return peers;
 }
 
@@ -35,10 +28,10 @@ ReferenceModel::ReferenceModel()
         cell.buttons.at(8).backColor = SysColor::ActiveBorder;
 }
 
-const std::vector<BoardPos>& ReferenceModel::peersOf(BoardPos pos)
+const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
 {
-    static const std::array<std::vector<BoardPos>, cellCount> peers = computePeers();
-    return peers.at(pos.row * boardSize + pos.col);
+    static const std::array<std::vector<RowColumn>, cellCount> peers = computePeers();
+    return peers.at(rowMajorIndexOf(pos));
 }
 
 void ReferenceModel::perform(const PlayerAction& action)
@@ -51,22 +44,30 @@ void ReferenceModel::perform(const PlayerAction& action)
     }
 }
 
-bool ReferenceModel::clickable(BoardPos pos, int candidate) const
+int ReferenceModel::pickCount() const
+{
+    int picks = 0;
+    for (const Cell& cell : cells_)
+        picks += cell.picked >= 0 ? 1 : 0;
+    return picks;
+}
+
+bool ReferenceModel::clickable(RowColumn pos, int candidate) const
 {
     return cellAt(pos).buttons.at(candidate).clickable();
 }
 
-int ReferenceModel::bars(BoardPos pos, int candidate) const
+int ReferenceModel::bars(RowColumn pos, int candidate) const
 {
     const int own = cellAt(pos).picked;
     int count = (own >= 0 && own != candidate) ? 1 : 0;
-    for (BoardPos peer : peersOf(pos))
+    for (RowColumn peer : peersOf(pos))
         if (cellAt(peer).picked == candidate)
             ++count;
     return count;
 }
 
-int ReferenceModel::shownDigit(BoardPos pos) const
+int ReferenceModel::shownDigit(RowColumn pos) const
 {
     for (int candidate = 8; candidate >= 0; --candidate)
         if (bars(pos, candidate) == 0)
@@ -74,7 +75,7 @@ int ReferenceModel::shownDigit(BoardPos pos) const
     return 0;
 }
 
-void ReferenceModel::click(BoardPos pos, int candidate)
+void ReferenceModel::click(RowColumn pos, int candidate)
 {
     Cell& cell = cellAt(pos);
     if (cell.fixed)
@@ -83,12 +84,12 @@ void ReferenceModel::click(BoardPos pos, int candidate)
         throw std::logic_error("no player can click a hidden or disabled button");
     cell.picked = cell.picked >= 0 ? -1 : candidate;
     repaint(pos);
-    for (BoardPos peer : peersOf(pos))
+    for (RowColumn peer : peersOf(pos))
         if (!cellAt(peer).fixed)
             repaint(peer);
 }
 
-void ReferenceModel::repaint(BoardPos pos)
+void ReferenceModel::repaint(RowColumn pos)
 {
     Cell& cell = cellAt(pos);
     const bool isSet = cell.picked >= 0;
@@ -111,29 +112,27 @@ void ReferenceModel::repaint(BoardPos pos)
 
 void ReferenceModel::fix()
 {
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            Cell& cell = cellAt({r, c});
-            if (cell.picked < 0)
-                continue;
-            const int shown = shownDigit({r, c});
-            cell.buttons.at(shown).visible = false;
-            cell.caption = std::to_string(shown + 1);
-            cell.fixed = true;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        Cell& cell = cellAt(pos);
+        if (cell.picked < 0)
+            continue;
+        const int shown = shownDigit(pos);
+        cell.buttons.at(shown).visible = false;
+        cell.caption = std::to_string(shown + 1);
+        cell.fixed = true;
+    }
 }
 
 void ReferenceModel::unFix()
 {
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            Cell& cell = cellAt({r, c});
-            if (cell.picked < 0)
-                continue;
-            cell.caption.clear();
-            cell.buttons.at(shownDigit({r, c})).visible = true;
-            cell.fixed = false;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        Cell& cell = cellAt(pos);
+        if (cell.picked < 0)
+            continue;
+        cell.caption.clear();
+        cell.buttons.at(shownDigit(pos)).visible = true;
+        cell.fixed = false;
+    }
 }
 
 void ReferenceModel::reset()
@@ -145,13 +144,12 @@ void ReferenceModel::reset()
 BoardState ReferenceModel::visibleState() const
 {
     BoardState state;
-    for (int r = 0; r < boardSize; ++r)
-        for (int c = 0; c < boardSize; ++c) {
-            const Cell& cell = cellAt({r, c});
-            CellState& shown = state.at(BoardPos{r, c});
-            shown.btnBlock = cell.buttons;
-            shown.caption = cell.caption;
-        }
+    for (const RowColumn pos : everyRowColumn) {
+        const Cell& cell = cellAt(pos);
+        CellState& shown = state.at(pos);
+        shown.btnBlock = cell.buttons;
+        shown.caption = cell.caption;
+    }
     return state;
 }
 

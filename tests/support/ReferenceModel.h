@@ -35,23 +35,25 @@ public:
     ReferenceModel();
 
     void perform(const PlayerAction& action);
-    void click(BoardPos pos, int candidate);
+    void click(RowColumn pos, int candidate);
     void fix();
     void unFix();
     void reset();
 
-    bool isPicked(BoardPos pos) const { return cellAt(pos).picked >= 0; }
-    int picked(BoardPos pos) const { return cellAt(pos).picked; } // -1 when none
-    bool isFixed(BoardPos pos) const { return cellAt(pos).fixed; }
-    bool clickable(BoardPos pos, int candidate) const;
+    bool isPicked(RowColumn pos) const { return cellAt(pos).picked >= 0; }
+    int picked(RowColumn pos) const { return cellAt(pos).picked; } // -1 when none
+    bool isFixed(RowColumn pos) const { return cellAt(pos).fixed; }
+    // How many cells hold a pick.
+    int pickCount() const;
+    bool clickable(RowColumn pos, int candidate) const;
     // How many reasons bar the candidate: peers that picked it, plus one when the
     // cell itself picked another digit.
-    int bars(BoardPos pos, int candidate) const;
+    int bars(RowColumn pos, int candidate) const;
     // The candidate that "Fix" shows: the highest free one, else the first.
-    int shownDigit(BoardPos pos) const;
+    int shownDigit(RowColumn pos) const;
 
     // The cells that share a row, column or 3x3 block with pos, found by coordinates.
-    static const std::vector<BoardPos>& peersOf(BoardPos pos);
+    static const std::vector<RowColumn>& peersOf(RowColumn pos);
 
     BoardState visibleState() const;
 
@@ -63,9 +65,9 @@ private:
         std::string caption;
     };
 
-    Cell& cellAt(BoardPos pos) { return cells_.at(pos.row * boardSize + pos.col); }
-    const Cell& cellAt(BoardPos pos) const { return cells_.at(pos.row * boardSize + pos.col); }
-    void repaint(BoardPos pos);
+    Cell& cellAt(RowColumn pos) { return cells_.at(rowMajorIndexOf(pos)); }
+    const Cell& cellAt(RowColumn pos) const { return cells_.at(rowMajorIndexOf(pos)); }
+    void repaint(RowColumn pos);
 
     std::array<Cell, cellCount> cells_{};
 };

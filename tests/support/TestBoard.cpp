@@ -8,7 +8,7 @@ TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_s
 
 TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window)) {}
 
-void TestBoard::click(CellPlace place, int candidate)
+void TestBoard::click(BoxCell place, int candidate)
 {
     window_.cell(place).button(static_cast<std::int16_t>(candidate)).click();
 }

@@ -22,11 +22,11 @@ public:
     FakeBoardWindow& window() { return window_; }
     WriteLog& log() { return window_.log(); }
     const WriteLog& log() const { return window_.log(); }
-    FakeCell& cell(CellPlace place) { return window_.cell(place); }
-    FakeCell& cell(BoardPos pos) { return window_.cell(placeOf(pos)); }
+    FakeCell& cell(BoxCell place) { return window_.cell(place); }
+    FakeCell& cell(RowColumn pos) { return window_.cell(ui::boxCellOf(pos)); }
 
-    void click(CellPlace place, int candidate);
-    void click(BoardPos pos, int candidate) { click(placeOf(pos), candidate); }
+    void click(BoxCell place, int candidate);
+    void click(RowColumn pos, int candidate) { click(ui::boxCellOf(pos), candidate); }
     void pressFix() { window_.fixButton().click(); }
     void pressUnFix() { window_.unFixButton().click(); }
     void pressReset() { window_.resetButton().click(); }

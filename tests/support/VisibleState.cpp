@@ -23,16 +23,16 @@ std::string colorName(ui::SysColor color)
 
 namespace {
 
-std::string cellName(CellPlace place)
+std::string cellName(BoxCell place)
 {
-    const BoardPos pos = posOf(place);
-    return "grid " + std::to_string(place.grid) + " / cell " + std::to_string(place.cell) + " (row " +
-           std::to_string(pos.row) + ", col " + std::to_string(pos.col) + ")";
+    const RowColumn pos = ui::rowColumnOf(place);
+    return "grid " + std::to_string(place.box) + " / cell " + std::to_string(place.cell) + " (row " +
+           std::to_string(pos.row) + ", col " + std::to_string(pos.column) + ")";
 }
 
 std::string text(bool flag) { return flag ? "true" : "false"; }
 
-void compareCell(CellPlace place, const CellState& expected, const CellState& actual, std::vector<std::string>& out)
+void compareCell(BoxCell place, const CellState& expected, const CellState& actual, std::vector<std::string>& out)
 {
     if (expected == actual)
         return;
@@ -58,7 +58,7 @@ std::string describeDifferences(const BoardState& expected, const BoardState& ac
 {
     std::vector<std::string> lines;
     for (int n = 0; n < cellCount; ++n)
-        compareCell(placeOfOrdinal(n), expected.cells.at(n), actual.cells.at(n), lines);
+        compareCell(boxCellOfOrdinal(n), expected.cells.at(n), actual.cells.at(n), lines);
     std::string out;
     for (std::size_t i = 0; i < lines.size() && i < limit; ++i)
         out += lines.at(i) + '\n';

@@ -27,12 +27,12 @@ struct CellState {
 };
 
 struct BoardState {
-    std::array<CellState, cellCount> cells{}; // by ordinalOf(CellPlace)
+    std::array<CellState, cellCount> cells{}; // by ordinalOf(BoxCell)
 
-    CellState& at(CellPlace place) { return cells.at(ordinalOf(place)); }
-    const CellState& at(CellPlace place) const { return cells.at(ordinalOf(place)); }
-    CellState& at(BoardPos pos) { return at(placeOf(pos)); }
-    const CellState& at(BoardPos pos) const { return at(placeOf(pos)); }
+    CellState& at(BoxCell place) { return cells.at(ordinalOf(place)); }
+    const CellState& at(BoxCell place) const { return cells.at(ordinalOf(place)); }
+    CellState& at(RowColumn pos) { return at(ui::boxCellOf(pos)); }
+    const CellState& at(RowColumn pos) const { return at(ui::boxCellOf(pos)); }
     bool operator==(const BoardState&) const = default;
 };
 

@@ -40,14 +40,14 @@ std::vector<std::string> WriteLog::texts(std::size_t from) const
     return out;
 }
 
-std::vector<CellPlace> WriteLog::cellRuns(std::size_t from) const
+std::vector<BoxCell> WriteLog::cellRuns(std::size_t from) const
 {
-    std::vector<CellPlace> runs;
+    std::vector<BoxCell> runs;
     for (std::size_t i = from; i < entries_.size(); ++i) {
         const LogEntry& entry = entries_.at(i);
         if (!entry.isPropertyWrite() || entry.where.role == ControlAddress::Role::CommandButton)
             continue;
-        const CellPlace place{entry.where.grid, entry.where.cell};
+        const BoxCell place{entry.where.grid, entry.where.cell};
         if (runs.empty() || runs.back() != place)
             runs.push_back(place);
     }

@@ -56,7 +56,7 @@ public:
 
     // The cells written to, in order of the writes; a run of writes to one cell
     // counts once, so a cell that repaints shows up once per repaint.
-    std::vector<CellPlace> cellRuns(std::size_t from = 0) const;
+    std::vector<BoxCell> cellRuns(std::size_t from = 0) const;
 
 private:
     std::vector<LogEntry> entries_;

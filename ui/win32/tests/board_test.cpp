@@ -8,6 +8,7 @@
 
 #include "BoardProbe.h"
 #include "app/modOrvane.h"
+#include "support/BoardPlaces.h"
 #include "ui/Designs.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/SystemColors.h"
@@ -23,14 +24,10 @@ namespace {
 constexpr int digit5 = 4;
 constexpr int digit7 = 6;
 
-// Where a cell stands on the 9x9 board, worked out from coordinates alone, not
-// from the wiring of boxes, rows and columns that the program uses.
-int boardRow(int b, int k) { return b / 3 * 3 + k / 3; }
-int boardCol(int b, int k) { return b % 3 * 3 + k % 3; }
 bool isPeer(int b1, int k1, int b2, int k2)
 {
-    const bool same = b1 == b2 && k1 == k2;
-    return !same && (b1 == b2 || boardRow(b1, k1) == boardRow(b2, k2) || boardCol(b1, k1) == boardCol(b2, k2));
+    return support::arePeers(ui::BoxCell{static_cast<std::int16_t>(b1), static_cast<std::int16_t>(k1)},
+                             ui::BoxCell{static_cast<std::int16_t>(b2), static_cast<std::int16_t>(k2)});
 }
 
 // Active border and button face look alike in many colour schemes (Wine's among

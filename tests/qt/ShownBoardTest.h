@@ -1,20 +1,23 @@
 #pragma once
 #include <QApplication>
 #include <QColor>
+#include <QEvent>
 #include <QImage>
 #include <QPalette>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 #include "app/Orvane_Main.h"
+#include "support/BoardPlaces.h"
 #include "ui/qt/QtBoardWindow.h"
 
-// A shown board window on real widgets with the board's logic behind it. The
+// A test on a shown board window of real widgets with the board's logic behind it. The
 // application palette gets a distinct colour for every role the board paints
 // with, so that a pixel tells which role it was drawn from.
-class BoardFixture : public ::testing::Test {
+class ShownBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -105,13 +108,38 @@ protected:
         return ink;
     }
 
-    // Two cells see each other when they share a box, a row or a column of the board.
     static bool arePeers(int b1, int k1, int b2, int k2)
     {
-        const int row1 = b1 / 3 * 3 + k1 / 3, col1 = b1 % 3 * 3 + k1 % 3;
-        const int row2 = b2 / 3 * 3 + k2 / 3, col2 = b2 % 3 * 3 + k2 % 3;
-        return (b1 != b2 || k1 != k2) && (b1 == b2 || row1 == row2 || col1 == col2);
+        return support::arePeers(ui::BoxCell{static_cast<std::int16_t>(b1), static_cast<std::int16_t>(k1)},
+                                 ui::BoxCell{static_cast<std::int16_t>(b2), static_cast<std::int16_t>(k2)});
     }
+
+    // How many paint events each widget of the application received while it was installed.
+    class PaintLog final : public QObject {
+    public:
+        PaintLog() { qApp->installEventFilter(this); }
+        ~PaintLog() override { qApp->removeEventFilter(this); }
+        PaintLog(const PaintLog&) = delete;
+        PaintLog& operator=(const PaintLog&) = delete;
+
+        int paints(const QObject& widget) const
+        {
+            const auto found = paints_.find(&widget);
+            return found == paints_.end() ? 0 : found->second;
+        }
+        void clear() { paints_.clear(); }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                ++paints_[watched];
+            return false;
+        }
+
+    private:
+        std::map<const QObject*, int> paints_;
+    };
 
     ui::qt::QtBoardWindow* view_ = nullptr;
     std::unique_ptr<Orvane_Main> board_;

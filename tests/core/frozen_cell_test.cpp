@@ -6,7 +6,7 @@
 #include "support/ReferenceModel.h"
 #include "support/TestBoard.h"
 
-using support::BoardPos;
+using ui::RowColumn;
 using support::PlayerAction;
 using support::TestBoard;
 using ui::SysColor;
@@ -16,12 +16,12 @@ namespace {
 // A bar that reaches a frozen cell is counted all the same. Were it dropped,
 // taking the peer's pick back after the thaw would free a digit the frozen
 // cell still holds, and the next "Fix" would show that digit instead.
-class FrozenCellKeepsItsBars : public ::testing::TestWithParam<BoardPos> {};
+class FrozenCellKeepsItsBars : public ::testing::TestWithParam<RowColumn> {};
 
 TEST_P(FrozenCellKeepsItsBars, FixShowsThePickNotTheDigitAPeerTookBack)
 {
-    const BoardPos first{0, 0};
-    const BoardPos peer = GetParam();
+    const RowColumn first{0, 0};
+    const RowColumn peer = GetParam();
     const PlayerAction game[] = {
         PlayerAction::click(first, 4), PlayerAction::fix(),        PlayerAction::click(peer, 6),
         PlayerAction::unFix(),         PlayerAction::click(peer, 6), PlayerAction::fix(),
@@ -41,9 +41,9 @@ TEST_P(FrozenCellKeepsItsBars, FixShowsThePickNotTheDigitAPeerTookBack)
 }
 
 INSTANTIATE_TEST_SUITE_P(Peers, FrozenCellKeepsItsBars,
-                         ::testing::Values(BoardPos{0, 2}, BoardPos{0, 5}, BoardPos{7, 0}, BoardPos{1, 1}),
-                         [](const ::testing::TestParamInfo<BoardPos>& info) {
-                             return "row" + std::to_string(info.param.row) + "_col" + std::to_string(info.param.col);
+                         ::testing::Values(RowColumn{0, 2}, RowColumn{0, 5}, RowColumn{7, 0}, RowColumn{1, 1}),
+                         [](const ::testing::TestParamInfo<RowColumn>& info) {
+                             return "row" + std::to_string(info.param.row) + "_col" + std::to_string(info.param.column);
                          });
 
 } // namespace

@@ -1,0 +1,55 @@
+// What the page's tests and benchmarks share: a static file server on 127.0.0.1
+// over the page folders, and Debian's Chromium driven through playwright-core.
+import { spawn } from "node:child_process";
+import { mkdtemp, readdir, rm, symlink } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { join, resolve } from "node:path";
+import { chromium } from "playwright-core";
+
+// Serves each folder under its path ("/" for the page, "/failing/" for another)
+// with Python's static file server in a process of its own, as scripts/open-web
+// serves the page.
+export async function serve(folders) {
+  const root = await mkdtemp(join(tmpdir(), "orvane-serve-"));
+  for (const [path, folder] of Object.entries(folders)) {
+    if (path === "/") {
+      for (const name of await readdir(folder)) await symlink(resolve(folder, name), join(root, name));
+    } else {
+      await symlink(resolve(folder), join(root, path.replaceAll("/", "")));
+    }
+  }
+  const server = spawn("python3", ["-u", "-m", "http.server", "--bind", "127.0.0.1", "--directory", root, "0"],
+    { stdio: ["ignore", "pipe", "ignore"] });
+  const port = await new Promise((found, failed) => {
+    server.stdout.on("data", (text) => {
+      const match = /port (\d+)/.exec(String(text));
+      if (match) found(match[1]);
+    });
+    server.on("exit", () => failed(new Error("the file server did not start")));
+  });
+  const close = async () => {
+    if (server.exitCode === null) {
+      const gone = new Promise((done) => server.on("exit", done));
+      server.kill();
+      await gone;
+    }
+    await rm(root, { recursive: true, force: true });
+  };
+  return { url: `http://127.0.0.1:${port}/`, close };
+}
+
+// Debian's Chromium, headless; as root it needs --no-sandbox. The other switches
+// keep it from calling out to Google's services, which this machine refuses.
+export async function launch() {
+  const args = ["--disable-gpu", "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--no-first-run", "--disable-quic", "--disable-features=Translate,OptimizationHints,MediaRouter"];
+  if (process.getuid?.() === 0) args.push("--no-sandbox");
+  return chromium.launch({ executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium", args });
+}
+
+// The page draws the board at once; it is ready when its code has loaded and
+// it takes clicks.
+export async function openBoard(page, url) {
+  await page.goto(url);
+  await page.waitForFunction(() => document.querySelectorAll("#board button").length === 732 && !document.getElementById("board").inert);
+}

@@ -1,0 +1,220 @@
+// The page's checks in Debian's Chromium, with real mouse clicks, taps and key
+// presses at the controls' positions.
+//   node --test tests/web/page_checks.mjs     (PAGE_DIR and FAILING_PAGE_DIR name the folders)
+import { test, before, after } from "node:test";
+import assert from "node:assert/strict";
+import { serve, launch, openBoard } from "./browser.mjs";
+import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands, face, boxOf, cellOf } from "./board.mjs";
+
+let server;
+let browser;
+before(async () => {
+  server = await serve({ "/": process.env.PAGE_DIR, "/failing/": process.env.FAILING_PAGE_DIR });
+  browser = await launch();
+});
+after(async () => {
+  await browser?.close();
+  await server?.close();
+});
+
+async function board(options = {}, path = "") {
+  const context = await browser.newContext({ viewport: { width: 800, height: 700 }, colorScheme: "light", ...options });
+  const page = await context.newPage();
+  page.errors = [];
+  page.on("pageerror", (e) => page.errors.push(e.message));
+  page.on("console", (m) => m.type() === "error" && page.errors.push(m.text()));
+  await openBoard(page, server.url + path);
+  const origin = await page.evaluate(() => {
+    const r = document.getElementById("board").getBoundingClientRect();
+    return { x: r.x, y: r.y, scale: r.width / 650 };
+  });
+  const at = (rect) => [origin.x + (rect.x + rect.width / 2) * origin.scale, origin.y + (rect.y + rect.height / 2) * origin.scale];
+  page.clickCandidate = (r, c, d) => page.mouse.click(...at(candidateRect(r, c, d)));
+  page.clickCommand = (name) => page.mouse.click(...at(layout.command(commands.indexOf(name))));
+  page.tapCandidate = (r, c, d) => page.touchscreen.tap(...at(candidateRect(r, c, d)));
+  return page;
+}
+
+const focusedName = (page) => page.evaluate(() => document.activeElement.getAttribute("aria-label") ?? document.activeElement.textContent);
+
+test("every control stands where the designs put it, at 1:1, with the design's fonts, title and first focus", async () => {
+  const page = await board();
+  const seen = await page.evaluate(() => {
+    const board = document.getElementById("board").getBoundingClientRect();
+    const rel = (e) => {
+      const r = e.getBoundingClientRect();
+      return { x: r.x - board.x, y: r.y - board.y, width: r.width, height: r.height };
+    };
+    const candidates = {};
+    const cells = {};
+    for (const b of document.querySelectorAll("#board button[aria-label]")) {
+      candidates[b.getAttribute("aria-label")] = { rect: rel(b), font: getComputedStyle(b).fontSize, caption: b.textContent };
+      const label = [...b.parentElement.children].find((e) => e.tagName !== "BUTTON");
+      cells[b.getAttribute("aria-label").replace(/, candidate \d$/, "")] = {
+        rect: rel(b.parentElement), box: rel(b.parentElement.parentElement), label: rel(label),
+        labelFont: getComputedStyle(label).font };
+    }
+    const commands = [...document.querySelectorAll("#board button:not([aria-label])")].map((b) => ({ caption: b.textContent, rect: rel(b) }));
+    return { board: { width: board.width, height: board.height }, candidates, cells, commands, title: document.title };
+  });
+  assert.deepEqual(seen.board, layout.board);
+  assert.equal(seen.title, "Form2");
+  assert.equal(Object.keys(seen.candidates).length, 729);
+  const within = (outer, inner) => ({ x: outer.x + inner.x, y: outer.y + inner.y, width: inner.width, height: inner.height });
+  for (let r = 0; r < 9; r++)
+    for (let c = 0; c < 9; c++) {
+      const cell = seen.cells[`Row ${r + 1}, column ${c + 1}`];
+      const box = layout.box(boxOf(r, c));
+      assert.deepEqual(cell.box, box, `box of row ${r + 1}, column ${c + 1}`);
+      assert.deepEqual(cell.rect, within(box, layout.cell(cellOf(r, c))), `cell at row ${r + 1}, column ${c + 1}`);
+      assert.deepEqual(cell.label, cell.rect, `label at row ${r + 1}, column ${c + 1}`);
+      assert.match(cell.labelFont, /^700 55px .*"MS Sans Serif", sans-serif$/);
+      for (let d = 0; d < 9; d++) {
+        const seenCandidate = seen.candidates[candidateName(r, c, d)];
+        assert.deepEqual(seenCandidate.rect, candidateRect(r, c, d), candidateName(r, c, d));
+        assert.equal(seenCandidate.caption, String(d + 1));
+        assert.equal(seenCandidate.font, "11px");
+      }
+    }
+  assert.deepEqual(seen.commands, commands.map((caption, n) => ({ caption, rect: layout.command(n) })));
+  assert.equal(await focusedName(page), candidateName(0, 0, 0));
+  await page.context().close();
+});
+
+test("Tab walks every candidate box by box, cell by cell, then Reset, Fix and Un-Fix; Space presses", async () => {
+  const page = await board();
+  const order = [];
+  for (let b = 0; b < 9; b++)
+    for (let k = 0; k < 9; k++)
+      for (let d = 0; d < 9; d++) order.push(candidateName(Math.floor(b / 3) * 3 + Math.floor(k / 3), (b % 3) * 3 + (k % 3), d));
+  order.push(...commands);
+  const seen = [];
+  for (let n = 0; n < order.length; n++) {
+    seen.push(await focusedName(page));
+    await page.keyboard.press("Tab");
+  }
+  assert.deepEqual(seen, order);
+  // Back to the first candidate: Space picks it and bars its peers.
+  await page.keyboard.press("Shift+Tab");
+  assert.equal(await focusedName(page), "Un-Fix");
+  await page.locator("#board button").first().focus();
+  await page.keyboard.press("Space");
+  const model = new ReferenceModel();
+  model.click(0, 0);
+  assert.equal(difference(await readBoard(page), model.expected()), null);
+  // Space on "Fix" freezes the pick.
+  await page.getByRole("button", { name: "Fix", exact: true }).focus();
+  await page.keyboard.press("Space");
+  model.fix(true);
+  assert.equal(difference(await readBoard(page), model.expected()), null);
+  await page.context().close();
+});
+
+test("a bar that reaches a fixed cell still counts once it thaws", async () => {
+  // Pick 5, Fix, pick 7 in a row peer, Un-Fix, take the 7 back, Fix: the cell
+  // shows its own 5, not a 7 the player never picked.
+  const page = await board();
+  await page.clickCandidate(0, 0, 4);
+  await page.clickCommand("Fix");
+  await page.clickCandidate(0, 4, 6);
+  await page.clickCommand("Un-Fix");
+  await page.clickCandidate(0, 4, 6);
+  await page.clickCommand("Fix");
+  const state = await readBoard(page);
+  assert.equal(state.labels[0], "5");
+  assert.equal(state.labels[4], "");
+  await page.context().close();
+});
+
+test("the accessibility tree names every control and tells barred, hidden and fixed apart", async () => {
+  const page = await board();
+  await page.clickCandidate(0, 0, 4); // bars 5 in row 1, column 1 and box 1
+  await page.clickCandidate(8, 8, 0);
+  await page.clickCommand("Fix");
+  const cdp = await page.context().newCDPSession(page);
+  const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+  const shown = nodes.filter((n) => !n.ignored);
+  const named = (role) => new Map(shown.filter((n) => n.role?.value === role).map((n) => [n.name?.value, n]));
+  const buttons = named("button");
+  const disabled = (n) => n.properties?.some((p) => p.name === "disabled" && p.value.value === true) ?? false;
+  // Fixed cells show no candidate; a shown candidate in an open cell is there by name.
+  assert.equal(buttons.size, 729 - 18 + 3);
+  for (const name of commands) assert.ok(buttons.has(name), name);
+  assert.ok(!buttons.has(candidateName(0, 0, 4)) && !buttons.has(candidateName(0, 0, 0)), "a fixed cell's candidates are hidden");
+  assert.ok(disabled(buttons.get(candidateName(0, 7, 4))), "a barred candidate is disabled");
+  assert.ok(!disabled(buttons.get(candidateName(0, 7, 3))), "a free candidate is not");
+  assert.ok(buttons.has(candidateName(4, 4, 8)));
+  const images = named("image");
+  assert.deepEqual([...images.keys()].sort(), ["Row 1, column 1, digit 5", "Row 9, column 9, digit 1"]);
+  await page.context().close();
+});
+
+test("at 360 x 640 the board fits without sideways scrolling, keeps its proportions and takes taps", async () => {
+  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+  const fit = await page.evaluate(() => {
+    const r = document.getElementById("board").getBoundingClientRect();
+    const viewport = document.querySelector("meta[name=viewport]").content;
+    return { width: r.width, height: r.height, scrolls: document.documentElement.scrollWidth > innerWidth, viewport };
+  });
+  assert.equal(fit.scrolls, false);
+  assert.ok(fit.width <= 360 && fit.width > 350, `board ${fit.width} wide`);
+  assert.ok(Math.abs(fit.width / fit.height - 650 / 582) < 0.01);
+  assert.doesNotMatch(fit.viewport, /user-scalable|maximum-scale/, "the player may still zoom");
+  await page.tapCandidate(2, 3, 6);
+  const model = new ReferenceModel();
+  model.click(2 * 9 + 3, 6);
+  assert.equal(difference(await readBoard(page), model.expected()), null);
+  await page.context().close();
+});
+
+test("in a dark colour scheme the faces follow it and stay apart", async () => {
+  const page = await board({ colorScheme: "dark" });
+  await page.clickCandidate(0, 0, 0);
+  const faces = await page.evaluate(() => {
+    const bg = (name) => getComputedStyle(document.querySelector(`[aria-label="${name}"]`)).backgroundColor;
+    return { free: bg("Row 1, column 2, candidate 2"), barred: bg("Row 1, column 2, candidate 1"), design: bg("Row 9, column 9, candidate 9") };
+  });
+  assert.notEqual(faces.free, face.ButtonFace);
+  assert.notEqual(faces.barred, face.WindowText);
+  assert.equal(new Set(Object.values(faces)).size, 3, JSON.stringify(faces));
+  await page.context().close();
+});
+
+test("after a first visit the board opens and plays with no network at all", async () => {
+  const offline = await serve({ "/": process.env.PAGE_DIR });
+  const context = await browser.newContext({ viewport: { width: 800, height: 700 } });
+  const page = await context.newPage();
+  await openBoard(page, offline.url);
+  await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+  });
+  await offline.close();
+  await openBoard(page, offline.url);
+  assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null), "the service worker answered");
+  await page.getByRole("button", { name: candidateName(4, 4, 4), exact: true }).click();
+  const model = new ReferenceModel();
+  model.click(40, 4);
+  assert.equal(difference(await readBoard(page), model.expected()), null);
+  await context.close();
+});
+
+test("a failure inside the board stops the page with one line on it and in the console", async () => {
+  // This build's "Reset" asks the board for a candidate no cell has.
+  const page = await board({}, "failing/");
+  await page.clickCandidate(0, 0, 0);
+  const model = new ReferenceModel();
+  model.click(0, 0);
+  assert.equal(difference(await readBoard(page), model.expected()), null, "the board plays until the failure");
+  assert.deepEqual(page.errors, []);
+  await page.clickCommand("Reset");
+  const line = page.getByRole("alert");
+  assert.match(await line.textContent(), /^Orvane has stopped after an internal error \(array::at\)\. Reload the page to start again\.$/);
+  assert.ok(await line.isVisible());
+  // The words come from the exception the core threw, caught at the dispatch point.
+  assert.deepEqual(page.errors, ["Orvane: internal error: array::at"]);
+  // The board takes no more clicks.
+  await page.clickCandidate(0, 0, 0);
+  await page.clickCandidate(4, 4, 4);
+  assert.equal(difference(await readBoard(page), model.expected()), null);
+  await page.context().close();
+});

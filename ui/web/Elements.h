@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+// Every element the board writes to after it is built has a number, so that a
+// property write crosses into the page as a few integers. Candidate button i of
+// cell k of box b is (b * 9 + k) * 10 + i, that cell's label the number after its
+// nine buttons; the three commands follow the 81 cells.
+namespace ui::web {
+
+constexpr int candidateElement(std::int16_t box, std::int16_t cell, std::int16_t index)
+{
+    return (box * 9 + cell) * 10 + index;
+}
+constexpr int labelElement(std::int16_t box, std::int16_t cell) { return candidateElement(box, cell, 9); }
+
+inline constexpr int resetElement = 810;
+inline constexpr int fixElement = 811;
+inline constexpr int unFixElement = 812;
+inline constexpr int elementCount = 813;
+
+} // namespace ui::web

@@ -1,0 +1,109 @@
+#include "ui/web/PageMarkup.h"
+
+#include <cstdio>
+
+#include "ui/BoardPlace.h"
+#include "ui/Designs.h"
+#include "ui/web/DocumentOrder.h"
+#include "ui/web/WebColors.h"
+
+namespace ui::web {
+namespace {
+
+constexpr int dpi = 96;
+
+std::string px(int twips) { return std::to_string(designs::toPixels(twips, dpi)) + "px"; }
+
+// A colour's custom property is named for its value, as the board writes faces by value (page.js).
+std::string colorVar(SysColor color)
+{
+    char name[24];
+    std::snprintf(name, sizeof name, "--c%x", static_cast<unsigned>(color));
+    return name;
+}
+
+std::string colorOf(SysColor color) { return "var(" + colorVar(color) + ")"; }
+
+std::string box(const designs::Control& c)
+{
+    return "left:" + px(c.left) + ";top:" + px(c.top) + ";width:" + px(c.width) + ";height:" + px(c.height) +
+           ";background:" + colorOf(c.face);
+}
+
+std::string font(const designs::Font& f)
+{
+    return std::to_string(f.weight) + " " + std::to_string(designs::pointsToPixels(f.tenThousandthsOfPoint, dpi)) +
+           "px \"" + std::string(f.name) + "\",sans-serif";
+}
+
+std::string colorTable()
+{
+    std::string light = ":root{color-scheme:light dark;";
+    std::string dark = "@media(prefers-color-scheme:dark){:root{";
+    for (const WebColor& c : webColors) {
+        light += colorVar(c.color) + ":" + std::string(c.light) + ";";
+        dark += colorVar(c.color) + ":" + std::string(c.dark) + ";";
+    }
+    return light + "}" + dark + "}}";
+}
+
+struct Markup {
+    std::string text;
+    void boxStart(std::int16_t b)
+    {
+        text += "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(b))) + "\">";
+    }
+    void boxEnd() { text += "</div>"; }
+    void cellStart(std::int16_t, std::int16_t k) { text += "<div class=c" + std::to_string(k) + ">"; }
+    void cellEnd() { text += "</div>"; }
+    // Named only once it shows a digit (page.js).
+    void label(std::int16_t, std::int16_t)
+    {
+        text += "<div class=l aria-hidden=true>" + std::string(designs::lbl.caption) + "</div>";
+    }
+    void candidate(std::int16_t b, std::int16_t k, std::int16_t i)
+    {
+        text += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(rowColumnOf({b, k}), i) +
+                "\">" + std::string(designs::btnBlock.at(static_cast<std::size_t>(i)).caption) + "</button>";
+    }
+    void command(const designs::Control& c, int)
+    {
+        text += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
+    }
+};
+
+} // namespace
+
+std::string boardStyle()
+{
+    const auto& window = designs::orvaneMain;
+    std::string s = colorTable();
+    s += "body{background:" + colorOf(window.back) + "}";
+    s += "#board{position:relative;width:" + px(window.innerWidth) + ";height:" + px(window.innerHeight) +
+         ";font:" + font(designs::defaultControlFont) + "}";
+    s += "#board div,#board button{position:absolute;box-sizing:border-box;margin:0;padding:0}";
+    // Captions in the button-text colour; a barred candidate's caption greyed on
+    // its window-text face; a dotted focus rectangle inside the button; and a tap
+    // never waits to see whether a double tap (a zoom) follows.
+    const std::string caption = colorOf(designs::lblText);
+    s += "#board button{font:inherit;color:" + caption + ";border:1px solid color-mix(in srgb," + caption +
+         " 45%,transparent);touch-action:manipulation}";
+    s += "#board button:disabled{color:#808080}";
+    s += "#board button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
+    for (const auto& cell : designs::usrcntSquare)
+        s += ".c" + std::to_string(cell.index) + "{" + box(cell) + "}";
+    for (const auto& button : designs::btnBlock)
+        s += ".k" + std::to_string(button.index) + "{" + box(button) + "}";
+    s += ".l{" + box(designs::lbl) + ";color:" + colorOf(designs::lblText) + ";font:" + font(designs::lblFont) +
+         ";text-align:center;line-height:1}";
+    return s;
+}
+
+std::string boardMarkup()
+{
+    Markup markup;
+    walkInDocumentOrder(markup);
+    return markup.text;
+}
+
+} // namespace ui::web
