@@ -17,49 +17,18 @@
 #include <vector>
 
 #include "app/modOrvane.h"
+#include "tests/qt/PaintLog.h"
 #include "ui/qt/QtBoardWindow.h"
 
 namespace {
 
-// Counts the paint events that the board's widgets receive, so that a benchmark
-// can wait for the repaint it caused and report how many widgets it touched.
-class PaintCounter final : public QObject {
-public:
-    explicit PaintCounter(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
-    ~PaintCounter() override { qApp->removeEventFilter(this); }
-    PaintCounter(const PaintCounter&) = delete;
-    PaintCounter& operator=(const PaintCounter&) = delete;
-
-    long long count() const { return count_; }
-    bool windowPainted() const { return windowPainted_; }
-
-    // Lets Qt deliver what is pending (the update requests that paint into the
-    // backing store and flush it) until at least one widget has painted.
-    void waitForPaintAfter(long long before)
-    {
-        while (count_ == before)
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(watched);
-            if (widget->window() == &window_) {
-                ++count_;
-                if (widget == &window_)
-                    windowPainted_ = true;
-            }
-        }
-        return false;
-    }
-
-private:
-    QWidget& window_;
-    long long count_ = 0;
-    bool windowPainted_ = false;
-};
+// Lets Qt deliver what is pending (the update requests that paint into the
+// backing store and flush it) until at least one more widget has painted.
+void waitForPaintAfter(const PaintLog& paints, long long before)
+{
+    while (paints.total() == before)
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 // The Qt platform that also hands out the window it made, so that the benchmark
 // can find the widgets behind the board.
@@ -79,11 +48,11 @@ private:
 
 // A click and the repaint it causes, apart so that callgrind can count it alone
 // (--toggle-collect='*clickUntilPainted*').
-[[gnu::noinline]] void clickUntilPainted(QWidget& button, PaintCounter& paints)
+[[gnu::noinline]] void clickUntilPainted(QWidget& button, PaintLog& paints)
 {
-    const long long before = paints.count();
+    const long long before = paints.total();
     QTest::mouseClick(&button, Qt::LeftButton);
-    paints.waitForPaintAfter(before);
+    waitForPaintAfter(paints, before);
 }
 
 // One click on the centre cell's "5", alternately a pick (which bars 5 in twenty
@@ -100,14 +69,14 @@ void BM_QtClick(benchmark::State& state)
         return;
     }
     QWidget& five = platform.window().box(4).cell(4).button(4);
-    PaintCounter paints(window);
+    PaintLog paints;
     QCoreApplication::processEvents();
 
-    const long long paintsBefore = paints.count();
+    const long long paintsBefore = paints.total();
     for (auto _ : state)
         clickUntilPainted(five, paints);
     state.counters["paints"] =
-        benchmark::Counter(static_cast<double>(paints.count() - paintsBefore), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(static_cast<double>(paints.total() - paintsBefore), benchmark::Counter::kAvgIterations);
     modOrvane::releaseBoard();
 }
 BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
@@ -117,8 +86,8 @@ BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
 {
     modOrvane::Main(platform);
     QWidget& window = platform.window().widget();
-    PaintCounter paints(window);
-    while (!paints.windowPainted())
+    PaintLog paints;
+    while (paints.paints(window) == 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     return platform.window();
 }
@@ -186,17 +155,17 @@ void BM_PlainRepaint(benchmark::State& state)
         state.SkipWithError("the plain window was never exposed");
         return;
     }
-    PaintCounter paints(window);
+    PaintLog paints;
     QCoreApplication::processEvents();
-    const long long paintsBefore = paints.count();
+    const long long paintsBefore = paints.total();
     for (auto _ : state) {
-        const long long before = paints.count();
+        const long long before = paints.total();
         for (QWidget* widget : plain)
             widget->update();
-        paints.waitForPaintAfter(before);
+        waitForPaintAfter(paints, before);
     }
     state.counters["paints"] =
-        benchmark::Counter(static_cast<double>(paints.count() - paintsBefore), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(static_cast<double>(paints.total() - paintsBefore), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_PlainRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -206,8 +175,8 @@ BENCHMARK(BM_PlainRepaint)->Unit(benchmark::kMicrosecond);
 {
     window.setFixedSize(650, 582);
     window.show();
-    PaintCounter paints(window);
-    while (!paints.windowPainted())
+    PaintLog paints;
+    while (paints.paints(window) == 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
