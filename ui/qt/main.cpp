@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
     // use; the larger ones come with the menu entry from the icon theme.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Orvane"));
     QApplication::setWindowIcon(windowIcon());
     ui::qt::QtPlatform platform;
     try {
