@@ -1,12 +1,24 @@
 # The packages a user installs: on Linux a Debian package of orvane with its menu
 # entry and icons, for Windows a zip of Orvane.exe. Made by cpack in the build tree:
-#   cd build && cpack          (orvane_1.0.0_<arch>.deb, or Orvane-1.0.0-win32.zip)
+#   cd build && cpack          (orvane_<version>_<arch>.deb, or Orvane-<version>-win32.zip)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Orvane")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "pencil board for the 9x9 number-placement puzzle")
 set(CPACK_PACKAGE_CONTACT "Orvane maintainers <maintainers@users.noreply.c-seed-3def941d.example>")
 # A package carries the program, not the symbols it was built with.
 set(CPACK_STRIP_FILES ON)
+# The same commit gives the same packages, whoever packs them and when: members are
+# dated by the last commit unless SOURCE_DATE_EPOCH says otherwise, and zips keep
+# UTC (cmake/CPackDate.cmake, read before packing); the members of a .deb get the
+# mode dpkg-deb gives them, not one from the packer's umask (cmake/CPackAfter.cmake,
+# run after packing); folders are rwxr-xr-x whatever the umask.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackDate.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CPackAfter.cmake)
+set(CPACK_ORVANE_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(CPACK_ORVANE_PYTHON ${Python3_EXECUTABLE})
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 if(WIN32)
   set(CPACK_GENERATOR ZIP)

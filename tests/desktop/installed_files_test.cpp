@@ -18,6 +18,8 @@ namespace {
 
 const QString stage = QStringLiteral(ORVANE_STAGE);
 const QString hicolor = stage + "/share/icons/hicolor";
+// The name a desktop knows the program by: its entry, its icons, its metainfo.
+const QString appId = QStringLiteral("io.github.orvane.Orvane");
 
 // The design's colour at a pixel of a size x size image; transparent as alpha 0.
 QColor designColour(int x, int y, int size)
@@ -36,7 +38,7 @@ bool sameColour(const QColor& seen, const QColor& wanted)
 
 QMap<QString, QString> desktopEntry()
 {
-    QFile file(stage + "/share/applications/orvane.desktop");
+    QFile file(stage + "/share/applications/" + appId + ".desktop");
     QMap<QString, QString> keys;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return keys;
@@ -59,8 +61,8 @@ TEST(DesktopEntry, StartsTheInstalledProgramWithoutATerminal)
     ASSERT_FALSE(entry.isEmpty()) << "no [Desktop Entry] installed";
     const QString program = entry.value("Exec").section(' ', 0, 0);
     EXPECT_FALSE(program.isEmpty());
-    const QFileInfo installed(stage + "/bin/" + program);
-    EXPECT_TRUE(installed.isFile() && installed.isExecutable()) << program.toStdString() << " is not installed in bin/";
+    const QFileInfo installed(stage + "/games/" + program);
+    EXPECT_TRUE(installed.isFile() && installed.isExecutable()) << program.toStdString() << " is not installed in games/";
     EXPECT_EQ(entry.value("Terminal"), "false");
     EXPECT_EQ(entry.value("Name"), "Orvane");
 }
@@ -68,7 +70,7 @@ TEST(DesktopEntry, StartsTheInstalledProgramWithoutATerminal)
 TEST(DesktopEntry, NamesAnIconThatTheHicolorThemeHoldsAtEverySize)
 {
     const QString icon = desktopEntry().value("Icon");
-    ASSERT_FALSE(icon.isEmpty());
+    EXPECT_EQ(icon, appId);
     for (const char* size : {"16x16", "32x32", "48x48", "64x64", "128x128", "256x256"})
         EXPECT_TRUE(QFileInfo::exists(hicolor + "/" + size + "/apps/" + icon + ".png")) << size;
     EXPECT_TRUE(QFileInfo::exists(hicolor + "/scalable/apps/" + icon + ".svg"));
@@ -79,7 +81,7 @@ class InstalledPng : public ::testing::TestWithParam<int> {};
 TEST_P(InstalledPng, IsTheDesignScaledByWholeBlocks)
 {
     const int size = GetParam();
-    const QString path = QString("%1/%2x%2/apps/orvane.png").arg(hicolor).arg(size);
+    const QString path = QString("%1/%2x%2/apps/%3.png").arg(hicolor).arg(size).arg(appId);
     QImage image;
     ASSERT_TRUE(image.load(path, "PNG")) << path.toStdString();
     ASSERT_EQ(image.width(), size);
@@ -100,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(HicolorSizes, InstalledPng, ::testing::Values(16, 32, 4
 // order they come, they must cover exactly the design's opaque pixels in its colours.
 TEST(InstalledSvg, PaintsTheDesignOnASixteenUnitGrid)
 {
-    QFile file(hicolor + "/scalable/apps/orvane.svg");
+    QFile file(hicolor + "/scalable/apps/" + appId + ".svg");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader svg(&file);
     std::array<std::array<QColor, icon_design::size>, icon_design::size> painted{};

@@ -2,13 +2,16 @@
 # Opens the board on the current X display, waits for its window "Form2", closes
 # the window as a window manager does (WM_DELETE_WINDOW) and expects the program
 # to end with status 0.
-#   open-and-close.sh [--icon] PROGRAM [ARGUMENT...]
+#   open-and-close.sh [--icon] [--class NAME] PROGRAM [ARGUMENT...]
 # With --icon the window must also carry the icon design, which the program
-# carries inside itself. Arguments go to the program unchanged.
+# carries inside itself; with --class its WM_CLASS must be NAME. Arguments go to the
+# program unchanged.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-icon=()
-if [ "${1:-}" = --icon ]; then icon=(--icon); shift; fi
+checks=()
+while [ "${1:-}" = --icon ] || [ "${1:-}" = --class ]; do
+  if [ "$1" = --icon ]; then checks+=(--icon); shift; else checks+=(--class "$2"); shift 2; fi
+done
 program=$1
 shift
 
@@ -16,8 +19,14 @@ shift
 open_board "$program" "$@"
 trap 'kill $board_pid 2>/dev/null || true' EXIT
 echo "$program shows window $board_window \"$(xdotool getwindowname "$board_window")\""
-/usr/bin/python3 "$here/x_window.py" "$board_window" "${icon[@]}"
+/usr/bin/python3 "$here/x_window.py" "$board_window" "${checks[@]}"
 
+# Closed, the program ends; one still running 30 s later has not taken the close.
+for ((n = 0; n < 300; n++)); do kill -0 $board_pid 2>/dev/null || break; sleep 0.1; done
+if kill -0 $board_pid 2>/dev/null; then
+  echo "$program still runs 30 s after its window was closed" >&2
+  exit 1
+fi
 status=0
 wait $board_pid || status=$?
 trap - EXIT

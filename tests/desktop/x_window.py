@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Asks an X window to close, as a window manager's close button does.
 
-    x_window.py WINDOW [--icon]
+    x_window.py WINDOW [--icon] [--class NAME]
 
 With --icon it first checks the window's icon (_NET_WM_ICON): every image in it
 whose size is a whole multiple of 16 must be the icon design scaled by whole blocks.
+With --class the window's class (WM_CLASS) must be NAME, the StartupWMClass by
+which an X desktop ties the window to its menu entry.
 Runs on Debian's own Python, which holds python3-xlib.
 """
 import os
@@ -55,6 +57,12 @@ def main(argv):
     window = screen.create_resource_object("window", int(argv[0]))
     if "--icon" in argv[1:]:
         check_icon(screen, window)
+    if "--class" in argv[1:]:
+        wanted = argv[argv.index("--class") + 1]
+        instance_and_class = window.get_wm_class()
+        if instance_and_class is None or instance_and_class[1] != wanted:
+            sys.exit(f"the window's class is {instance_and_class}, not {wanted!r}")
+        print(f"window class is {wanted!r}")
     protocols = screen.intern_atom("WM_PROTOCOLS")
     delete = screen.intern_atom("WM_DELETE_WINDOW")
     if delete not in (window.get_wm_protocols() or []):

@@ -12,6 +12,7 @@
 
 #include "app/Orvane_Main.h"
 #include "support/BoardPlaces.h"
+#include "tests/qt/PaintLog.h"
 #include "ui/qt/QtBoardWindow.h"
 
 // A test on a shown board window of real widgets with the board's logic behind it. The
@@ -113,33 +114,6 @@ protected:
         return support::arePeers(ui::BoxCell{static_cast<std::int16_t>(b1), static_cast<std::int16_t>(k1)},
                                  ui::BoxCell{static_cast<std::int16_t>(b2), static_cast<std::int16_t>(k2)});
     }
-
-    // How many paint events each widget of the application received while it was installed.
-    class PaintLog final : public QObject {
-    public:
-        PaintLog() { qApp->installEventFilter(this); }
-        ~PaintLog() override { qApp->removeEventFilter(this); }
-        PaintLog(const PaintLog&) = delete;
-        PaintLog& operator=(const PaintLog&) = delete;
-
-        int paints(const QObject& widget) const
-        {
-            const auto found = paints_.find(&widget);
-            return found == paints_.end() ? 0 : found->second;
-        }
-        void clear() { paints_.clear(); }
-
-    protected:
-        bool eventFilter(QObject* watched, QEvent* event) override
-        {
-            if (event->type() == QEvent::Paint)
-                ++paints_[watched];
-            return false;
-        }
-
-    private:
-        std::map<const QObject*, int> paints_;
-    };
 
     ui::qt::QtBoardWindow* view_ = nullptr;
     std::unique_ptr<Orvane_Main> board_;

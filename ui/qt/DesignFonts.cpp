@@ -1,27 +1,11 @@
 #include "ui/qt/DesignFonts.h"
 
-#include <QFontDatabase>
-#include <functional>
-#include <map>
-#include <string>
-#include <string_view>
+#include <QStringList>
 
 #include "ui/qt/DesignUnits.h"
 
 namespace ui::qt {
 namespace {
-
-// Whether a face is installed, asked of the font database once per name: every
-// question runs fontconfig's substitution rules, and the board asks for each of
-// its 81 labels, which made this more than half the cost of building the window.
-bool installed(std::string_view name)
-{
-    static std::map<std::string, bool, std::less<>> known;
-    auto found = known.find(name);
-    if (found == known.end())
-        found = known.emplace(std::string(name), QFontDatabase::hasFamily(designText(name))).first;
-    return found->second;
-}
 
 // Qt's device-independent pixel: a pixel of a screen at 96 dots per inch.
 constexpr int dipPerInch = 96;
@@ -31,12 +15,12 @@ constexpr int dipPerInch = 96;
 QFont designFont(const ui::designs::Font& font)
 {
     QFont result;
-    if (installed(font.name)) {
-        result.setFamily(designText(font.name));
-    } else {
-        result.setFamily(QStringLiteral("Sans Serif"));
-        result.setStyleHint(QFont::SansSerif);
-    }
+    // The named face first and a plain sans-serif face behind it: Qt takes the
+    // first one installed when it first draws with the font. Asking the font
+    // database here instead would load fontconfig's whole configuration before
+    // the window could even be shown.
+    result.setFamilies({designText(font.name), QStringLiteral("Sans Serif")});
+    result.setStyleHint(QFont::SansSerif);
     result.setPixelSize(ui::designs::pointsToPixels(font.tenThousandthsOfPoint, dipPerInch));
     result.setWeight(static_cast<QFont::Weight>(font.weight));
     result.setItalic(font.italic);

@@ -22,10 +22,14 @@ Qt::Alignment horizontal(ui::designs::Alignment alignment)
 }
 
 // Without it a label would pass for a bare area; with it, it is static text.
+// Qt asks this of every widget it makes an interface for, nine hundred as the
+// window opens, so the cheap test of the class name goes first.
 QAccessibleInterface* labelAsText(const QString& className, QObject* object)
 {
+    if (className != QLatin1String("QWidget"))
+        return nullptr;
     auto* label = dynamic_cast<DigitLabel*>(object);
-    if (label == nullptr || className != QLatin1String("QWidget"))
+    if (label == nullptr)
         return nullptr;
     return new QAccessibleWidget(label, QAccessible::StaticText);
 }

@@ -1,5 +1,7 @@
 #include "ui/qt/QtBoardWindow.h"
 
+#include <QGuiApplication>
+
 #include "ui/Designs.h"
 #include "ui/TabOrder.h"
 #include "ui/qt/DesignFonts.h"
@@ -14,6 +16,10 @@ std::unique_ptr<ColorArea> makeWindow()
     auto window = std::make_unique<ColorArea>(design.back);
     window->setWindowTitle(designText(design.caption));
     window->setFixedSize(designPixels(design.innerWidth), designPixels(design.innerHeight));
+    // The window's screen, the one under its place, settled before its children are
+    // made: until a window knows its screen, each of the board's nine hundred widgets
+    // looks it up by position as it is made, to scale its font.
+    window->setScreen(QGuiApplication::screenAt(window->geometry().center()));
     // Every caption but the label's uses the default control font; children inherit it.
     window->setFont(designFont(ui::designs::defaultControlFont));
     return window;

@@ -1,10 +1,36 @@
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <exception>
+
+#include "IconDesign.h"
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
 #include "ui/qt/QtPlatform.h"
+
+namespace {
+
+// The icon design scaled by whole blocks, as the installed images are: each design
+// pixel becomes a square of size / 16 pixels, transparent where the design is.
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        const int block = size / icon_design::size;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const std::int32_t colour = icon_design::pixels[y / block][x / block];
+                image.setPixel(x, y, colour < 0 ? 0u : 0xFF000000u | static_cast<std::uint32_t>(colour));
+            }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -14,13 +40,10 @@ int main(int argc, char* argv[])
     // the toolkit and nothing else.
     QApplication app(argc, argv);
     // The installed menu entry: a desktop ties the window to it by name. The window's
-    // own icon is carried inside the program at the sizes a title bar and a task
-    // switcher use; the larger ones come with the menu entry from the icon theme.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvane"));
-    QIcon icon;
-    for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icons/orvane-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    // own icon is drawn by the program at the sizes a title bar and a task switcher
+    // use; the larger ones come with the menu entry from the icon theme.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Orvane"));
+    QApplication::setWindowIcon(windowIcon());
     ui::qt::QtPlatform platform;
     try {
         modOrvane::Main(platform);
