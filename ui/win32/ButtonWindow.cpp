@@ -2,6 +2,7 @@
 
 #include "ui/Dispatch.h"
 #include "ui/win32/FailureBox.h"
+#include "ui/win32/PaintPass.h"
 
 namespace ui::win32 {
 
@@ -11,10 +12,22 @@ ButtonWindow::ButtonWindow(HWND window, HFONT font, SysColor face) : ChangedOnly
     attachTo(window_);
 }
 
-void ButtonWindow::showVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE); }
+void ButtonWindow::showVisible(bool visible)
+{
+    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+    PaintPass::changed(window_);
+}
 
-void ButtonWindow::showEnabled(bool enabled) { EnableWindow(window_, enabled); }
+void ButtonWindow::showEnabled(bool enabled)
+{
+    EnableWindow(window_, enabled);
+    PaintPass::changed(window_);
+}
 
-void ButtonWindow::onClicked() { dispatchClick(Click, &showFailureBox); }
+void ButtonWindow::onClicked()
+{
+    const PaintPass pass(window_);
+    dispatchClick(Click, &showFailureBox);
+}
 
 } // namespace ui::win32

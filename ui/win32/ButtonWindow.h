@@ -7,7 +7,8 @@ namespace ui::win32 {
 
 // What candidate and command buttons share: a Windows button whose clicks enter
 // the board through the one dispatch point. A change of Visible or Enabled
-// repaints this button alone.
+// repaints this button alone, or, in the middle of a click, waits for the
+// click's one paint pass.
 class ButtonWindow : public ChangedOnlyButton, public ChildControl {
 public:
     HWND window() const { return window_; }

@@ -1,6 +1,7 @@
 #include "ui/win32/CandidateButton.h"
 
 #include "ui/win32/Layout.h"
+#include "ui/win32/PaintPass.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -18,18 +19,22 @@ void CandidateButton::registerClass(HINSTANCE instance)
     registerClassOnce(button);
 }
 
-CandidateButton::CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font)
+CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowColumn place, int dpi,
+                                 HFONT font)
     : ButtonWindow(createChild(windowClass, design, cell, dpi, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW),
                    font, design.face),
       face_(design.face),
       caption_(design.caption.begin(), design.caption.end())
 {
+    const std::string name = candidateName(place, design.index);
+    SetWindowTextW(window(), std::wstring(name.begin(), name.end()).c_str());
 }
 
 void CandidateButton::showBackColor(SysColor color)
 {
     face_ = color;
-    InvalidateRect(window(), nullptr, FALSE);
+    if (!PaintPass::changed(window()))
+        InvalidateRect(window(), nullptr, FALSE);
 }
 
 void CandidateButton::onDrawItem(const DRAWITEMSTRUCT& item)

@@ -1,13 +1,16 @@
 #pragma once
 #include <string>
 
+#include "ui/BoardPlace.h"
 #include "ui/Designs.h"
 #include "ui/win32/ButtonWindow.h"
 
 namespace ui::win32 {
 
 // A candidate button: owner-drawn, so that it paints the face colour the cell
-// gives it (the graphical style), its caption and its focus rectangle.
+// gives it (the graphical style), its caption and its focus rectangle. Its window
+// text is not its caption but its name for a screen reader, "Row 4, column 7,
+// candidate 5": the caption alone would give 81 buttons called "5".
 class CandidateButton final : public ButtonWindow {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneCandidate";
@@ -17,11 +20,12 @@ public:
     // not as a click, and the player would lose it.
     static void registerClass(HINSTANCE instance);
 
-    CandidateButton(HWND cell, const designs::Control& design, int dpi, HFONT font);
+    CandidateButton(HWND cell, const designs::Control& design, RowColumn place, int dpi, HFONT font);
 
 private:
     void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
+    UINT drawnAs() const override { return ODT_BUTTON; }
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 
     SysColor face_;

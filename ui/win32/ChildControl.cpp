@@ -9,6 +9,32 @@ ChildControl* ChildControl::from(HWND window)
     return window ? reinterpret_cast<ChildControl*>(GetWindowLongPtrW(window, GWLP_USERDATA)) : nullptr;
 }
 
+bool ChildControl::drawsItself(HWND window)
+{
+    const ChildControl* control = from(window);
+    return control && control->drawnAs() != 0;
+}
+
+void ChildControl::drawInto(HWND window, HDC dc)
+{
+    DRAWITEMSTRUCT item{};
+    item.CtlType = from(window)->drawnAs();
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.itemAction = ODA_DRAWENTIRE;
+    if (item.CtlType == ODT_BUTTON) {
+        const LRESULT state = SendMessageW(window, BM_GETSTATE, 0, 0);
+        item.itemState = (state & BST_FOCUS ? ODS_FOCUS : 0) | (state & BST_PUSHED ? ODS_SELECTED : 0);
+        if (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)
+            item.itemState |= ODS_NOFOCUSRECT;
+    }
+    if (!IsWindowEnabled(window))
+        item.itemState |= ODS_DISABLED;
+    item.hwndItem = window;
+    item.hDC = dc;
+    GetClientRect(window, &item.rcItem);
+    from(window)->onDrawItem(item);
+}
+
 bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
@@ -22,19 +48,11 @@ bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        ChildControl* control = item.CtlType == ODT_BUTTON ? from(item.hwndItem) : nullptr;
+        ChildControl* control = item.CtlType == ODT_BUTTON || item.CtlType == ODT_STATIC ? from(item.hwndItem) : nullptr;
         if (!control)
             return false;
         control->onDrawItem(item);
         result = TRUE;
-        return true;
-    }
-    case WM_CTLCOLORSTATIC: {
-        ChildControl* control = from(reinterpret_cast<HWND>(lParam));
-        HBRUSH brush = control ? control->onControlColor(reinterpret_cast<HDC>(wParam)) : nullptr;
-        if (!brush)
-            return false;
-        result = reinterpret_cast<LRESULT>(brush);
         return true;
     }
     default:

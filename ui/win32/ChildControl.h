@@ -4,15 +4,21 @@
 namespace ui::win32 {
 
 // A child window of the board that answers the notifications the window system
-// sends its parent: a click, a request to draw an owner-drawn face, a request for
-// a label's colours. The parent's window procedure hands them on with route; the
-// object is found through the child window's user data.
+// sends its parent: a click, or a request to draw an owner-drawn button or label.
+// The parent's window procedure hands them on with route; the object is found
+// through the child window's user data.
 class ChildControl {
 public:
     virtual ~ChildControl() = default;
 
     // Handles a parent's notification if it comes from a ChildControl's window.
     static bool route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // Whether `window`, a child of the board, is a control that draws itself.
+    static bool drawsItself(HWND window);
+    // Draws such a control into `dc`, whose origin is the window's top-left corner,
+    // as its paint message would: the same state, the same drawing.
+    static void drawInto(HWND window, HDC dc);
 
 protected:
     ChildControl() = default;
@@ -24,7 +30,8 @@ protected:
 
     virtual void onClicked() {}
     virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
-    virtual HBRUSH onControlColor(HDC) { return nullptr; }
+    // ODT_BUTTON or ODT_STATIC for a control that onDrawItem draws; 0 for one the system draws.
+    virtual UINT drawnAs() const { return 0; }
 
 private:
     static ChildControl* from(HWND window);

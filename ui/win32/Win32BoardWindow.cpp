@@ -5,6 +5,7 @@
 #include "ui/TabOrder.h"
 #include "ui/win32/ChildControl.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/PaintPass.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -44,6 +45,7 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
         case Kind::UnFix: unFix_ = makeCommand(designs::cmdUnFix); break;
         }
     }
+    PaintPass::learn(window_);
 }
 
 std::unique_ptr<CommandButton> Win32BoardWindow::makeCommand(const designs::Control& design) const

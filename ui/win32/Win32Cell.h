@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "ui/BoardPlace.h"
 #include "ui/Controls.h"
 #include "ui/Designs.h"
 #include "ui/win32/CandidateButton.h"
@@ -17,7 +18,8 @@ namespace ui::win32 {
 // beneath the ones before it, so the label, made last, lies beneath the buttons.
 class Win32Cell final : public CellControls {
 public:
-    Win32Cell(HWND box, const designs::Control& design, int dpi, const Fonts& fonts);
+    // `place` is where the cell stands, for the names its controls give assistive technology.
+    Win32Cell(HWND box, const designs::Control& design, BoxCell place, int dpi, const Fonts& fonts);
 
     Button& btnBlock(std::int16_t index) override { return *buttons_.at(static_cast<std::size_t>(index)); }
     Label& lbl() override { return *label_; }

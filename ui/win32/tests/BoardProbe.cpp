@@ -1,5 +1,7 @@
 #include "BoardProbe.h"
 
+#include <oleacc.h>
+
 #include "ui/Designs.h"
 #include "ui/win32/Layout.h"
 #include "ui/win32/MessageLoop.h"
@@ -38,6 +40,67 @@ std::wstring BoardProbe::text(HWND control)
     wchar_t buffer[64] = {};
     GetWindowTextW(control, buffer, 64);
     return buffer;
+}
+
+namespace {
+
+// The client object of a window, as a screen reader asks for it, or null.
+IAccessible* accessibleOf(HWND control)
+{
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+        return nullptr;
+    return object;
+}
+
+VARIANT self()
+{
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = CHILDID_SELF;
+    return child;
+}
+
+} // namespace
+
+std::wstring BoardProbe::accessibleName(HWND control)
+{
+    IAccessible* object = accessibleOf(control);
+    if (!object)
+        return L"(no accessible object)";
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(self(), &name)) && name ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return result;
+}
+
+long BoardProbe::accessibleState(HWND control)
+{
+    IAccessible* object = accessibleOf(control);
+    if (!object)
+        return -1;
+    VARIANT state;
+    VariantInit(&state);
+    const long result = SUCCEEDED(object->get_accState(self(), &state)) && state.vt == VT_I4 ? state.lVal : -1;
+    object->Release();
+    return result;
+}
+
+COLORREF BoardProbe::beneath(HWND candidate) const
+{
+    RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    HWND label = GetDlgItem(GetParent(candidate), controlId(designs::lbl));
+    RECT area;
+    GetWindowRect(candidate, &area);
+    MapWindowPoints(HWND_DESKTOP, label, reinterpret_cast<POINT*>(&area), 2);
+    // The label's own window lies beneath the buttons: drawing on it reaches only
+    // where no shown button covers it.
+    HDC dc = GetDC(label);
+    const COLORREF color = GetPixel(dc, area.left, area.top);
+    ReleaseDC(label, dc);
+    return color;
 }
 
 COLORREF BoardProbe::face(HWND candidate) const

@@ -22,8 +22,15 @@ public:
     static bool shown(HWND control) { return IsWindowVisible(control) != FALSE; }
     static bool enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
     static std::wstring text(HWND control);
+    // What a screen reader hears of a control: its name and its state bits
+    // (STATE_SYSTEM_...), as the system's accessibility layer (oleacc) reports them.
+    static std::wstring accessibleName(HWND control);
+    static long accessibleState(HWND control);
     // The colour a candidate button's face is painted in, read from the screen.
     COLORREF face(HWND candidate) const;
+    // The colour on the screen at the top-left corner of a hidden candidate: the
+    // label's, once the window has painted what lay beneath the button.
+    COLORREF beneath(HWND candidate) const;
 
     // Presses and releases the left button over the middle of the control: the
     // window under that point, as Windows finds it, gets the click, so a hidden or

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <oleacc.h>
+
 #include "BoardProbe.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
@@ -29,6 +31,15 @@ bool isPeer(int b1, int k1, int b2, int k2)
     return support::arePeers(ui::BoxCell{static_cast<std::int16_t>(b1), static_cast<std::int16_t>(k1)},
                              ui::BoxCell{static_cast<std::int16_t>(b2), static_cast<std::int16_t>(k2)});
 }
+
+// The names a screen reader hears, as the Linux program gives them.
+ui::RowColumn placeOf(int b, int k) { return ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)}); }
+std::wstring wide(const std::string& text) { return {text.begin(), text.end()}; }
+std::wstring candidateNameOf(int b, int k, int i)
+{
+    return wide(ui::candidateName(placeOf(b, k), static_cast<std::int16_t>(i)));
+}
+std::wstring digitNameOf(int b, int k, const char* digit) { return wide(ui::digitName(placeOf(b, k), digit)); }
 
 // Active border and button face look alike in many colour schemes (Wine's among
 // them), so for this run Active border gets a colour of its own. That the buttons
@@ -144,15 +155,16 @@ TEST_F(BoardWindowTest, FixShowsThePickedDigitInItsLabelAndUnFixGivesTheButtonBa
     click(0, 0, digit5);
     probe.clickAt(probe.fix());
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
-    EXPECT_EQ(BoardProbe::text(probe.label(0, 0)), L"5");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "5"));
+    EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(0, 0, digit5)) & STATE_SYSTEM_INVISIBLE);
     // A cell without a pick stays open.
-    EXPECT_EQ(BoardProbe::text(probe.label(0, 1)), L"");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 1)), L"");
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 1, 0)));
 
     probe.clickAt(probe.unFix());
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
     EXPECT_TRUE(BoardProbe::enabled(probe.candidate(0, 0, digit5)));
-    EXPECT_EQ(BoardProbe::text(probe.label(0, 0)), L"");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), L"");
 }
 
 TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked)
@@ -163,9 +175,22 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     probe.clickAt(probe.unFix());
     click(0, 1, digit7);  // taken back
     probe.clickAt(probe.fix());
-    EXPECT_EQ(BoardProbe::text(probe.label(0, 0)), L"5");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "5"));
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
+}
+
+// The drawn captions stay "1" to "9"; the window text that carries the name is
+// what Windows' accessibility layer reads.
+TEST_F(BoardWindowTest, AScreenReaderHearsEveryCandidateByItsPlaceAndTheCommandsByTheirCaptions)
+{
+    for (int b = 0; b < 9; ++b)
+        for (int k = 0; k < 9; ++k)
+            for (int i = 0; i < 9; ++i)
+                EXPECT_EQ(BoardProbe::accessibleName(probe.candidate(b, k, i)), candidateNameOf(b, k, i));
+    EXPECT_EQ(BoardProbe::accessibleName(probe.reset()), L"Reset");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.fix()), L"Fix");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), L"Un-Fix");
 }
 
 TEST_F(BoardWindowTest, ADoubleClickOnACandidateIsAPickAndItsTakeBack)
@@ -270,12 +295,18 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k) {
             HWND same = probe.candidate(b, k, pi);
+            const long heard = BoardProbe::accessibleState(same);
             if (b == pb && k == pk) {
                 EXPECT_TRUE(BoardProbe::shown(same));
                 EXPECT_EQ(probe.face(same), resolve(SysColor::ButtonFace));
+                EXPECT_FALSE(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE));
                 for (int i = 0; i < 9; ++i) {
                     if (i != pi) {
-                        EXPECT_FALSE(BoardProbe::shown(probe.candidate(b, k, i))) << "own candidate " << i;
+                        HWND own = probe.candidate(b, k, i);
+                        EXPECT_FALSE(BoardProbe::shown(own)) << "own candidate " << i;
+                        EXPECT_TRUE(BoardProbe::accessibleState(own) & STATE_SYSTEM_INVISIBLE) << "own candidate " << i;
+                        // The click's one paint reached beneath the buttons it hid.
+                        EXPECT_EQ(probe.beneath(own), resolve(designs::lbl.face)) << "own candidate " << i;
                     }
                 }
             } else if (isPeer(pb, pk, b, k)) {
@@ -283,19 +314,27 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
                 EXPECT_TRUE(BoardProbe::shown(same)) << "box " << b << " cell " << k;
                 EXPECT_FALSE(BoardProbe::enabled(same)) << "box " << b << " cell " << k;
                 EXPECT_EQ(probe.face(same), resolve(SysColor::WindowText)) << "box " << b << " cell " << k;
+                EXPECT_EQ(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE), STATE_SYSTEM_UNAVAILABLE)
+                    << "box " << b << " cell " << k;
             } else {
                 EXPECT_TRUE(BoardProbe::enabled(same)) << "box " << b << " cell " << k;
+                EXPECT_FALSE(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) << "box " << b << " cell " << k;
             }
         }
     EXPECT_EQ(barred, 20);
 
     click(pb, pk, pi);
     for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k)
+        for (int k = 0; k < 9; ++k) {
             for (int i = 0; i < 9; ++i) {
                 EXPECT_TRUE(BoardProbe::shown(probe.candidate(b, k, i)));
                 EXPECT_TRUE(BoardProbe::enabled(probe.candidate(b, k, i)));
             }
+            if (isPeer(pb, pk, b, k)) {
+                EXPECT_EQ(probe.face(probe.candidate(b, k, pi)), resolve(SysColor::ButtonFace))
+                    << "box " << b << " cell " << k;
+            }
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
@@ -467,7 +506,7 @@ TEST_F(ControlWriteTest, ANewCaptionRepaintsNothingButThatLabel)
 {
     cell().lbl().setCaption("7");
     EXPECT_EQ(othersWaitingForPaint("label"), std::vector<std::string>{});
-    EXPECT_EQ(BoardProbe::text(probe.label(0, 0)), L"7");
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "7"));
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# How both programs repaint after a click, side by side: the Qt program of the
+# optimised tree TREE and Orvane.exe, built optimised in TREE-win32, clicked in
+# turns on one virtual display (bench/win32_repaint_probe.py). Prints the figures
+# against their goals and fails when one is missed; each round's figures go to
+# TREE/results/win32-repaint.log.
+#   bench/win32_repaint.sh TREE [ROUNDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tree=$1
+rounds=${2:-5}
+win32=$tree-win32
+mkdir -p "$tree/results"
+log=$tree/results/win32-repaint.log
+{
+  cmake --build "$tree" --target orvane frame_watch
+  cmake -S . -B "$win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+  cmake --build "$win32" --target Orvane
+} >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+
+# A prefix of its own, made once, in which Wine expects no window manager.
+export WINEPREFIX=$PWD/$win32/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+trap 'wineserver --kill 2>/dev/null || true' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24" ui/win32/tests/wine-prefix.sh start >>"$log" 2>&1
+xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/win32_repaint_probe.py \
+  "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$WINEPREFIX" "$rounds" 2>>"$log"
