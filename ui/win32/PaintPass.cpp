@@ -112,6 +112,7 @@ PaintPass::PaintPass(HWND control) : top_(GetAncestor(control, GA_ROOT)), outer_
     if (top_ != learnt_)
         learn(top_);
     area_ = CreateRectRgn(0, 0, 0, 0);
+    focus_ = GetFocus();
     SendMessageW(top_, WM_SETREDRAW, FALSE, 0);
     open_ = this;
 }
@@ -137,6 +138,20 @@ PaintPass::~PaintPass()
     // What is on the screen now is what the windows would paint there.
     RedrawWindow(top_, nullptr, area_, RDW_VALIDATE | RDW_ALLCHILDREN);
     DeleteObject(area_);
+}
+
+void PaintPass::setStyle(HWND control, LONG bits, bool set)
+{
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    SetWindowLongW(control, GWL_STYLE, set ? style | bits : style & ~bits);
+}
+
+bool PaintPass::hasFocus(HWND control)
+{
+    if (!open_ || open_->focus_ != control)
+        return false;
+    open_->focus_ = nullptr;
+    return true;
 }
 
 bool PaintPass::changed(HWND control)

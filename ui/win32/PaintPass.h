@@ -26,6 +26,11 @@ public:
     // while none is open the window system paints it as usual.
     static bool changed(HWND control);
 
+    // Sets or clears `bits` of the style of `control`, a window of the open pass.
+    static void setStyle(HWND control, LONG bits, bool set);
+    // Whether `control` holds the keyboard focus, as the pass last saw it.
+    static bool hasFocus(HWND control);
+
     // Learns the windows of `top` once they are all made. Nothing adds, removes,
     // moves or restacks a window of the board afterwards, so each pass walks this
     // list instead of asking the window system for the tree again.
@@ -44,6 +49,7 @@ private:
 
     HWND top_ = nullptr;
     HRGN area_ = nullptr;
+    HWND focus_ = nullptr;
     // Only the outermost pass holds and redraws, should one click start another.
     PaintPass* outer_ = nullptr;
     static PaintPass* open_;
