@@ -12,22 +12,21 @@ ButtonWindow::ButtonWindow(HWND window, HFONT font, SysColor face) : ChangedOnly
     attachTo(window_);
 }
 
-// In the middle of a click the board's redraw is held, and ShowWindow and
+// In the middle of a click the board's drawing is held, and ShowWindow and
 // EnableWindow would do little more than set the style, yet each costs the
 // window system several trips; "Reset" makes some 700 of them. So in a paint
-// pass the style is set alone, and the rest of what those calls do is done here:
-// the focus leaves a window that is hidden or disabled, and a screen reader
-// hears of the change. The pass draws the window as its style says.
+// pass the style alone is set, once the pass has shown the board, and the rest
+// of what those calls do is done here: the focus leaves a window that is hidden
+// or disabled, and a screen reader hears of the change.
 void ButtonWindow::showVisible(bool visible)
 {
     if (!PaintPass::changed(window_)) {
         ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
         return;
     }
-    PaintPass::setStyle(window_, WS_VISIBLE, visible);
     if (!visible && PaintPass::hasFocus(window_))
         SetFocus(GetParent(window_));
-    NotifyWinEvent(visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE, window_, OBJID_WINDOW, CHILDID_SELF);
+    PaintPass::setStyle(window_, WS_VISIBLE, visible, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
 }
 
 void ButtonWindow::showEnabled(bool enabled)
@@ -36,10 +35,9 @@ void ButtonWindow::showEnabled(bool enabled)
         EnableWindow(window_, enabled);
         return;
     }
-    PaintPass::setStyle(window_, WS_DISABLED, !enabled);
     if (!enabled && PaintPass::hasFocus(window_))
         SetFocus(nullptr);
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window_, OBJID_WINDOW, CHILDID_SELF);
+    PaintPass::setStyle(window_, WS_DISABLED, !enabled, EVENT_OBJECT_STATECHANGE);
 }
 
 void ButtonWindow::onClicked()

@@ -17,8 +17,9 @@ public:
     // Whether `window`, a child of the board, is a control that draws itself.
     static bool drawsItself(HWND window);
     // Draws such a control into `dc`, whose origin is the window's top-left corner,
-    // as its paint message would: the same state, the same drawing.
-    static void drawInto(HWND window, HDC dc);
+    // as its paint message would: the same state, the same drawing, enabled or not
+    // as `enabled` says.
+    static void drawInto(HWND window, HDC dc, bool enabled);
 
 protected:
     ChildControl() = default;
