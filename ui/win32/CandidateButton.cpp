@@ -65,6 +65,7 @@ public:
             bits_ = CreateCompatibleBitmap(screen, width * columns, height * rows);
             ReleaseDC(nullptr, screen);
             SelectObject(dc_, bits_);
+            PatBlt(dc_, 0, 0, width * columns, height * rows, WHITENESS);
             width_ = width;
             height_ = height;
         }

@@ -16,11 +16,14 @@ std::unordered_map<HWND, std::size_t> PaintPass::places_;
 PaintPass::Canvas PaintPass::scene_, PaintPass::scratch_;
 unsigned PaintPass::styled_ = 0, PaintPass::noted_ = 0;
 
+// The canvas is filled once when it is made, so that the memory behind it is
+// there before a click first draws on it.
 void PaintPass::Canvas::make(HDC like, int width, int height)
 {
     dc = CreateCompatibleDC(like);
     bits = CreateCompatibleBitmap(like, width, height);
     previous = SelectObject(dc, bits);
+    PatBlt(dc, 0, 0, width, height, WHITENESS);
 }
 
 void PaintPass::Canvas::release()
