@@ -132,7 +132,7 @@ BENCHMARK(BM_QtShowWindow)->Unit(benchmark::kMillisecond);
 // The floor of a click: the same number of plain widgets as a click repaints on
 // average (scripts/bench shows that count beside it), each asked to repaint, until
 // they have.
-constexpr int paintsPerClick = 27;
+constexpr int paintsPerClick = 21;
 
 class PlainWidget final : public QWidget {
 public:

@@ -42,9 +42,11 @@ std::unique_ptr<ColorArea> makeWindow()
     return window;
 }
 
+// Its caption comes when the window is shown: Qt tells assistive technology of
+// every new caption, and the first thing it tells it waits for the session bus.
 QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
 {
-    auto* button = new QPushButton(designText(design.caption), &window);
+    auto* button = new QPushButton(&window);
     button->setGeometry(designRect(design));
     return *button;
 }
@@ -75,7 +77,13 @@ QtBoardWindow::QtBoardWindow()
     chain.front()->setFocus();
 }
 
-void QtBoardWindow::show() { window_->show(); }
+void QtBoardWindow::show()
+{
+    reset_.widget().setText(designText(ui::designs::cmdReset.caption));
+    fix_.widget().setText(designText(ui::designs::cmdFix.caption));
+    unFix_.widget().setText(designText(ui::designs::cmdUnFix.caption));
+    window_->show();
+}
 
 std::vector<QWidget*> QtBoardWindow::focusChain()
 {
