@@ -146,6 +146,18 @@ TEST_F(BoardWindowTest, ABarredButtonIgnoresAClick)
     EXPECT_TRUE(button(1, 0, 1).isEnabled()) << "and barred nothing further along the row";
 }
 
+TEST_F(BoardWindowTest, APressLetGoOffTheButtonClicksNothing)
+{
+    auto& cellWidget = cell(0, 0);
+    QTest::mousePress(&cellWidget, Qt::LeftButton, {}, button(0, 0, 0).geometry().center());
+    EXPECT_TRUE(button(0, 0, 0).isDown());
+    QTest::mouseMove(&cellWidget, button(0, 0, 4).geometry().center());
+    EXPECT_FALSE(button(0, 0, 0).isDown()) << "sunk only while the pointer is over it";
+    QTest::mouseRelease(&cellWidget, Qt::LeftButton, {}, button(0, 0, 4).geometry().center());
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(button(0, 0, i).isVisible()) << "nothing was picked";
+}
+
 TEST_F(BoardWindowTest, AHiddenButtonCannotBeClicked)
 {
     click(button(0, 0, 0));

@@ -48,6 +48,19 @@ TEST_F(FocusTest, TabCrossesFromTheLastCandidateOfABoxToTheFirstOfTheNext)
     EXPECT_EQ(focused(), &button(0, 8, 8));
 }
 
+// The cell handles the keys a push button would: the arrows move on as Tab does.
+TEST_F(FocusTest, ArrowKeysMoveTheFocusAsTabAndShiftTabDo)
+{
+    press(Qt::Key_Right);
+    EXPECT_EQ(focused(), &button(0, 0, 1));
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), &button(0, 0, 2));
+    press(Qt::Key_Left);
+    EXPECT_EQ(focused(), &button(0, 0, 1));
+    press(Qt::Key_Up);
+    EXPECT_EQ(focused(), &button(0, 0, 0));
+}
+
 TEST_F(FocusTest, SpaceClicksTheFocusedButton)
 {
     press(Qt::Key_Space);
