@@ -18,6 +18,13 @@
 // A test on a shown board window of real widgets with the board's logic behind it. The
 // application palette gets a distinct colour for every role the board paints
 // with, so that a pixel tells which role it was drawn from.
+// A candidate or a label: no widget, but a square of its cell.
+template <class T>
+concept CellPart = requires(const T& part) {
+    part.cell();
+    part.geometry();
+};
+
 class ShownBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -56,18 +63,28 @@ protected:
     static QColor role(QPalette::ColorRole r) { return QApplication::palette().color(QPalette::Active, r); }
 
     QWidget& window() { return view_->widget(); }
-    ui::qt::CandidateButton& button(int b, int k, int i)
+    ui::qt::CellWidget& cell(int b, int k)
     {
-        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k)).button(static_cast<std::int16_t>(i));
+        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k));
     }
-    ui::qt::DigitLabel& label(int b, int k)
+    ui::qt::CandidateButton& button(int b, int k, int i) { return cell(b, k).candidate(static_cast<std::int16_t>(i)); }
+    ui::qt::DigitLabel& label(int b, int k) { return cell(b, k).label(); }
+
+    // A press and release at the centre of a widget, or of a candidate's or a
+    // label's square, delivered to the window so that whatever really lies there
+    // receives it.
+    static void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+    template <CellPart Part>
+    static void click(const Part& part)
     {
-        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k)).label();
+        QTest::mouseClick(&part.cell(), Qt::LeftButton, {}, part.geometry().center());
     }
 
-    // A press and release at the widget's centre, delivered to the window so that
-    // whatever really lies there receives it.
-    static void click(QWidget& widget) { QTest::mouseClick(&widget, Qt::LeftButton); }
+    // Whether a paint since the log was installed covered the candidate's square.
+    static bool repainted(const PaintLog& log, const ui::qt::CandidateButton& candidate)
+    {
+        return log.painted(candidate.cell(), candidate.geometry());
+    }
 
     // Key strokes go to the window, which hands them to its focus widget.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -85,17 +102,32 @@ protected:
     }
 
     QPoint inWindow(QWidget& widget, QPoint local) { return widget.mapTo(&window(), local); }
+    template <CellPart Part>
+    QPoint inWindow(const Part& part, QPoint local)
+    {
+        return part.cell().mapTo(&window(), part.geometry().topLeft() + local);
+    }
+    template <CellPart Part>
+    QRect areaOf(const Part& part)
+    {
+        return {inWindow(part, {0, 0}), part.geometry().size()};
+    }
 
-    // The pixels of a widget's area drawn in exactly one colour, and the rows and
-    // columns they span, in device pixels from the widget's corner.
+    // The pixels of an area of the window drawn in exactly one colour, and the
+    // rows and columns they span, in device pixels from the area's corner.
     struct Ink {
         int count = 0;
         int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
     };
-    Ink inkIn(const QImage& image, QWidget& area, const QColor& colour)
+    template <CellPart Part>
+    Ink inkIn(const QImage& image, const Part& part, const QColor& colour)
+    {
+        return inkIn(image, areaOf(part), colour);
+    }
+    Ink inkIn(const QImage& image, QRect area, const QColor& colour)
     {
         const int scale = static_cast<int>(image.devicePixelRatio());
-        const QPoint corner = inWindow(area, {0, 0}) * scale;
+        const QPoint corner = area.topLeft() * scale;
         Ink ink;
         for (int y = 0; y < area.height() * scale; ++y)
             for (int x = 0; x < area.width() * scale; ++x)

@@ -38,7 +38,7 @@ TEST_F(BoardWindowTest, EveryControlStandsWhereItsDesignPutsIt)
             EXPECT_EQ(label(b, k).geometry(), QRect(0, 0, 61, 61));
             for (int i = 0; i < 9; ++i) {
                 auto& candidate = button(b, k, i);
-                ASSERT_EQ(candidate.parentWidget(), &cell);
+                ASSERT_EQ(&candidate.cell(), &cell);
                 EXPECT_EQ(candidate.geometry(), buttonRect(i)) << "box " << b << " cell " << k << " button " << i;
                 EXPECT_EQ(candidate.text(), QString::number(i + 1));
             }
@@ -69,8 +69,8 @@ TEST_F(BoardWindowTest, TheBoardEndsOnePixelAboveTheWindowsBottomAndEachCellLeav
 
 TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndTheLabelItsLargeBoldFace)
 {
-    for (QWidget* captioned : {static_cast<QWidget*>(&button(3, 4, 5)), static_cast<QWidget*>(&view_->unFixButton())}) {
-        const QFontInfo info(captioned->font());
+    for (const QFont& caption : {cell(3, 4).font(), view_->unFixButton().font()}) {
+        const QFontInfo info(caption);
         EXPECT_EQ(info.pixelSize(), 11);
         EXPECT_FALSE(info.bold());
     }
@@ -146,6 +146,18 @@ TEST_F(BoardWindowTest, ABarredButtonIgnoresAClick)
     EXPECT_TRUE(button(1, 0, 1).isEnabled()) << "and barred nothing further along the row";
 }
 
+TEST_F(BoardWindowTest, APressLetGoOffTheButtonClicksNothing)
+{
+    auto& cellWidget = cell(0, 0);
+    QTest::mousePress(&cellWidget, Qt::LeftButton, {}, button(0, 0, 0).geometry().center());
+    EXPECT_TRUE(button(0, 0, 0).isDown());
+    QTest::mouseMove(&cellWidget, button(0, 0, 4).geometry().center());
+    EXPECT_FALSE(button(0, 0, 0).isDown()) << "sunk only while the pointer is over it";
+    QTest::mouseRelease(&cellWidget, Qt::LeftButton, {}, button(0, 0, 4).geometry().center());
+    for (int i = 0; i < 9; ++i)
+        EXPECT_TRUE(button(0, 0, i).isVisible()) << "nothing was picked";
+}
+
 TEST_F(BoardWindowTest, AHiddenButtonCannotBeClicked)
 {
     click(button(0, 0, 0));
@@ -188,18 +200,18 @@ TEST_F(BoardWindowTest, ARepaintPaintsOnlyTheButtonsWhoseLookChanged)
     // Reset repaints every "9"; the window paints all it has to in one pass, so
     // once the last of them has painted, nothing of Reset is left to come.
     click(view_->resetButton());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints(button(8, 8, 8)) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return repainted(log, button(8, 8, 8)); }));
     log.clear();
 
     click(button(4, 4, 2));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return log.paints(button(4, 3, 2)) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return repainted(log, button(4, 3, 2)); }));
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k)
             for (int i = 0; i < 9; ++i) {
                 if (b == 4 && k == 4)
                     continue;
                 const bool changed = i == 2 && arePeers(4, 4, b, k);
-                EXPECT_EQ(log.paints(button(b, k, i)) > 0, changed)
+                EXPECT_EQ(repainted(log, button(b, k, i)), changed)
                     << "box " << b << " cell " << k << " button " << i;
             }
 }

@@ -3,9 +3,16 @@
 
 #include "ShownBoardTest.h"
 
+// A focus stop is a command's widget or a candidate, which its cell holds the focus for.
 class FocusTest : public ShownBoardTest {
 protected:
-    QWidget* focused() { return QApplication::focusWidget(); }
+    const void* focused()
+    {
+        QWidget* widget = QApplication::focusWidget();
+        if (auto* cell = dynamic_cast<ui::qt::CellWidget*>(widget))
+            return &cell->candidate(cell->focusIndex());
+        return widget;
+    }
 };
 
 TEST_F(FocusTest, StartsOnButtonOneOfCellZeroOfBoxZero)
@@ -15,7 +22,7 @@ TEST_F(FocusTest, StartsOnButtonOneOfCellZeroOfBoxZero)
 
 TEST_F(FocusTest, TabWalksEveryCandidateBoxByBoxCellByCellThenResetFixUnFixAndRoundAgain)
 {
-    std::vector<QWidget*> expected;
+    std::vector<const void*> expected;
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k)
             for (int i = 0; i < 9; ++i)
@@ -34,11 +41,24 @@ TEST_F(FocusTest, TabWalksEveryCandidateBoxByBoxCellByCellThenResetFixUnFixAndRo
 
 TEST_F(FocusTest, TabCrossesFromTheLastCandidateOfABoxToTheFirstOfTheNext)
 {
-    button(0, 8, 8).setFocus(Qt::TabFocusReason);
+    button(0, 8, 8).setFocus();
     press(Qt::Key_Tab);
     EXPECT_EQ(focused(), &button(1, 0, 0));
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(focused(), &button(0, 8, 8));
+}
+
+// The cell handles the keys a push button would: the arrows move on as Tab does.
+TEST_F(FocusTest, ArrowKeysMoveTheFocusAsTabAndShiftTabDo)
+{
+    press(Qt::Key_Right);
+    EXPECT_EQ(focused(), &button(0, 0, 1));
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), &button(0, 0, 2));
+    press(Qt::Key_Left);
+    EXPECT_EQ(focused(), &button(0, 0, 1));
+    press(Qt::Key_Up);
+    EXPECT_EQ(focused(), &button(0, 0, 0));
 }
 
 TEST_F(FocusTest, SpaceClicksTheFocusedButton)
@@ -46,6 +66,7 @@ TEST_F(FocusTest, SpaceClicksTheFocusedButton)
     press(Qt::Key_Space);
     EXPECT_TRUE(button(0, 0, 1).isHidden()) << "Space picked \"1\", which hides \"2\"";
     EXPECT_FALSE(button(0, 1, 0).isEnabled());
+    EXPECT_EQ(focused(), &button(0, 0, 0));
     press(Qt::Key_Space);
     EXPECT_TRUE(button(0, 0, 1).isVisible()) << "and taken back";
 }
@@ -61,7 +82,7 @@ TEST_F(FocusTest, TabSkipsHiddenAndDisabledButtons)
 TEST_F(FocusTest, TheFocusedCandidateShowsADottedFrame)
 {
     // The frame runs 3 pixels inside the edge; an unfocused button shows its face there.
-    const auto framePixels = [this](QWidget& candidate) {
+    const auto framePixels = [this](const ui::qt::CandidateButton& candidate) {
         const QImage image = shot();
         int n = 0;
         for (int x = 3; x <= 16; ++x)

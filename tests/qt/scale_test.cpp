@@ -42,7 +42,7 @@ TEST_F(ScaleTest, TheWholeLayoutDoubles)
     // The gap between cells 0 and 1 of a box: device columns 122 to 127.
     EXPECT_EQ(countIn(image, {122, 40, 6, 1}, workspace), 6);
     // A "9" is a 40 x 40 device pixel square of the active border colour.
-    const QPoint nine = button(0, 0, 8).mapTo(&window(), QPoint(0, 0)) * 2;
+    const QPoint nine = inWindow(button(0, 0, 8), {0, 0}) * 2;
     EXPECT_EQ(nine, QPoint(80, 80));
     EXPECT_EQ(image.pixelColor(nine + QPoint(4, 4)), role(QPalette::Mid));
     EXPECT_EQ(image.pixelColor(nine + QPoint(40, 40)), role(QPalette::Button)) << "the label strip just past it";
@@ -63,7 +63,7 @@ TEST_F(ScaleTest, CaptionsAndTheFixedDigitAreDrawnAtTheLargerSize)
     EXPECT_GT(five.count, 4 * 150) << "drawn solid at the new size";
 
     const Ink two = inkIn(image, button(0, 0, 1), text);
-    const int twoHigh = QFontMetrics(button(0, 0, 1).font()).tightBoundingRect("2").height();
+    const int twoHigh = QFontMetrics(cell(0, 0).font()).tightBoundingRect("2").height();
     EXPECT_NEAR(two.bottom - two.top + 1, 2 * twoHigh, 2) << "the caption twice as high";
     EXPECT_GT(two.count, 20);
 }

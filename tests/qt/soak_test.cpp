@@ -61,8 +61,12 @@ protected:
             const ui::BoxCell place = ui::boxCellOf(action.pos);
             // On a frozen cell the button is hidden: only the mouse can find what lies there.
             byMouse = byMouse || model_.isFixed(action.pos);
-            target = &button(place.box, place.cell, action.candidate);
-            break;
+            auto& candidate = button(place.box, place.cell, action.candidate);
+            if (byMouse)
+                click(candidate);
+            else
+                candidate.click();
+            return byMouse;
         }
         case PlayerAction::Kind::Fix: target = &view_->fixButton(); break;
         case PlayerAction::Kind::UnFix: target = &view_->unFixButton(); break;

@@ -1,6 +1,5 @@
 #include "ui/qt/CandidateButton.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -10,6 +9,10 @@
 #include <deque>
 #include <utility>
 
+#include "ui/Designs.h"
+#include "ui/Dispatch.h"
+#include "ui/qt/CellWidget.h"
+#include "ui/qt/DesignUnits.h"
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
@@ -23,6 +26,11 @@ struct CaptionLayout {
 };
 
 namespace {
+
+const ui::designs::Control& designOf(std::int16_t index)
+{
+    return ui::designs::btnBlock.at(static_cast<std::size_t>(index));
+}
 
 // The board's 729 buttons show nine digits in one font, so each digit is laid
 // out once and drawn by every button that shows it. The table only grows, so a
@@ -44,84 +52,97 @@ const CaptionLayout& captionLayout(const QString& text, const QFont& font)
 
 } // namespace
 
-CandidateButton::CandidateButton(ui::SysColor face, QWidget* parent) : QAbstractButton(parent), face_(face)
+CandidateButton::CandidateButton(CellWidget& cell, std::int16_t index)
+    : ChangedOnlyButton(designOf(index).face), cell_(cell), index_(index), face_(designOf(index).face)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
-void CandidateButton::setFace(ui::SysColor face)
+QRect CandidateButton::geometry() const { return designRect(designOf(index_)); }
+
+QString CandidateButton::text() const { return designText(designOf(index_).caption); }
+
+bool CandidateButton::isVisible() const { return visible_ && cell_.isVisible(); }
+
+bool CandidateButton::hasFocus() const { return cell_.hasFocus() && cell_.focusIndex() == index_; }
+
+void CandidateButton::click()
 {
-    face_ = face;
-    update();
+    if (enabled_)
+        ui::dispatchClick(Click);
 }
 
-bool CandidateButton::event(QEvent* event)
+void CandidateButton::setFocus() { cell_.focusCandidate(index_, Qt::OtherFocusReason); }
+
+void CandidateButton::setDown(bool down)
 {
-    const bool handled = QAbstractButton::event(event);
-    if (event->type() == QEvent::Polish) {
-        // The style has just had its say, and some (Fusion) make every button
-        // see-through and lit under the pointer. This one covers its square
-        // itself and looks the same under the pointer, so it stays opaque: a
-        // repaint of it then leaves the label beneath alone. And it takes no
-        // hover events, which would only repaint it unchanged.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setAttribute(Qt::WA_Hover, false);
-    }
-    return handled;
+    if (down == down_)
+        return;
+    down_ = down;
+    cell_.candidateChanged(*this, CellWidget::Change::Down);
 }
 
-void CandidateButton::changeEvent(QEvent* event)
+void CandidateButton::showVisible(bool visible)
 {
-    if (event->type() == QEvent::FontChange)
-        caption_ = nullptr;
-    QAbstractButton::changeEvent(event);
+    visible_ = visible;
+    cell_.candidateChanged(*this, CellWidget::Change::Visible);
 }
 
-void CandidateButton::paintEvent(QPaintEvent*)
+void CandidateButton::showEnabled(bool enabled)
 {
-    QPainter painter(this);
-    const QPalette& colours = palette();
-    painter.fillRect(rect(), systemColor(colours, face_));
-    paintEdge(painter);
+    enabled_ = enabled;
+    cell_.candidateChanged(*this, CellWidget::Change::Enabled);
+}
 
-    paintCaption(painter);
+void CandidateButton::showBackColor(ui::SysColor color)
+{
+    face_ = color;
+    cell_.candidateChanged(*this, CellWidget::Change::Face);
+}
+
+void CandidateButton::paint(QPainter& painter)
+{
+    const QRect area = geometry();
+    painter.fillRect(area, systemColor(cell_.palette(), face_));
+    paintEdge(painter, area);
+    paintCaption(painter, area);
     if (hasFocus())
-        paintFocusFrame(painter);
+        paintFocusFrame(painter, area);
 }
 
-void CandidateButton::paintEdge(QPainter& painter) const
+void CandidateButton::paintEdge(QPainter& painter, QRect area) const
 {
-    const QPalette& colours = palette();
+    const QPalette& colours = cell_.palette();
     QColor upper = colours.color(QPalette::Active, QPalette::Light);
     QColor lower = colours.color(QPalette::Active, QPalette::Shadow);
-    if (isDown())
+    if (down_)
         std::swap(upper, lower);
-    const int w = width();
-    const int h = height();
-    painter.fillRect(0, 0, w, 1, upper);
-    painter.fillRect(0, 0, 1, h, upper);
-    painter.fillRect(0, h - 1, w, 1, lower);
-    painter.fillRect(w - 1, 0, 1, h, lower);
-    if (!isDown()) {
+    const int x = area.x();
+    const int y = area.y();
+    const int w = area.width();
+    const int h = area.height();
+    painter.fillRect(x, y, w, 1, upper);
+    painter.fillRect(x, y, 1, h, upper);
+    painter.fillRect(x, y + h - 1, w, 1, lower);
+    painter.fillRect(x + w - 1, y, 1, h, lower);
+    if (!down_) {
         const QColor dark = colours.color(QPalette::Active, QPalette::Dark);
-        painter.fillRect(1, h - 2, w - 2, 1, dark);
-        painter.fillRect(w - 2, 1, 1, h - 2, dark);
+        painter.fillRect(x + 1, y + h - 2, w - 2, 1, dark);
+        painter.fillRect(x + w - 2, y + 1, 1, h - 2, dark);
     }
 }
 
-void CandidateButton::paintCaption(QPainter& painter)
+void CandidateButton::paintCaption(QPainter& painter, QRect area)
 {
-    if (caption_ == nullptr || caption_->text != text())
-        caption_ = &captionLayout(text(), font());
+    if (caption_ == nullptr)
+        caption_ = &captionLayout(text(), cell_.font());
     const QSizeF& size = caption_->size;
-    const QPointF centred((width() - size.width()) / 2, (height() - size.height()) / 2);
+    const QPointF centred(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
 
-    // The painter already has this button's font.
-    const QPalette& colours = palette();
-    if (isEnabled()) {
+    // The painter already has the cell's font.
+    const QPalette& colours = cell_.palette();
+    if (enabled_) {
         painter.setPen(colours.color(QPalette::Active, QPalette::ButtonText));
-        const qreal sunk = isDown() ? 1 : 0;
+        const qreal sunk = down_ ? 1 : 0;
         painter.drawStaticText(centred + QPointF(sunk, sunk), caption_->layout);
     } else {
         // A barred candidate sits on the window-text colour. Its digit is embossed
@@ -133,14 +154,14 @@ void CandidateButton::paintCaption(QPainter& painter)
     }
 }
 
-void CandidateButton::paintFocusFrame(QPainter& painter) const
+void CandidateButton::paintFocusFrame(QPainter& painter, QRect area) const
 {
-    QPen pen(palette().color(QPalette::Active, QPalette::ButtonText));
+    QPen pen(cell_.palette().color(QPalette::Active, QPalette::ButtonText));
     pen.setStyle(Qt::DotLine);
     pen.setWidth(1);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    painter.drawRect(area.adjusted(3, 3, -4, -4));
 }
 
 } // namespace ui::qt

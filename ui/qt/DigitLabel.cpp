@@ -1,11 +1,11 @@
 #include "ui/qt/DigitLabel.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "ui/Designs.h"
+#include "ui/qt/CellWidget.h"
 #include "ui/qt/DesignFonts.h"
+#include "ui/qt/DesignUnits.h"
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
@@ -21,45 +21,41 @@ Qt::Alignment horizontal(ui::designs::Alignment alignment)
     return Qt::AlignHCenter;
 }
 
-// Without it a label would pass for a bare area; with it, it is static text.
-// Qt asks this of every widget it makes an interface for, nine hundred as the
-// window opens, so the cheap test of the class name goes first.
-QAccessibleInterface* labelAsText(const QString& className, QObject* object)
-{
-    if (className != QLatin1String("QWidget"))
-        return nullptr;
-    auto* label = dynamic_cast<DigitLabel*>(object);
-    if (label == nullptr)
-        return nullptr;
-    return new QAccessibleWidget(label, QAccessible::StaticText);
-}
-
 } // namespace
 
-DigitLabel::DigitLabel(ui::RowColumn place, QWidget* parent) : QWidget(parent), ChangedOnlyLabel(""), place_(place)
+DigitLabel::DigitLabel(CellWidget& cell) : ChangedOnlyLabel(""), cell_(cell) {}
+
+QRect DigitLabel::geometry() const { return designRect(ui::designs::lbl); }
+
+QString DigitLabel::accessibleName() const
 {
-    [[maybe_unused]] static const bool readAsText = (QAccessible::installFactory(&labelAsText), true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    return text_.isEmpty() ? QString() : QString::fromStdString(ui::digitName(cell_.place(), text_.toStdString()));
+}
+
+const QFont& DigitLabel::font() const
+{
+    // Every label has the same face, made when first drawn or asked for. It is
+    // never destroyed, so that it does not outlive the application's fonts.
+    static const QFont* const face = new QFont(designFont(ui::designs::lblFont));
+    return *face;
 }
 
 void DigitLabel::showCaption(const std::string& caption)
 {
     text_ = QString::fromStdString(caption);
-    setAccessibleName(caption.empty() ? QString() : QString::fromStdString(ui::digitName(place_, caption)));
-    update();
+    cell_.labelChanged();
 }
 
-void DigitLabel::paintEvent(QPaintEvent*)
+void DigitLabel::paint(QPainter& painter) const
 {
-    QPainter painter(this);
-    const QPalette& colours = palette();
-    painter.fillRect(rect(), systemColor(colours, ui::designs::lbl.face));
+    const QPalette& colours = cell_.palette();
+    const QRect area = geometry();
+    painter.fillRect(area, systemColor(colours, ui::designs::lbl.face));
     if (text_.isEmpty())
         return;
     painter.setPen(systemColor(colours, ui::designs::lblText));
     painter.setFont(font());
-    painter.drawText(rect(), horizontal(ui::designs::lblAlignment) | Qt::AlignTop, text_);
+    painter.drawText(area, horizontal(ui::designs::lblAlignment) | Qt::AlignTop, text_);
 }
 
 } // namespace ui::qt

@@ -10,14 +10,31 @@
 namespace ui::qt {
 namespace {
 
+// The window's own area. Tab and Shift+Tab end here when they leave a widget;
+// Qt finds the next widget in the chain, and a cell it lands on is told which way
+// the focus came, so that it starts from its first or its last candidate.
+class BoardArea final : public ColorArea {
+public:
+    using ColorArea::ColorArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const bool moved = ColorArea::focusNextPrevChild(next);
+        if (auto* cell = dynamic_cast<CellWidget*>(focusWidget()); moved && cell != nullptr)
+            cell->enteredByTab(next);
+        return moved;
+    }
+};
+
 std::unique_ptr<ColorArea> makeWindow()
 {
     const auto& design = ui::designs::orvaneMain;
-    auto window = std::make_unique<ColorArea>(design.back);
+    auto window = std::make_unique<BoardArea>(design.back);
     window->setWindowTitle(designText(design.caption));
     window->setFixedSize(designPixels(design.innerWidth), designPixels(design.innerHeight));
     // The window's screen, the one under its place, settled before its children are
-    // made: until a window knows its screen, each of the board's nine hundred widgets
+    // made: until a window knows its screen, each of the board's widgets
     // looks it up by position as it is made, to scale its font.
     window->setScreen(QGuiApplication::screenAt(window->geometry().center()));
     // Every caption but the label's uses the default control font; children inherit it.
@@ -25,19 +42,21 @@ std::unique_ptr<ColorArea> makeWindow()
     return window;
 }
 
+// Its caption comes when the window is shown: Qt tells assistive technology of
+// every new caption, and the first thing it tells it waits for the session bus.
 QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
 {
-    auto* button = new QPushButton(designText(design.caption), &window);
+    auto* button = new QPushButton(&window);
     button->setGeometry(designRect(design));
     return *button;
 }
 
-// A box's share of the chain: its candidates, cell by cell, in tab order.
-void appendCandidates(std::vector<QWidget*>& chain, BoxWidget& box)
+// A box's share of the chain: its cells in tab order, each of which walks its
+// own candidates in their tab order.
+void appendCells(std::vector<QWidget*>& chain, BoxWidget& box)
 {
     for (std::int16_t k : ui::designs::inTabOrder(ui::designs::usrcntSquare))
-        for (std::int16_t i : ui::designs::inTabOrder(ui::designs::btnBlock))
-            chain.push_back(&box.cell(k).button(i));
+        chain.push_back(&box.cell(k));
 }
 
 } // namespace
@@ -58,7 +77,13 @@ QtBoardWindow::QtBoardWindow()
     chain.front()->setFocus();
 }
 
-void QtBoardWindow::show() { window_->show(); }
+void QtBoardWindow::show()
+{
+    reset_.widget().setText(designText(ui::designs::cmdReset.caption));
+    fix_.widget().setText(designText(ui::designs::cmdFix.caption));
+    unFix_.widget().setText(designText(ui::designs::cmdUnFix.caption));
+    window_->show();
+}
 
 std::vector<QWidget*> QtBoardWindow::focusChain()
 {
@@ -66,7 +91,7 @@ std::vector<QWidget*> QtBoardWindow::focusChain()
     std::vector<QWidget*> chain;
     for (const ui::designs::BoardChild child : ui::designs::boardChildrenInTabOrder()) {
         switch (child.kind) {
-        case Kind::Box: appendCandidates(chain, box(child.box)); break;
+        case Kind::Box: appendCells(chain, box(child.box)); break;
         case Kind::Reset: chain.push_back(&reset_.widget()); break;
         case Kind::Fix: chain.push_back(&fix_.widget()); break;
         case Kind::UnFix: chain.push_back(&unFix_.widget()); break;

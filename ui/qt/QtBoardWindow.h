@@ -34,7 +34,8 @@ public:
     QPushButton& unFixButton() { return unFix_.widget(); }
     QPushButton& resetButton() { return reset_.widget(); }
 
-    // Every widget that takes the keyboard focus, in the designs' tab order.
+    // Every widget that takes the keyboard focus, in the designs' tab order: the
+    // cells, which hand it on to their candidates, and the three commands.
     std::vector<QWidget*> focusChain();
 
 private:

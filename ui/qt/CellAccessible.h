@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+
+#include "ui/qt/CellWidget.h"
+
+// What assistive technology finds of a cell: the cell itself with the label and
+// the nine candidate buttons as its children, the label as static text named by
+// the digit it shows and each button as a push button with its own name, states
+// and press action, as though each were a widget of its own.
+namespace ui::qt {
+
+// Lets Qt find the cell's interface; once for the application, and cheap after.
+void installCellAccessibility();
+
+// Tell assistive technology what changed, if any is listening; nothing is made
+// when none is.
+void announceChange(CellWidget& cell, std::int16_t candidate, CellWidget::Change change);
+void announceFocus(CellWidget& cell, std::int16_t candidate);
+void announceLabel(CellWidget& cell);
+
+} // namespace ui::qt
