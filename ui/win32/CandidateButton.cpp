@@ -34,10 +34,13 @@ CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowC
     SetWindowTextW(window(), std::wstring(name.begin(), name.end()).c_str());
 }
 
+// Two system colours can be the same colour (Active border and Button face are in
+// many schemes); a face that stays the same colour is not drawn again.
 void CandidateButton::showBackColor(SysColor color)
 {
+    const bool same = resolve(color) == resolve(face_);
     face_ = color;
-    if (!PaintPass::changed(window()))
+    if (!same && !PaintPass::changed(window()))
         InvalidateRect(window(), nullptr, FALSE);
 }
 

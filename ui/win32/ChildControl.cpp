@@ -17,13 +17,13 @@ bool ChildControl::drawsItself(HWND window)
     return control && control->drawnAs() != 0;
 }
 
-void ChildControl::drawInto(HWND window, HDC dc, bool enabled)
+void ChildControl::drawInto(HWND window, HDC dc, const RECT& area, bool enabled, bool focused)
 {
+    ChildControl* control = from(window);
     DRAWITEMSTRUCT item{};
-    item.CtlType = from(window)->drawnAs();
-    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.CtlType = control->drawnAs();
     item.itemAction = ODA_DRAWENTIRE;
-    if (item.CtlType == ODT_BUTTON) {
+    if (item.CtlType == ODT_BUTTON && focused) {
         const LRESULT state = SendMessageW(window, BM_GETSTATE, 0, 0);
         item.itemState = (state & BST_FOCUS ? ODS_FOCUS : 0) | (state & BST_PUSHED ? ODS_SELECTED : 0);
         if (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)
@@ -33,8 +33,8 @@ void ChildControl::drawInto(HWND window, HDC dc, bool enabled)
         item.itemState |= ODS_DISABLED;
     item.hwndItem = window;
     item.hDC = dc;
-    GetClientRect(window, &item.rcItem);
-    from(window)->onDrawItem(item);
+    item.rcItem = area;
+    control->onDrawItem(item);
 }
 
 bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -146,17 +146,18 @@ void PaintPass::draw(const std::vector<RECT>& changes, HDC scene, HDC scratch)
         for (const std::size_t n : shows)
             drawn[n] = true;
     }
+    HWND focus = GetFocus();
     for (std::size_t n = 0; n < paintOrder_.size(); ++n) {
         if (!drawn[n])
             continue;
         Painted& painted = paintOrder_[n];
         const RECT& at = painted.place;
-        if (painted.drawn != Painted::Drawn::BySystem) {
+        if (painted.drawn == Painted::Drawn::ByItself) {
+            ChildControl::drawInto(painted.window, scene, at, (styleOf(painted) & WS_DISABLED) == 0,
+                                   painted.window == focus);
+        } else if (painted.drawn == Painted::Drawn::Background) {
             SetViewportOrgEx(scene, at.left, at.top, nullptr);
-            if (painted.drawn == Painted::Drawn::ByItself)
-                ChildControl::drawInto(painted.window, scene, (styleOf(painted) & WS_DISABLED) == 0);
-            else
-                SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scene), 0);
+            SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scene), 0);
             SetViewportOrgEx(scene, 0, 0, nullptr);
         } else {
             SendMessageW(painted.window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(scratch), 0);
