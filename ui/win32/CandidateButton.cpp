@@ -1,10 +1,13 @@
 #include "ui/win32/CandidateButton.h"
 
+#include <cstdint>
+#include <cstring>
 #include <map>
 #include <tuple>
 
 #include "ui/win32/Layout.h"
 #include "ui/win32/PaintPass.h"
+#include "ui/win32/Pixels.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -56,17 +59,19 @@ namespace {
 class Looks {
 public:
     // Copies the look `key` to `area` of `dc`, drawing it first with `draw`
-    // when it is new; false when no room is left for it.
+    // when it is new; false when no room is left for it. Into the paint pass's
+    // scene, whose pixels lie in memory as the sheet's do, a look is copied row
+    // by row: the window system's copy costs more than the rest of the drawing.
     template <typename Draw>
     bool copy(HDC dc, const RECT& area, const std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF,
                                                           COLORREF, COLORREF, COLORREF>& key, Draw draw)
     {
         const int width = area.right - area.left, height = area.bottom - area.top;
         if (!dc_) {
-            HDC screen = GetDC(nullptr);
-            dc_ = CreateCompatibleDC(screen);
-            bits_ = CreateCompatibleBitmap(screen, width * columns, height * rows);
-            ReleaseDC(nullptr, screen);
+            dc_ = CreateCompatibleDC(nullptr);
+            void* first = nullptr;
+            bits_ = createPixels(width * columns, height * rows, &first);
+            sheet_ = static_cast<std::uint32_t*>(first);
             SelectObject(dc_, bits_);
             PatBlt(dc_, 0, 0, width * columns, height * rows, WHITENESS);
             width_ = width;
@@ -84,8 +89,18 @@ public:
             draw(dc_, slot);
             SetViewportOrgEx(dc_, 0, 0, nullptr);
         }
-        BitBlt(dc, area.left, area.top, width, height, dc_, found->second % columns * width,
-               found->second / columns * height, SRCCOPY);
+        const int left = found->second % columns * width, top = found->second / columns * height;
+        const Pixels target = PaintPass::sceneOf(dc);
+        if (target.first && area.left >= 0 && area.top >= 0 && area.right <= target.width &&
+            area.bottom <= target.height) {
+            GdiFlush();
+            for (int y = 0; y < height; ++y)
+                std::memcpy(target.first + static_cast<std::size_t>(area.top + y) * target.width + area.left,
+                            sheet_ + static_cast<std::size_t>(top + y) * width * columns + left,
+                            static_cast<std::size_t>(width) * sizeof *sheet_);
+            return true;
+        }
+        BitBlt(dc, area.left, area.top, width, height, dc_, left, top, SRCCOPY);
         return true;
     }
 
@@ -93,6 +108,7 @@ private:
     static constexpr int columns = 32, rows = 16;
     HDC dc_ = nullptr;
     HBITMAP bits_ = nullptr;
+    std::uint32_t* sheet_ = nullptr;
     int width_ = 0, height_ = 0;
     std::map<std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF>, int>
         slots_;

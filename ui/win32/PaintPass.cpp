@@ -21,7 +21,9 @@ unsigned PaintPass::styled_ = 0, PaintPass::noted_ = 0;
 void PaintPass::Canvas::make(HDC like, int width, int height)
 {
     dc = CreateCompatibleDC(like);
-    bits = CreateCompatibleBitmap(like, width, height);
+    void* first = nullptr;
+    bits = createPixels(width, height, &first);
+    pixels = {static_cast<std::uint32_t*>(first), width, height};
     previous = SelectObject(dc, bits);
     PatBlt(dc, 0, 0, width, height, WHITENESS);
 }
@@ -283,6 +285,8 @@ bool PaintPass::hasFocus(HWND control)
     open_->focus_ = nullptr;
     return true;
 }
+
+Pixels PaintPass::sceneOf(HDC dc) { return dc && dc == scene_.dc ? scene_.pixels : Pixels{}; }
 
 bool PaintPass::onBoard(HWND window) { return learnt_ && window && GetAncestor(window, GA_ROOT) == learnt_; }
 

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/win32/Pixels.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -43,6 +44,10 @@ public:
     static void setText(HWND control, std::wstring text);
     // Whether `control` holds the keyboard focus, as the pass last saw it.
     static bool hasFocus(HWND control);
+
+    // The pixels of `dc` when it is the scene a pass draws in, at its own origin
+    // and unclipped; none otherwise.
+    static Pixels sceneOf(HDC dc);
 
     // Whether `window` is the board window learnt or one of its windows.
     static bool onBoard(HWND window);
@@ -98,6 +103,7 @@ private:
     struct Canvas {
         HDC dc = nullptr;
         HBITMAP bits = nullptr;
+        Pixels pixels;
         HGDIOBJ previous = nullptr;
         void make(HDC like, int width, int height);
         void release();
