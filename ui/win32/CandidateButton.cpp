@@ -1,7 +1,13 @@
 #include "ui/win32/CandidateButton.h"
 
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <tuple>
+
 #include "ui/win32/Layout.h"
 #include "ui/win32/PaintPass.h"
+#include "ui/win32/Pixels.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -24,33 +30,120 @@ CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowC
     : ButtonWindow(createChild(windowClass, design, cell, dpi, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_OWNERDRAW),
                    font, design.face),
       face_(design.face),
-      caption_(design.caption.begin(), design.caption.end())
+      caption_(design.caption.begin(), design.caption.end()),
+      font_(font)
 {
     const std::string name = candidateName(place, design.index);
     SetWindowTextW(window(), std::wstring(name.begin(), name.end()).c_str());
 }
 
+// Two system colours can be the same colour (Active border and Button face are in
+// many schemes); a face that stays the same colour is not drawn again.
 void CandidateButton::showBackColor(SysColor color)
 {
+    const bool same = resolve(color) == resolve(face_);
     face_ = color;
-    if (!PaintPass::changed(window()))
+    if (!same && !PaintPass::changed(window()))
         InvalidateRect(window(), nullptr, FALSE);
 }
 
+namespace {
+
+// A board shows 729 candidate buttons in a few looks: a caption, a face, enabled
+// or not. "Reset" draws all of them, and drawing each one's face, edge and
+// caption anew costs the player more time than the rest of the click together;
+// so each look at rest is drawn once, here, and copied after. A look is known by
+// every colour and the font it is drawn with, so that a change of the user's
+// colours draws it anew. A button with the focus or pressed is drawn in place:
+// its focus rectangle's dots follow its place on the screen.
+class Looks {
+public:
+    // Copies the look `key` to `area` of `dc`, drawing it first with `draw`
+    // when it is new; false when no room is left for it. Into the paint pass's
+    // scene, whose pixels lie in memory as the sheet's do, a look is copied row
+    // by row: the window system's copy costs more than the rest of the drawing.
+    template <typename Draw>
+    bool copy(HDC dc, const RECT& area, const std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF,
+                                                          COLORREF, COLORREF, COLORREF>& key, Draw draw)
+    {
+        const int width = area.right - area.left, height = area.bottom - area.top;
+        if (!dc_) {
+            dc_ = CreateCompatibleDC(nullptr);
+            void* first = nullptr;
+            bits_ = createPixels(width * columns, height * rows, &first);
+            sheet_ = static_cast<std::uint32_t*>(first);
+            SelectObject(dc_, bits_);
+            PatBlt(dc_, 0, 0, width * columns, height * rows, WHITENESS);
+            width_ = width;
+            height_ = height;
+        }
+        if (width != width_ || height != height_)
+            return false;
+        auto found = slots_.find(key);
+        if (found == slots_.end()) {
+            if (slots_.size() == columns * rows)
+                return false;
+            found = slots_.emplace(key, static_cast<int>(slots_.size())).first;
+            const RECT slot{0, 0, width, height};
+            SetViewportOrgEx(dc_, found->second % columns * width, found->second / columns * height, nullptr);
+            draw(dc_, slot);
+            SetViewportOrgEx(dc_, 0, 0, nullptr);
+        }
+        const int left = found->second % columns * width, top = found->second / columns * height;
+        const Pixels target = PaintPass::sceneOf(dc);
+        if (target.first && area.left >= 0 && area.top >= 0 && area.right <= target.width &&
+            area.bottom <= target.height) {
+            GdiFlush();
+            for (int y = 0; y < height; ++y)
+                std::memcpy(target.first + static_cast<std::size_t>(area.top + y) * target.width + area.left,
+                            sheet_ + static_cast<std::size_t>(top + y) * width * columns + left,
+                            static_cast<std::size_t>(width) * sizeof *sheet_);
+            return true;
+        }
+        BitBlt(dc, area.left, area.top, width, height, dc_, left, top, SRCCOPY);
+        return true;
+    }
+
+private:
+    static constexpr int columns = 32, rows = 16;
+    HDC dc_ = nullptr;
+    HBITMAP bits_ = nullptr;
+    std::uint32_t* sheet_ = nullptr;
+    int width_ = 0, height_ = 0;
+    std::map<std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF>, int>
+        slots_;
+};
+
+} // namespace
+
 void CandidateButton::onDrawItem(const DRAWITEMSTRUCT& item)
 {
-    HDC dc = item.hDC;
-    RECT area = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focusRect = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
+    if (!pressed && !focusRect) {
+        static Looks looks;
+        const auto key = std::make_tuple(font_, caption_, item.itemState & ODS_DISABLED, resolve(face_),
+                                         GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_3DHILIGHT),
+                                         GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DSHADOW),
+                                         GetSysColor(COLOR_3DDKSHADOW));
+        if (looks.copy(item.hDC, item.rcItem, key, [&](HDC dc, const RECT& area) { draw(dc, area, item.itemState); }))
+            return;
+    }
+    draw(item.hDC, item.rcItem, item.itemState);
+}
+
+void CandidateButton::draw(HDC dc, RECT area, UINT itemState) const
+{
+    const bool pressed = (itemState & ODS_SELECTED) != 0;
     FillRect(dc, &area, brushOf(face_));
     DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT text = area;
     if (pressed)
         OffsetRect(&text, 1, 1);
-    drawCaption(dc, text, (item.itemState & ODS_DISABLED) == 0);
+    drawCaption(dc, text, (itemState & ODS_DISABLED) == 0);
 
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    if ((itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT)) {
         RECT focus = area;
         InflateRect(&focus, -3, -3);
         DrawFocusRect(dc, &focus);

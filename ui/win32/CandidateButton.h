@@ -26,10 +26,12 @@ private:
     void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
     UINT drawnAs() const override { return ODT_BUTTON; }
+    void draw(HDC dc, RECT area, UINT itemState) const;
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 
     SysColor face_;
     std::wstring caption_;
+    HFONT font_;
 };
 
 } // namespace ui::win32

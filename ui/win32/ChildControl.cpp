@@ -1,5 +1,7 @@
 #include "ui/win32/ChildControl.h"
 
+#include "ui/win32/PaintPass.h"
+
 namespace ui::win32 {
 
 void ChildControl::attachTo(HWND window) { SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this)); }
@@ -15,24 +17,24 @@ bool ChildControl::drawsItself(HWND window)
     return control && control->drawnAs() != 0;
 }
 
-void ChildControl::drawInto(HWND window, HDC dc)
+void ChildControl::drawInto(HWND window, HDC dc, const RECT& area, bool enabled, bool focused)
 {
+    ChildControl* control = from(window);
     DRAWITEMSTRUCT item{};
-    item.CtlType = from(window)->drawnAs();
-    item.CtlID = static_cast<UINT>(GetDlgCtrlID(window));
+    item.CtlType = control->drawnAs();
     item.itemAction = ODA_DRAWENTIRE;
-    if (item.CtlType == ODT_BUTTON) {
+    if (item.CtlType == ODT_BUTTON && focused) {
         const LRESULT state = SendMessageW(window, BM_GETSTATE, 0, 0);
         item.itemState = (state & BST_FOCUS ? ODS_FOCUS : 0) | (state & BST_PUSHED ? ODS_SELECTED : 0);
         if (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)
             item.itemState |= ODS_NOFOCUSRECT;
     }
-    if (!IsWindowEnabled(window))
+    if (!enabled)
         item.itemState |= ODS_DISABLED;
     item.hwndItem = window;
     item.hDC = dc;
-    GetClientRect(window, &item.rcItem);
-    from(window)->onDrawItem(item);
+    item.rcItem = area;
+    control->onDrawItem(item);
 }
 
 bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -51,7 +53,10 @@ bool ChildControl::route(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         ChildControl* control = item.CtlType == ODT_BUTTON || item.CtlType == ODT_STATIC ? from(item.hwndItem) : nullptr;
         if (!control)
             return false;
-        control->onDrawItem(item);
+        // A pressed button, the focus passing on, a new caption: while a paint
+        // pass is open, it draws them all at once when it closes.
+        if (!PaintPass::changed(item.hwndItem))
+            control->onDrawItem(item);
         result = TRUE;
         return true;
     }

@@ -16,9 +16,10 @@ public:
 
     // Whether `window`, a child of the board, is a control that draws itself.
     static bool drawsItself(HWND window);
-    // Draws such a control into `dc`, whose origin is the window's top-left corner,
-    // as its paint message would: the same state, the same drawing.
-    static void drawInto(HWND window, HDC dc);
+    // Draws such a control into `area` of `dc` as its paint message would: the
+    // same state, the same drawing, enabled or not as `enabled` says. Only the
+    // control with the focus can show it or be pressed.
+    static void drawInto(HWND window, HDC dc, const RECT& area, bool enabled, bool focused);
 
 protected:
     ChildControl() = default;

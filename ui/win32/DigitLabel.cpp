@@ -16,21 +16,27 @@ DigitLabel::DigitLabel(HWND cell, const designs::Control& design, RowColumn plac
 {
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     attachTo(window_);
-    showName();
+    SetWindowTextW(window_, name().c_str());
 }
 
+// Outside a click, the static control repaints itself when its text changes. In
+// a click's paint pass it would still fetch a device context to ask to be drawn,
+// which costs the window system a trip for each of up to 81 labels: there the
+// pass sets the text as the default window procedure does, with the screen
+// reader's name-change event, and draws the label itself.
 void DigitLabel::showCaption(const std::string& caption)
 {
     shown_ = caption;
-    showName();
-    // A new window text repaints a visible label; a click's paint pass, later.
-    PaintPass::changed(window_);
+    if (PaintPass::changed(window_))
+        PaintPass::setText(window_, name());
+    else
+        SetWindowTextW(window_, name().c_str());
 }
 
-void DigitLabel::showName() const
+std::wstring DigitLabel::name() const
 {
     const std::string name = shown_.empty() ? std::string() : digitName(place_, shown_);
-    SetWindowTextW(window_, std::wstring(name.begin(), name.end()).c_str());
+    return {name.begin(), name.end()};
 }
 
 // As the system draws a centred static text: the background filled, the text

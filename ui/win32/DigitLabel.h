@@ -24,7 +24,7 @@ private:
     void showCaption(const std::string& caption) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
     UINT drawnAs() const override { return ODT_STATIC; }
-    void showName() const;
+    std::wstring name() const;
 
     HWND window_ = nullptr;
     HFONT font_;

@@ -127,19 +127,53 @@ void BoardProbe::clickAt(HWND control) const
     pumpMessages();
 }
 
-void BoardProbe::doubleClick(HWND control) const
+namespace {
+
+void mouseClicks(HWND control, int count)
 {
     RECT area;
     GetWindowRect(control, &area);
     SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     INPUT clicks[4] = {};
-    const DWORD flags[4] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < 2 * count; ++n) {
         clicks[n].type = INPUT_MOUSE;
-        clicks[n].mi.dwFlags = flags[n];
+        clicks[n].mi.dwFlags = n % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
     }
-    SendInput(4, clicks, sizeof(INPUT));
+    SendInput(2 * count, clicks, sizeof(INPUT));
     pumpMessages();
+}
+
+} // namespace
+
+void BoardProbe::quickClick(HWND control) const { mouseClicks(control, 1); }
+
+void BoardProbe::doubleClick(HWND control) const { mouseClicks(control, 2); }
+
+std::vector<DWORD> BoardProbe::picture() const
+{
+    RECT inner;
+    GetClientRect(board_, &inner);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = inner.right;
+    format.bmiHeader.biHeight = -inner.bottom;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(memory, copy);
+    // Not clipped to the board window's own area: the children's pixels too.
+    HDC window = GetDCEx(board_, nullptr, DCX_CACHE);
+    BitBlt(memory, 0, 0, inner.right, inner.bottom, window, 0, 0, SRCCOPY);
+    ReleaseDC(board_, window);
+    const auto* first = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> pixels(first, first + static_cast<std::size_t>(inner.right) * inner.bottom);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(copy);
+    return pixels;
 }
 
 void BoardProbe::pressKey(WPARAM key) const

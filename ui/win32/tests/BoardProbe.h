@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "ui/win32/WindowsApi.h"
 
@@ -36,9 +37,14 @@ public:
     // window under that point, as Windows finds it, gets the click, so a hidden or
     // disabled button lets it through to whatever lies beneath.
     void clickAt(HWND control) const;
+    // A quick press and release of the real mouse over the middle of the control:
+    // both wait for the program together, as a quick click's do.
+    void quickClick(HWND control) const;
     // Two presses and releases of the real mouse over the middle of the control,
     // quick enough for Windows to see a double click.
     void doubleClick(HWND control) const;
+    // The pixels of the board's inner area, as the window shows them.
+    std::vector<DWORD> picture() const;
     // A key pressed and released on the focused control, through the message loop.
     void pressKey(WPARAM key) const;
 

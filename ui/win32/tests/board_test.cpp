@@ -201,6 +201,27 @@ TEST_F(BoardWindowTest, ADoubleClickOnACandidateIsAPickAndItsTakeBack)
     EXPECT_TRUE(BoardProbe::enabled(probe.candidate(0, 1, digit5)));
 }
 
+// A quick click shows its press, the focus it moves and the click's writes in one
+// paint, drawn for the board window as a whole: what that puts on the screen must
+// be what every window paints when asked to paint itself again.
+TEST_F(BoardWindowTest, AQuickClickShowsWhatEveryWindowPaintsAfterIt)
+{
+    const auto expectShownAsPainted = [this](HWND control, const char* click) {
+        probe.quickClick(control);
+        ASSERT_EQ(GetFocus(), control) << "the mouse never reached " << click;
+        const std::vector<DWORD> shown = probe.picture();
+        RedrawWindow(probe.board(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        EXPECT_TRUE(shown == probe.picture()) << "after " << click;
+    };
+    expectShownAsPainted(probe.candidate(4, 4, digit5), "a pick");
+    expectShownAsPainted(probe.candidate(4, 4, digit5), "its take-back");
+    for (const int b : {0, 4, 8})
+        expectShownAsPainted(probe.candidate(b, b, b), "a pick on the diagonal");
+    expectShownAsPainted(probe.fix(), "\"Fix\"");
+    expectShownAsPainted(probe.unFix(), "\"Un-Fix\"");
+    expectShownAsPainted(probe.reset(), "\"Reset\"");
+}
+
 TEST_F(BoardWindowTest, AHiddenOrDisabledCandidateLetsTheClickThrough)
 {
     click(0, 0, digit5);
