@@ -5,6 +5,7 @@
 #include "ui/Designs.h"
 #include "ui/win32/Layout.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/Pixels.h"
 
 namespace designs = ui::designs;
 using ui::win32::controlId;
@@ -153,15 +154,8 @@ std::vector<DWORD> BoardProbe::picture() const
 {
     RECT inner;
     GetClientRect(board_, &inner);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = inner.right;
-    format.bmiHeader.biHeight = -inner.bottom;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP copy = ui::win32::createPixels(inner.right, inner.bottom, &bits);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, copy);
     // Not clipped to the board window's own area: the children's pixels too.
