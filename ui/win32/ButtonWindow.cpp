@@ -25,7 +25,7 @@ void ButtonWindow::showVisible(bool visible)
         return;
     }
     if (!visible && PaintPass::hasFocus(window_))
-        SetFocus(GetParent(window_));
+        PaintPass::setFocus(GetParent(window_));
     PaintPass::setStyle(window_, WS_VISIBLE, visible, visible ? EVENT_OBJECT_SHOW : EVENT_OBJECT_HIDE);
 }
 
@@ -36,7 +36,7 @@ void ButtonWindow::showEnabled(bool enabled)
         return;
     }
     if (!enabled && PaintPass::hasFocus(window_))
-        SetFocus(nullptr);
+        PaintPass::setFocus(nullptr);
     PaintPass::setStyle(window_, WS_DISABLED, !enabled, EVENT_OBJECT_STATECHANGE);
 }
 

@@ -22,6 +22,7 @@ protected:
 
 private:
     void onClicked() final;
+    bool clicks() const final { return true; }
 
     HWND window_ = nullptr;
 };

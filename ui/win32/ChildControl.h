@@ -20,6 +20,11 @@ public:
     // same state, the same drawing, enabled or not as `enabled` says. Only the
     // control with the focus can show it or be pressed.
     static void drawInto(HWND window, HDC dc, const RECT& area, bool enabled, bool focused);
+    // Whether `window` is a button of the board that takes clicks now.
+    static bool clickable(HWND window);
+    // Clicks such a button as a quick click of the mouse does once both its press
+    // and its release have come: it takes the focus and tells its parent.
+    static void click(HWND window);
 
 protected:
     ChildControl() = default;
@@ -33,6 +38,7 @@ protected:
     virtual void onDrawItem(const DRAWITEMSTRUCT&) {}
     // ODT_BUTTON or ODT_STATIC for a control that onDrawItem draws; 0 for one the system draws.
     virtual UINT drawnAs() const { return 0; }
+    virtual bool clicks() const { return false; }
 
 private:
     static ChildControl* from(HWND window);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "ui/win32/ChildControl.h"
 #include "ui/win32/PaintPass.h"
 
 namespace ui::win32 {
@@ -22,8 +23,9 @@ void deliverOne(MSG& message)
 // A press on the board takes the focus and shows the button pressed; a release
 // that follows at once shows it released again and clicks it. Each such message
 // shows in one paint pass with what it leads to. When the release is already
-// waiting, as in a quick click, the press, the focus, the release and the
-// click's writes all show together in one pass; a button held down shows
+// waiting over the pressed button, as in a quick click, the press, the focus,
+// the release and the click's writes all show together in one pass, and the
+// button is clicked at once (ChildControl::click); a button held down shows
 // pressed as soon as it is pressed.
 void deliver(MSG& message)
 {
@@ -35,10 +37,18 @@ void deliver(MSG& message)
         return;
     }
     const PaintPass pass(message.hwnd);
-    deliverOne(message);
     MSG release;
-    if (press && PeekMessageW(&release, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD) && release.message == WM_LBUTTONUP &&
-        PeekMessageW(&release, release.hwnd, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE | PM_NOYIELD))
+    const bool released = press && PeekMessageW(&release, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD) &&
+                          release.message == WM_LBUTTONUP;
+    const auto takeRelease = [&] {
+        return PeekMessageW(&release, release.hwnd, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE | PM_NOYIELD);
+    };
+    if (released && release.hwnd == message.hwnd && ChildControl::clickable(message.hwnd) && takeRelease()) {
+        ChildControl::click(message.hwnd);
+        return;
+    }
+    deliverOne(message);
+    if (released && takeRelease())
         deliverOne(release);
 }
 

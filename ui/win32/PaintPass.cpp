@@ -148,7 +148,7 @@ void PaintPass::draw(const std::vector<RECT>& changes, HDC scene, HDC scratch)
         for (const std::size_t n : shows)
             drawn[n] = true;
     }
-    HWND focus = GetFocus();
+    HWND focus = open_ && open_->focusMoved_ ? open_->focus_ : GetFocus();
     for (std::size_t n = 0; n < paintOrder_.size(); ++n) {
         if (!drawn[n])
             continue;
@@ -172,11 +172,12 @@ void PaintPass::draw(const std::vector<RECT>& changes, HDC scene, HDC scratch)
 // Nothing else draws on the board while a pass is open: a click's writes wait
 // for its end, and a control asked to draw only says so (ChildControl). The
 // focus is learnt again by a pass opened inside another, as the press of a
-// button moves it before the click.
+// button moves it before the click, unless the pass moves it itself.
 PaintPass::PaintPass(HWND control) : top_(GetAncestor(control, GA_ROOT)), outer_(open_)
 {
     if (outer_) {
-        outer_->focus_ = GetFocus();
+        if (!outer_->focusMoved_)
+            outer_->focus_ = GetFocus();
         return;
     }
     if (!top_ || !IsWindowVisible(top_))
@@ -207,6 +208,10 @@ PaintPass::~PaintPass()
             SetRectRgn(area_, 0, 0, 0, 0);
             changes_.clear();
             ++noted_;
+        }
+        if (focusMoved_) {
+            focusMoved_ = false;
+            SetFocus(focus_);
         }
         if (writes_.empty())
             break;
@@ -278,12 +283,29 @@ void PaintPass::setText(HWND control, std::wstring text)
     open_->writes_.push_back({static_cast<std::size_t>(painted - paintOrder_.data()), 0, false, 0, std::move(text)});
 }
 
-bool PaintPass::hasFocus(HWND control)
+bool PaintPass::hasFocus(HWND control) { return open_ && open_->focus_ == control; }
+
+// The system's own controls draw the focus that the window system gives them,
+// so a move of the focus from or to one of them is made at once.
+void PaintPass::setFocus(HWND window)
 {
-    if (!open_ || open_->focus_ != control)
-        return false;
-    open_->focus_ = nullptr;
-    return true;
+    const auto drawnBySystem = [](HWND shown) {
+        const Painted* known = shown ? painted(shown) : nullptr;
+        return shown && (!known || known->drawn == Painted::Drawn::BySystem);
+    };
+    if (!open_ || drawnBySystem(open_->focus_) || drawnBySystem(window)) {
+        if (open_) {
+            open_->focus_ = window;
+            open_->focusMoved_ = false;
+        }
+        SetFocus(window);
+        return;
+    }
+    for (HWND shown : {open_->focus_, window})
+        if (shown && painted(shown)->drawn == Painted::Drawn::ByItself)
+            changed(shown);
+    open_->focus_ = window;
+    open_->focusMoved_ = true;
 }
 
 Pixels PaintPass::sceneOf(HDC dc) { return dc && dc == scene_.dc ? scene_.pixels : Pixels{}; }

@@ -42,8 +42,14 @@ public:
     // Sets the window text of `control`, a window of the open pass, as the
     // default window procedure does, without asking the control to repaint.
     static void setText(HWND control, std::wstring text);
-    // Whether `control` holds the keyboard focus, as the pass last saw it.
+    // Whether `control` holds the keyboard focus, as the board shows it.
     static bool hasFocus(HWND control);
+    // Gives `window` the keyboard focus, or takes it from every window when it is
+    // none. In a pass the board shows the focus there with the rest, and the
+    // window system learns of it once the board is shown, before the writes:
+    // moving the focus costs the window system (under Wine its server) some ten
+    // trips, and nothing asks for it in between.
+    static void setFocus(HWND window);
 
     // The pixels of `dc` when it is the scene a pass draws in, at its own origin
     // and unclipped; none otherwise.
@@ -87,6 +93,7 @@ private:
     HRGN area_ = nullptr;
     std::vector<RECT> changes_;  // the frames of the windows that changed, once each
     HWND focus_ = nullptr;
+    bool focusMoved_ = false;  // focus_ is still to be given to the window system
     std::vector<Write> writes_;
     // Only the outermost pass holds and redraws, should one click start another.
     PaintPass* outer_ = nullptr;

@@ -121,6 +121,16 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         }
         break;
+    case WM_SETCURSOR:
+        // Every window of the board shows the arrow. Left to the default, each
+        // window of a candidate's line asks its parent first and then sets the
+        // cursor once more on the way back, and every setting is a trip to the
+        // window system (under Wine, to its server): four for every press.
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
+            return TRUE;
+        }
+        break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
