@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "ui/win32/Layout.h"
@@ -35,6 +36,7 @@ CandidateButton::CandidateButton(HWND cell, const designs::Control& design, RowC
 {
     const std::string name = candidateName(place, design.index);
     SetWindowTextW(window(), std::wstring(name.begin(), name.end()).c_str());
+    prepareLooks();
 }
 
 // Two system colours can be the same colour (Active border and Button face are in
@@ -49,24 +51,23 @@ void CandidateButton::showBackColor(SysColor color)
 
 namespace {
 
+using LookKey = CandidateButton::Look;
+
 // A board shows 729 candidate buttons in a few looks: a caption, a face, enabled
 // or not. "Reset" draws all of them, and drawing each one's face, edge and
 // caption anew costs the player more time than the rest of the click together;
 // so each look at rest is drawn once, here, and copied after. A look is known by
 // every colour and the font it is drawn with, so that a change of the user's
-// colours draws it anew. A button with the focus or pressed is drawn in place:
-// its focus rectangle's dots follow its place on the screen.
+// colours draws it anew. A pressed button is drawn in place, and a focused one
+// gets its focus rectangle in place, over its look: the rectangle's dots follow
+// its place on the screen.
 class Looks {
 public:
-    // Copies the look `key` to `area` of `dc`, drawing it first with `draw`
-    // when it is new; false when no room is left for it. Into the paint pass's
-    // scene, whose pixels lie in memory as the sheet's do, a look is copied row
-    // by row: the window system's copy costs more than the rest of the drawing.
+    // Where look `key` of a button `width` by `height` lies in the sheet, drawn
+    // first with `draw` when it is new; none when no room is left for it.
     template <typename Draw>
-    bool copy(HDC dc, const RECT& area, const std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF,
-                                                          COLORREF, COLORREF, COLORREF>& key, Draw draw)
+    std::optional<POINT> find(int width, int height, const LookKey& key, Draw draw)
     {
-        const int width = area.right - area.left, height = area.bottom - area.top;
         if (!dc_) {
             dc_ = CreateCompatibleDC(nullptr);
             void* first = nullptr;
@@ -78,29 +79,42 @@ public:
             height_ = height;
         }
         if (width != width_ || height != height_)
-            return false;
+            return std::nullopt;
         auto found = slots_.find(key);
         if (found == slots_.end()) {
             if (slots_.size() == columns * rows)
-                return false;
+                return std::nullopt;
             found = slots_.emplace(key, static_cast<int>(slots_.size())).first;
             const RECT slot{0, 0, width, height};
             SetViewportOrgEx(dc_, found->second % columns * width, found->second / columns * height, nullptr);
             draw(dc_, slot);
             SetViewportOrgEx(dc_, 0, 0, nullptr);
         }
-        const int left = found->second % columns * width, top = found->second / columns * height;
+        return POINT{found->second % columns * width, found->second / columns * height};
+    }
+
+    // Copies look `key` to `area` of `dc`, as find finds it; false when there is
+    // no room for it. Into the paint pass's scene, whose pixels lie in memory as
+    // the sheet's do, a look is copied row by row: the window system's copy
+    // costs more than the rest of the drawing.
+    template <typename Draw>
+    bool copy(HDC dc, const RECT& area, const LookKey& key, Draw draw)
+    {
+        const int width = area.right - area.left, height = area.bottom - area.top;
+        const std::optional<POINT> at = find(width, height, key, draw);
+        if (!at)
+            return false;
         const Pixels target = PaintPass::sceneOf(dc);
         if (target.first && area.left >= 0 && area.top >= 0 && area.right <= target.width &&
             area.bottom <= target.height) {
             GdiFlush();
             for (int y = 0; y < height; ++y)
                 std::memcpy(target.first + static_cast<std::size_t>(area.top + y) * target.width + area.left,
-                            sheet_ + static_cast<std::size_t>(top + y) * width * columns + left,
+                            sheet_ + static_cast<std::size_t>(at->y + y) * width * columns + at->x,
                             static_cast<std::size_t>(width) * sizeof *sheet_);
             return true;
         }
-        BitBlt(dc, area.left, area.top, width, height, dc_, left, top, SRCCOPY);
+        BitBlt(dc, area.left, area.top, width, height, dc_, at->x, at->y, SRCCOPY);
         return true;
     }
 
@@ -110,44 +124,64 @@ private:
     HBITMAP bits_ = nullptr;
     std::uint32_t* sheet_ = nullptr;
     int width_ = 0, height_ = 0;
-    std::map<std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF>, int>
-        slots_;
+    std::map<LookKey, int> slots_;
 };
+
+Looks looks;
 
 } // namespace
 
-void CandidateButton::onDrawItem(const DRAWITEMSTRUCT& item)
+CandidateButton::Look CandidateButton::lookOf(UINT disabled, SysColor face) const
 {
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    const bool focusRect = (item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT);
-    if (!pressed && !focusRect) {
-        static Looks looks;
-        const auto key = std::make_tuple(font_, caption_, item.itemState & ODS_DISABLED, resolve(face_),
-                                         GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_3DHILIGHT),
-                                         GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DSHADOW),
-                                         GetSysColor(COLOR_3DDKSHADOW));
-        if (looks.copy(item.hDC, item.rcItem, key, [&](HDC dc, const RECT& area) { draw(dc, area, item.itemState); }))
-            return;
-    }
-    draw(item.hDC, item.rcItem, item.itemState);
+    return {font_,
+            caption_,
+            disabled,
+            resolve(face),
+            GetSysColor(COLOR_BTNTEXT),
+            GetSysColor(COLOR_3DHILIGHT),
+            GetSysColor(COLOR_3DLIGHT),
+            GetSysColor(COLOR_3DSHADOW),
+            GetSysColor(COLOR_3DDKSHADOW)};
 }
 
-void CandidateButton::draw(HDC dc, RECT area, UINT itemState) const
+// A look drawn for the first time costs more than all the rest of a pick's
+// drawing, so the looks a click can give this button are drawn as it is made:
+// enabled and disabled, on its own face and on those the cells give, Button
+// face and, for a barred candidate, Window text.
+void CandidateButton::prepareLooks() const
+{
+    RECT area;
+    GetClientRect(window(), &area);
+    for (const SysColor face : {face_, SysColor::ButtonFace, SysColor::WindowText})
+        for (const UINT disabled : {0u, static_cast<UINT>(ODS_DISABLED)})
+            looks.find(area.right, area.bottom, lookOf(disabled, face),
+                       [&](HDC dc, const RECT& slot) { draw(dc, slot, disabled, face); });
+}
+
+void CandidateButton::onDrawItem(const DRAWITEMSTRUCT& item)
+{
+    const UINT disabled = item.itemState & ODS_DISABLED;
+    if ((item.itemState & ODS_SELECTED) ||
+        !looks.copy(item.hDC, item.rcItem, lookOf(disabled, face_),
+                    [&](HDC dc, const RECT& area) { draw(dc, area, disabled, face_); }))
+        draw(item.hDC, item.rcItem, item.itemState, face_);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void CandidateButton::draw(HDC dc, RECT area, UINT itemState, SysColor face) const
 {
     const bool pressed = (itemState & ODS_SELECTED) != 0;
-    FillRect(dc, &area, brushOf(face_));
+    FillRect(dc, &area, brushOf(face));
     DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT text = area;
     if (pressed)
         OffsetRect(&text, 1, 1);
     drawCaption(dc, text, (itemState & ODS_DISABLED) == 0);
-
-    if ((itemState & ODS_FOCUS) && !(itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = area;
-        InflateRect(&focus, -3, -3);
-        DrawFocusRect(dc, &focus);
-    }
 }
 
 void CandidateButton::drawCaption(HDC dc, RECT area, bool enabled) const

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <tuple>
 
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
@@ -14,6 +15,9 @@ namespace ui::win32 {
 class CandidateButton final : public ButtonWindow {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneCandidate";
+    // Everything a look at rest is drawn with: font, caption, disabled or not,
+    // face and the colours of text and edges.
+    using Look = std::tuple<HFONT, std::wstring, UINT, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF, COLORREF>;
 
     // The system's button under a name of its own, without double clicks: an
     // owner-drawn button would report a quick second click as a double click and
@@ -26,7 +30,9 @@ private:
     void showBackColor(SysColor color) override;
     void onDrawItem(const DRAWITEMSTRUCT& item) override;
     UINT drawnAs() const override { return ODT_BUTTON; }
-    void draw(HDC dc, RECT area, UINT itemState) const;
+    Look lookOf(UINT disabled, SysColor face) const;
+    void prepareLooks() const;
+    void draw(HDC dc, RECT area, UINT itemState, SysColor face) const;
     void drawCaption(HDC dc, RECT area, bool enabled) const;
 
     SysColor face_;

@@ -207,12 +207,14 @@ PaintPass::~PaintPass()
             CombineRgn(shown, shown, area_, RGN_OR);
             SetRectRgn(area_, 0, 0, 0, 0);
             changes_.clear();
-            ++noted_;
         }
+        // The board shows the focus where it goes already: the controls that
+        // ask to be drawn as it arrives were noted in this round.
         if (focusMoved_) {
             focusMoved_ = false;
             SetFocus(focus_);
         }
+        ++noted_;
         if (writes_.empty())
             break;
         write();

@@ -125,9 +125,13 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
         // Every window of the board shows the arrow. Left to the default, each
         // window of a candidate's line asks its parent first and then sets the
         // cursor once more on the way back, and every setting is a trip to the
-        // window system (under Wine, to its server): four for every press.
+        // window system (under Wine, to its server): four for every press. It is
+        // set here, once, as the mouse moves; a press or a release where the
+        // mouse came to rest finds it set.
         if (LOWORD(lParam) == HTCLIENT) {
-            SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
+            const UINT mouse = HIWORD(lParam);
+            if (mouse < WM_LBUTTONDOWN || mouse > WM_MBUTTONDBLCLK)
+                SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
             return TRUE;
         }
         break;

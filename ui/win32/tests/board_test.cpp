@@ -220,6 +220,7 @@ TEST_F(BoardWindowTest, AQuickClickShowsWhatEveryWindowPaintsAfterIt)
     expectShownAsPainted(probe.fix(), "\"Fix\"");
     expectShownAsPainted(probe.unFix(), "\"Un-Fix\"");
     expectShownAsPainted(probe.reset(), "\"Reset\"");
+    expectShownAsPainted(probe.candidate(2, 6, 2), "a pick after a command");
 }
 
 TEST_F(BoardWindowTest, AHiddenOrDisabledCandidateLetsTheClickThrough)
