@@ -113,6 +113,7 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
         return result;
     switch (message) {
     case WM_ACTIVATE:
+        active_ = LOWORD(wParam) != WA_INACTIVE;
         // Like a dialog, the window gives the focus back to the control that had it.
         if (LOWORD(wParam) == WA_INACTIVE) {
             focus_ = GetFocus();
@@ -120,6 +121,13 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
             SetFocus(focus_);
             return 0;
         }
+        break;
+    case WM_MOUSEACTIVATE:
+        // A press on the active window has nothing to activate; left to the
+        // default, the window system activates it again all the same, a trip of
+        // its own (under Wine, to its server) before the press arrives.
+        if (active_)
+            return MA_NOACTIVATE;
         break;
     case WM_SETCURSOR:
         // Every window of the board shows the arrow. Left to the default, each

@@ -57,6 +57,7 @@ private:
     std::unique_ptr<CommandButton> reset_, fix_, unFix_;
     // The control that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
+    bool active_ = false;  // the window is the active one, as its last WM_ACTIVATE said
 };
 
 } // namespace ui::win32
