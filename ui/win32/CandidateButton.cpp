@@ -144,8 +144,8 @@ CandidateButton::Look CandidateButton::lookOf(UINT disabled, SysColor face) cons
             GetSysColor(COLOR_3DDKSHADOW)};
 }
 
-// A look drawn for the first time costs more than all the rest of a pick's
-// drawing, so the looks a click can give this button are drawn as it is made:
+// A look drawn for the first time costs about as much as all the rest of a
+// pick's drawing, so the looks a click can give this button are drawn as it is made:
 // enabled and disabled, on its own face and on those the cells give, Button
 // face and, for a barred candidate, Window text.
 void CandidateButton::prepareLooks() const

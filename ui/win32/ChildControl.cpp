@@ -37,17 +37,18 @@ void ChildControl::drawInto(HWND window, HDC dc, const RECT& area, bool enabled,
     control->onDrawItem(item);
 }
 
-// The system's button, pressed and released, also captures the mouse, marks
-// itself pressed and released again and releases the mouse, and each of those
-// steps is a trip to the window system (under Wine, some ten trips to its server
-// in all, a third of the click's time). None of them shows once press and
-// release are both there: the click's paint pass shows its end alone.
 bool ChildControl::clickable(HWND window)
 {
     const ChildControl* control = from(window);
     return control && control->clicks() && IsWindowEnabled(window) && IsWindowVisible(window);
 }
 
+// Handed the press and then the release, the system's button also captures the
+// mouse, marks itself pressed and released again and releases the mouse, and
+// each of those steps is a trip to the window system: under Wine some ten trips
+// to its server, a third of what the program spent on a click. None of them
+// shows once press and release are both there: the click's paint pass shows
+// its end alone.
 void ChildControl::click(HWND window)
 {
     PaintPass::setFocus(window);
