@@ -68,13 +68,8 @@ public:
     template <typename Draw>
     std::optional<POINT> find(int width, int height, const LookKey& key, Draw draw)
     {
-        if (!dc_) {
-            dc_ = CreateCompatibleDC(nullptr);
-            void* first = nullptr;
-            bits_ = createPixels(width * columns, height * rows, &first);
-            sheet_ = static_cast<std::uint32_t*>(first);
-            SelectObject(dc_, bits_);
-            PatBlt(dc_, 0, 0, width * columns, height * rows, WHITENESS);
+        if (!sheet_.dc) {
+            sheet_.make(nullptr, width * columns, height * rows);
             width_ = width;
             height_ = height;
         }
@@ -86,9 +81,9 @@ public:
                 return std::nullopt;
             found = slots_.emplace(key, static_cast<int>(slots_.size())).first;
             const RECT slot{0, 0, width, height};
-            SetViewportOrgEx(dc_, found->second % columns * width, found->second / columns * height, nullptr);
-            draw(dc_, slot);
-            SetViewportOrgEx(dc_, 0, 0, nullptr);
+            SetViewportOrgEx(sheet_.dc, found->second % columns * width, found->second / columns * height, nullptr);
+            draw(sheet_.dc, slot);
+            SetViewportOrgEx(sheet_.dc, 0, 0, nullptr);
         }
         return POINT{found->second % columns * width, found->second / columns * height};
     }
@@ -110,19 +105,17 @@ public:
             GdiFlush();
             for (int y = 0; y < height; ++y)
                 std::memcpy(target.first + static_cast<std::size_t>(area.top + y) * target.width + area.left,
-                            sheet_ + static_cast<std::size_t>(at->y + y) * width * columns + at->x,
-                            static_cast<std::size_t>(width) * sizeof *sheet_);
+                            sheet_.pixels.first + static_cast<std::size_t>(at->y + y) * sheet_.pixels.width + at->x,
+                            static_cast<std::size_t>(width) * sizeof *target.first);
             return true;
         }
-        BitBlt(dc, area.left, area.top, width, height, dc_, at->x, at->y, SRCCOPY);
+        BitBlt(dc, area.left, area.top, width, height, sheet_.dc, at->x, at->y, SRCCOPY);
         return true;
     }
 
 private:
     static constexpr int columns = 32, rows = 16;
-    HDC dc_ = nullptr;
-    HBITMAP bits_ = nullptr;
-    std::uint32_t* sheet_ = nullptr;
+    Canvas sheet_;
     int width_ = 0, height_ = 0;
     std::map<LookKey, int> slots_;
 };

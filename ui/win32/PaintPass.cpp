@@ -13,30 +13,8 @@ PaintPass* PaintPass::open_ = nullptr;
 HWND PaintPass::learnt_ = nullptr;
 std::vector<PaintPass::Painted> PaintPass::paintOrder_;
 std::unordered_map<HWND, std::size_t> PaintPass::places_;
-PaintPass::Canvas PaintPass::scene_, PaintPass::scratch_;
+Canvas PaintPass::scene_, PaintPass::scratch_;
 unsigned PaintPass::styled_ = 0, PaintPass::noted_ = 0;
-
-// The canvas is filled once when it is made, so that the memory behind it is
-// there before a click first draws on it.
-void PaintPass::Canvas::make(HDC like, int width, int height)
-{
-    dc = CreateCompatibleDC(like);
-    void* first = nullptr;
-    bits = createPixels(width, height, &first);
-    pixels = {static_cast<std::uint32_t*>(first), width, height};
-    previous = SelectObject(dc, bits);
-    PatBlt(dc, 0, 0, width, height, WHITENESS);
-}
-
-void PaintPass::Canvas::release()
-{
-    if (!dc)
-        return;
-    SelectObject(dc, previous);
-    DeleteObject(bits);
-    DeleteDC(dc);
-    *this = {};
-}
 
 void PaintPass::learn(HWND top)
 {

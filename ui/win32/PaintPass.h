@@ -107,14 +107,6 @@ private:
     static unsigned styled_, noted_;
     // Where a pass draws, made once for the top window learnt: the scene of its
     // inner area, and room for one system control to paint in.
-    struct Canvas {
-        HDC dc = nullptr;
-        HBITMAP bits = nullptr;
-        Pixels pixels;
-        HGDIOBJ previous = nullptr;
-        void make(HDC like, int width, int height);
-        void release();
-    };
     static Canvas scene_, scratch_;
 };
 

@@ -25,4 +25,34 @@ struct Pixels {
     int width = 0, height = 0;
 };
 
+// Such a bitmap selected into a device context of its own, to draw in off the
+// screen and read back. It is filled once when it is made, so that the memory
+// behind it is there before anything draws on it.
+struct Canvas {
+    HDC dc = nullptr;
+    HBITMAP bits = nullptr;
+    Pixels pixels;
+    HGDIOBJ previous = nullptr;
+
+    void make(HDC like, int width, int height)
+    {
+        dc = CreateCompatibleDC(like);
+        void* first = nullptr;
+        bits = createPixels(width, height, &first);
+        pixels = {static_cast<std::uint32_t*>(first), width, height};
+        previous = SelectObject(dc, bits);
+        PatBlt(dc, 0, 0, width, height, WHITENESS);
+    }
+
+    void release()
+    {
+        if (!dc)
+            return;
+        SelectObject(dc, previous);
+        DeleteObject(bits);
+        DeleteDC(dc);
+        *this = {};
+    }
+};
+
 } // namespace ui::win32

@@ -154,19 +154,15 @@ std::vector<DWORD> BoardProbe::picture() const
 {
     RECT inner;
     GetClientRect(board_, &inner);
-    void* bits = nullptr;
-    HBITMAP copy = ui::win32::createPixels(inner.right, inner.bottom, &bits);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, copy);
+    ui::win32::Canvas copy;
+    copy.make(nullptr, inner.right, inner.bottom);
     // Not clipped to the board window's own area: the children's pixels too.
     HDC window = GetDCEx(board_, nullptr, DCX_CACHE);
-    BitBlt(memory, 0, 0, inner.right, inner.bottom, window, 0, 0, SRCCOPY);
+    BitBlt(copy.dc, 0, 0, inner.right, inner.bottom, window, 0, 0, SRCCOPY);
     ReleaseDC(board_, window);
-    const auto* first = static_cast<const DWORD*>(bits);
+    const auto* first = reinterpret_cast<const DWORD*>(copy.pixels.first);
     std::vector<DWORD> pixels(first, first + static_cast<std::size_t>(inner.right) * inner.bottom);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(copy);
+    copy.release();
     return pixels;
 }
 
