@@ -8,8 +8,9 @@
 // and most of those writes change nothing. A front-end's button or label derives
 // from these and implements the show... functions; a write reaches them only when
 // it differs from what was last written, in the order the board wrote it. What was
-// last written is kept here rather than asked of the widget, since a toolkit may
-// report something else before the window is first shown.
+// last written is kept here, and only here: a front-end reads it back from these
+// rather than keep a copy, or ask the widget, which may report something else
+// before the window is first shown.
 namespace ui {
 
 class ChangedOnlyButton : public Button {
@@ -29,6 +30,10 @@ public:
         if (color != face_)
             showBackColor(face_ = color);
     }
+
+    bool visible() const { return visible_; }
+    bool enabled() const { return enabled_; }
+    SysColor backColor() const { return face_; }
 
 protected:
     // Every button is designed visible and enabled, with the face `face`.
@@ -53,6 +58,8 @@ public:
         caption_.assign(caption);
         showCaption(caption_);
     }
+
+    const std::string& caption() const { return caption_; }
 
 protected:
     explicit ChangedOnlyLabel(std::string_view caption) : caption_(caption) {}

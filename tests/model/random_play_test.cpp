@@ -20,7 +20,8 @@ struct Coverage {
 };
 
 // Plays a long seeded game on the real board and on the reference model side
-// by side and compares everything the player can see after every move.
+// by side and compares everything the player can see after every move, half
+// the clicks made by hand on the cells the desktops draw.
 class RandomPlay : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
@@ -41,13 +42,22 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
             ++coverage.fixesOnFullerBoards;
         coverage.resets += action.kind == PlayerAction::Kind::Reset ? 1 : 0;
 
-        board.perform(action);
+        // Every other free candidate is clicked by hand, through a drawn cell.
+        const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
+                            board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
+        if (byHand)
+            ASSERT_TRUE(board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 3))
+                << "seed " << seed << ", step " << step << " (" << action.text() << ")\n" << recent.text();
+        else
+            board.perform(action);
         model.perform(action);
         coverage.mostPicks = std::max(coverage.mostPicks, model.pickCount());
 
         const std::string differences = support::describeDifferences(model.visibleState(), board.visibleState());
         ASSERT_EQ(differences, "") << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
                                    << recent.text();
+        ASSERT_TRUE(board.drawnCellsShowWhatTheyHold())
+            << "seed " << seed << ", step " << step << " (" << action.text() << ")\n" << recent.text();
     }
 
     // A game that never fills the board or never freezes a full one would prove little.

@@ -11,7 +11,8 @@ namespace support {
 // be clicked, so a test asks clickable() first where that matters.
 class FakeButton final : public ui::Button {
 public:
-    explicit FakeButton(WriteLog& log, ControlAddress where, ui::SysColor face);
+    // Every write is also passed on to `mirror`, when there is one.
+    explicit FakeButton(WriteLog& log, ControlAddress where, ui::SysColor face, ui::Button* mirror = nullptr);
 
     void setVisible(bool visible) override;
     void setEnabled(bool enabled) override;
@@ -27,6 +28,7 @@ private:
     WriteLog& log_;
     ControlAddress where_;
     ButtonState state_;
+    ui::Button* mirror_;
 };
 
 } // namespace support

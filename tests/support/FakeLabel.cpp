@@ -4,14 +4,16 @@
 
 namespace support {
 
-FakeLabel::FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption)
-    : log_(log), where_(std::move(where)), caption_(designCaption)
+FakeLabel::FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption, ui::Label* mirror)
+    : log_(log), where_(std::move(where)), caption_(designCaption), mirror_(mirror)
 {
 }
 
 void FakeLabel::setCaption(std::string_view caption)
 {
     caption_ = caption;
+    if (mirror_)
+        mirror_->setCaption(caption);
     if (!log_.recording())
         return;
     LogEntry entry;

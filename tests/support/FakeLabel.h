@@ -10,7 +10,7 @@ namespace support {
 // A cell's label in the recording fake: keeps its caption, logs every write.
 class FakeLabel final : public ui::Label {
 public:
-    explicit FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption);
+    explicit FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption, ui::Label* mirror = nullptr);
 
     void setCaption(std::string_view caption) override;
     const std::string& caption() const { return caption_; }
@@ -19,6 +19,7 @@ private:
     WriteLog& log_;
     ControlAddress where_;
     std::string caption_;
+    ui::Label* mirror_;
 };
 
 } // namespace support
