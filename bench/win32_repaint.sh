@@ -7,15 +7,16 @@
 #   bench/win32_repaint.sh TREE [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/builds.sh
 tree=$1
 rounds=${2:-5}
 win32=$tree-win32
 mkdir -p "$tree/results"
 log=$tree/results/win32-repaint.log
 {
-  cmake --build "$tree" --target orvane frame_watch
+  cmake --build "$tree" -j"$build_jobs" --target orvane frame_watch
   cmake -S . -B "$win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-  cmake --build "$win32" --target Orvane
+  cmake --build "$win32" -j"$build_jobs" --target Orvane
 } >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 
 # A prefix of its own, made once, in which Wine expects no window manager.
