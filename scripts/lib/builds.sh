@@ -5,6 +5,21 @@
 #
 #   build_jobs
 #       How many jobs a build or a test run takes at once: one a processor.
+#
+#   configure_web [CMAKE_OPTION...]
+#       Configures build-web, the web page built with Emscripten and optimised for
+#       size, with the options given besides.
+#
+#   NODE_PATH
+#       Exported as /usr/share/nodejs on sourcing. Emscripten's tools find their
+#       JavaScript modules there when Node.js is not Debian's own, and they run in
+#       every configure and build of the web page, not in the configure alone.
 
 # shellcheck disable=SC2034 # read by the scripts that source this
 build_jobs=$(nproc)
+
+export NODE_PATH=/usr/share/nodejs
+
+configure_web() {
+  emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel "$@"
+}
