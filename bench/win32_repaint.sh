@@ -15,7 +15,7 @@ mkdir -p "$tree/results"
 log=$tree/results/win32-repaint.log
 {
   cmake --build "$tree" -j"$build_jobs" --target orvane frame_watch
-  cmake -S . -B "$win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+  configure_win32 "$win32" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
   cmake --build "$win32" -j"$build_jobs" --target Orvane
 } >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 

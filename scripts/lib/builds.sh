@@ -14,6 +14,10 @@
 #       Exported as /usr/share/nodejs on sourcing. Emscripten's tools find their
 #       JavaScript modules there when Node.js is not Debian's own, and they run in
 #       every configure and build of the web page, not in the configure alone.
+#
+#   configure_win32 TREE [CMAKE_OPTION...]
+#       Configures TREE to cross-build the 32-bit Windows program with mingw-w64,
+#       with the options given besides.
 
 # shellcheck disable=SC2034 # read by the scripts that source this
 build_jobs=$(nproc)
@@ -22,4 +26,10 @@ export NODE_PATH=/usr/share/nodejs
 
 configure_web() {
   emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel "$@"
+}
+
+configure_win32() {
+  local tree=$1
+  shift
+  cmake -S . -B "$tree" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake "$@"
 }
