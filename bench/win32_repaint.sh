@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/lib/builds.sh
+. scripts/lib/wine.sh
 tree=$1
 rounds=${2:-5}
 win32=$tree-win32
@@ -20,8 +21,8 @@ log=$tree/results/win32-repaint.log
 } >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 
 # A prefix of its own, made once, in which Wine expects no window manager.
-export WINEPREFIX=$PWD/$win32/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wine_env "$PWD/$win32/wineprefix"
 trap 'wineserver --kill 2>/dev/null || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" ui/win32/tests/wine-prefix.sh start >>"$log" 2>&1
 xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/win32_repaint_probe.py \
-  "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$WINEPREFIX" "$rounds" 2>>"$log"
+  "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$rounds" 2>>"$log"
