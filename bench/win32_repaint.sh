@@ -7,20 +7,22 @@
 #   bench/win32_repaint.sh TREE [ROUNDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/builds.sh
+. scripts/lib/wine.sh
 tree=$1
 rounds=${2:-5}
 win32=$tree-win32
 mkdir -p "$tree/results"
 log=$tree/results/win32-repaint.log
 {
-  cmake --build "$tree" --target orvane frame_watch
-  cmake -S . -B "$win32" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-  cmake --build "$win32" --target Orvane
+  cmake --build "$tree" -j"$build_jobs" --target orvane frame_watch
+  configure_win32 "$win32" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+  cmake --build "$win32" -j"$build_jobs" --target Orvane
 } >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
 
 # A prefix of its own, made once, in which Wine expects no window manager.
-export WINEPREFIX=$PWD/$win32/wineprefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+wine_env "$PWD/$win32/wineprefix"
 trap 'wineserver --kill 2>/dev/null || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" ui/win32/tests/wine-prefix.sh start >>"$log" 2>&1
 xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/win32_repaint_probe.py \
-  "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$WINEPREFIX" "$rounds" 2>>"$log"
+  "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$rounds" 2>>"$log"

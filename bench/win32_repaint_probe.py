@@ -13,7 +13,10 @@ its time within twice the Qt program's in the same run, and no more changes
 than the Qt program's plus one. Exits 1 when a goal is missed. Each round's
 figures go to stderr.
 
-    win32_repaint_probe.py FRAME_WATCH QT_PROGRAM ORVANE_EXE WINEPREFIX [ROUNDS]
+    win32_repaint_probe.py FRAME_WATCH QT_PROGRAM ORVANE_EXE [ROUNDS]
+
+Orvane.exe runs under Wine as the environment sets it, in a prefix made beforehand
+(bench/win32_repaint.sh does both).
 
 Runs on Debian's own Python, which holds python3-xlib.
 """
@@ -123,16 +126,14 @@ class Program:
 
 
 def main():
-    if len(sys.argv) not in (5, 6):
+    if len(sys.argv) not in (4, 5):
         sys.exit(__doc__)
-    frame_watch, qt_program, orvane_exe, wine_prefix = sys.argv[1:5]
-    rounds = int(sys.argv[5]) if len(sys.argv) == 6 else 5
+    frame_watch, qt_program, orvane_exe = sys.argv[1:4]
+    rounds = int(sys.argv[4]) if len(sys.argv) == 5 else 5
 
     runtime = tempfile.mkdtemp()  # the Qt program's runtime folder, as a session gives it
     qt = Program("Qt", [qt_program], dict(os.environ, XDG_RUNTIME_DIR=runtime))
-    wine = Program("Orvane.exe", ["wine", orvane_exe],
-                   dict(os.environ, WINEPREFIX=wine_prefix, WINEARCH="win32", WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml="))
+    wine = Program("Orvane.exe", ["wine", orvane_exe], dict(os.environ))
 
     screen_root = display.Display().screen().root
     results = {program.name: {action: [] for action in ACTIONS} for program in (wine, qt)}

@@ -8,8 +8,10 @@
 set -euo pipefail
 msi=$(realpath "$1")
 version=$2
-export WINEPREFIX=$3 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../../../scripts/lib/wine.sh
+. "$here/../../../scripts/lib/wine.sh"
+wine_env "$3"
 # shellcheck source=../../../scripts/lib/virtual-display.sh
 . "$here/../../../scripts/lib/virtual-display.sh"
 

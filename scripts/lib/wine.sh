@@ -1,0 +1,13 @@
+# shellcheck shell=bash
+# How the scripts run the Windows program under Wine, so that every run sees the
+# same Wine. Sourced by each script that runs it:
+#
+#   wine_env PREFIX
+#       Exports the settings of every Wine run: the 32-bit Wine prefix PREFIX (an
+#       absolute path), no debugging output, and no prompts to install Mono or
+#       Gecko, which nothing here needs. ctest gives the Windows tests the same
+#       settings (ui/win32/tests/CMakeLists.txt).
+
+wine_env() {
+  export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+}
