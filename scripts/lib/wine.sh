@@ -5,8 +5,8 @@
 #   wine_env PREFIX
 #       Exports the settings of every Wine run: the 32-bit Wine prefix PREFIX (an
 #       absolute path), no debugging output, and no prompts to install Mono or
-#       Gecko, which nothing here needs. ctest gives the Windows tests the same
-#       settings (ui/win32/tests/CMakeLists.txt).
+#       Gecko, which nothing here needs. The Windows tests that ctest runs take
+#       them from the environment it is started in.
 
 wine_env() {
   export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=

@@ -1,6 +1,5 @@
 #include "ui/win32/ContainerWindow.h"
 
-#include "ui/win32/ChildControl.h"
 #include "ui/win32/Layout.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
@@ -14,9 +13,6 @@ constexpr int backgroundSlot = 0;
 
 LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = 0;
-    if (ChildControl::route(message, wParam, lParam, result))
-        return result;
     switch (message) {
     case WM_NCCREATE: {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -24,14 +20,14 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         break;
     }
     case WM_ERASEBKGND: {
-        const auto background = static_cast<SysColor>(static_cast<std::uint32_t>(GetWindowLongPtrW(window, backgroundSlot)));
+        const auto background =
+            static_cast<SysColor>(static_cast<std::uint32_t>(GetWindowLongPtrW(window, backgroundSlot)));
         RECT area;
         GetClientRect(window, &area);
         FillRect(reinterpret_cast<HDC>(wParam), &area, brushOf(background));
         return TRUE;
     }
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

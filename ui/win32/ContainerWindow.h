@@ -3,10 +3,10 @@
 #include "ui/SysColor.h"
 #include "ui/win32/WindowsApi.h"
 
-// Boxes and cells: child windows that only hold controls. They paint their
-// background in a system colour and pass their children's notifications on to the
-// children's objects. Tab and the dialog keys walk into them (WS_EX_CONTROLPARENT),
-// so focus that enters one passes on to its first control.
+// Boxes: child windows that only hold cells. They paint their background in a
+// system colour, which shows in the gaps between the cells. Tab and the dialog
+// keys walk into them (WS_EX_CONTROLPARENT), so focus that enters one passes on
+// to its first cell.
 namespace ui::win32 {
 
 inline constexpr const wchar_t* containerWindowClass = L"OrvaneContainer";

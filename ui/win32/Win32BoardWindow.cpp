@@ -3,9 +3,9 @@
 #include <string>
 
 #include "ui/TabOrder.h"
-#include "ui/win32/ChildControl.h"
+#include "ui/win32/Clicks.h"
 #include "ui/win32/Dpi.h"
-#include "ui/win32/PaintPass.h"
+#include "ui/win32/Layout.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowsError.h"
 
@@ -24,8 +24,12 @@ void Win32BoardWindow::registerClass(HINSTANCE instance)
 }
 
 Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
-    : window_(createFrame(instance, this)), dpi_(windowDpi(window_)), fonts_(dpi_)
+    : window_(createFrame(instance, this)),
+      dpi_(windowDpi(window_)),
+      fonts_(dpi_)
 {
+    const PixelRect cell = toPixels(designs::usrcntSquare.front(), dpi_);
+    cellBuffer_.make(nullptr, cell.width, cell.height);
     fitInnerArea();
     if (icons.iconBig)
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.iconBig));
@@ -37,7 +41,7 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
         switch (child.kind) {
         case Kind::Box: {
             const auto b = static_cast<std::size_t>(child.box);
-            boxes_.at(b) = std::make_unique<Win32Box>(window_, designs::usrcntGrid.at(b), dpi_, fonts_);
+            boxes_.at(b) = std::make_unique<Win32Box>(window_, designs::usrcntGrid.at(b), dpi_, fonts_, cellBuffer_);
             break;
         }
         case Kind::Reset: reset_ = makeCommand(designs::cmdReset); break;
@@ -45,7 +49,6 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
         case Kind::UnFix: unFix_ = makeCommand(designs::cmdUnFix); break;
         }
     }
-    PaintPass::learn(window_);
 }
 
 std::unique_ptr<CommandButton> Win32BoardWindow::makeCommand(const designs::Control& design) const
@@ -58,6 +61,7 @@ Win32BoardWindow::~Win32BoardWindow()
     // The windows go first: the fonts and the controls' objects must outlive them.
     if (window_)
         DestroyWindow(window_);
+    cellBuffer_.release();
 }
 
 HWND Win32BoardWindow::createFrame(HINSTANCE instance, Win32BoardWindow* self)
@@ -108,12 +112,8 @@ LRESULT CALLBACK Win32BoardWindow::windowProc(HWND window, UINT message, WPARAM 
 // set, so they name their window themselves.
 LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result = 0;
-    if (ChildControl::route(message, wParam, lParam, result))
-        return result;
     switch (message) {
     case WM_ACTIVATE:
-        active_ = LOWORD(wParam) != WA_INACTIVE;
         // Like a dialog, the window gives the focus back to the control that had it.
         if (LOWORD(wParam) == WA_INACTIVE) {
             focus_ = GetFocus();
@@ -122,36 +122,22 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         }
         break;
-    case WM_MOUSEACTIVATE:
-        // A press on the active window has nothing to activate; left to the
-        // default, the window system activates it again all the same, a trip of
-        // its own (under Wine, to its server) before the press arrives.
-        if (active_)
-            return MA_NOACTIVATE;
+    case WM_COMMAND:
+        for (CommandButton* command : {reset_.get(), fix_.get(), unFix_.get()})
+            if (command && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == command->window()) {
+                clickAndShow(window, command->Click);
+                return 0;
+            }
         break;
-    case WM_SETCURSOR:
-        // Every window of the board shows the arrow. Left to the default, each
-        // window of a candidate's line asks its parent first and then sets the
-        // cursor once more on the way back, and every setting is a trip to the
-        // window system (under Wine, to its server): four for every press. It is
-        // set here, once, as the mouse moves; a press or a release where the
-        // mouse came to rest finds it set.
-        if (LOWORD(lParam) == HTCLIENT) {
-            const UINT mouse = HIWORD(lParam);
-            if (mouse < WM_LBUTTONDOWN || mouse > WM_MBUTTONDBLCLK)
-                SetCursor(reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR)));
-            return TRUE;
-        }
+    case WM_SYSCOLORCHANGE:
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         window_ = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

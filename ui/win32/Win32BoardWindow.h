@@ -6,6 +6,7 @@
 #include "ui/Controls.h"
 #include "ui/win32/CommandButton.h"
 #include "ui/win32/Fonts.h"
+#include "ui/win32/Pixels.h"
 #include "ui/win32/Win32Box.h"
 #include "ui/win32/WindowsApi.h"
 
@@ -13,9 +14,10 @@ namespace ui::win32 {
 
 // The board window "Form2": a fixed frame around an inner area of the designed
 // size at the window's resolution, holding the nine boxes and the three command
-// buttons. Closing it ends the message loop. Tab and Space work across boxes and
-// cells through the dialog manager (see MessageLoop), and like a dialog the window
-// keeps track of the focused control while it is inactive.
+// buttons. Closing it ends the message loop. Tab and Space work across boxes
+// and cells through the dialog manager (see MessageLoop), and like a dialog the
+// window keeps track of the focused control while it is inactive. A change of
+// the system's colours draws the board again in the new ones.
 class Win32BoardWindow final : public BoardWindow {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneBoard";
@@ -38,6 +40,7 @@ public:
     void show() override;
 
     HWND window() const { return window_; }
+    Win32Box& box(std::int16_t index) { return *boxes_.at(static_cast<std::size_t>(index)); }
 
 private:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -51,13 +54,14 @@ private:
 
     HWND window_ = nullptr;
     int dpi_ = 96;
-    // Declared before the controls that use them, so they are released after them.
+    // Declared before the controls that use them, so they are released after
+    // them.
     Fonts fonts_;
+    Canvas cellBuffer_; // where each cell is drawn before it is shown
     std::array<std::unique_ptr<Win32Box>, 9> boxes_;
     std::unique_ptr<CommandButton> reset_, fix_, unFix_;
     // The control that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;
-    bool active_ = false;  // the window is the active one, as its last WM_ACTIVATE said
 };
 
 } // namespace ui::win32

@@ -1,6 +1,6 @@
 #include "ui/win32/Win32Platform.h"
 
-#include "ui/win32/CandidateButton.h"
+#include "ui/win32/CellWindow.h"
 #include "ui/win32/ContainerWindow.h"
 #include "ui/win32/resource.h"
 
@@ -23,7 +23,7 @@ Win32Platform::Win32Platform(HINSTANCE instance)
 {
     Win32BoardWindow::registerClass(instance_);
     registerContainerClass(instance_);
-    CandidateButton::registerClass(instance_);
+    CellWindow::registerClass(instance_);
 }
 
 std::unique_ptr<BoardWindow> Win32Platform::createBoardWindow()

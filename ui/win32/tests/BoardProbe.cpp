@@ -23,101 +23,112 @@ HWND BoardProbe::box(int b) const { return GetDlgItem(board_, controlId(designs:
 
 HWND BoardProbe::cell(int b, int k) const { return GetDlgItem(box(b), controlId(designs::usrcntSquare.at(k))); }
 
-HWND BoardProbe::candidate(int b, int k, int i) const
-{
-    return GetDlgItem(cell(b, k), controlId(designs::btnBlock.at(i)));
-}
+Control BoardProbe::reset() const { return {GetDlgItem(board_, controlId(designs::cmdReset))}; }
 
-HWND BoardProbe::label(int b, int k) const { return GetDlgItem(cell(b, k), controlId(designs::lbl)); }
+Control BoardProbe::fix() const { return {GetDlgItem(board_, controlId(designs::cmdFix))}; }
 
-HWND BoardProbe::reset() const { return GetDlgItem(board_, controlId(designs::cmdReset)); }
-
-HWND BoardProbe::fix() const { return GetDlgItem(board_, controlId(designs::cmdFix)); }
-
-HWND BoardProbe::unFix() const { return GetDlgItem(board_, controlId(designs::cmdUnFix)); }
-
-std::wstring BoardProbe::text(HWND control)
-{
-    wchar_t buffer[64] = {};
-    GetWindowTextW(control, buffer, 64);
-    return buffer;
-}
+Control BoardProbe::unFix() const { return {GetDlgItem(board_, controlId(designs::cmdUnFix))}; }
 
 namespace {
 
 // The client object of a window, as a screen reader asks for it, or null.
-IAccessible* accessibleOf(HWND control)
+IAccessible* accessibleOf(HWND window)
 {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
         return nullptr;
     return object;
 }
 
-VARIANT self()
+VARIANT childId(LONG child)
 {
-    VARIANT child;
-    VariantInit(&child);
-    child.vt = VT_I4;
-    child.lVal = CHILDID_SELF;
-    return child;
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    return id;
 }
 
 } // namespace
 
-std::wstring BoardProbe::accessibleName(HWND control)
+Control BoardProbe::focus()
 {
-    IAccessible* object = accessibleOf(control);
+    Control focused{GetFocus()};
+    IAccessible* object = focused.window ? accessibleOf(focused.window) : nullptr;
+    if (!object)
+        return focused;
+    VARIANT child;
+    VariantInit(&child);
+    if (object->get_accFocus(&child) == S_OK && child.vt == VT_I4)
+        focused.child = child.lVal;
+    object->Release();
+    return focused;
+}
+
+std::wstring BoardProbe::accessibleName(Control control)
+{
+    IAccessible* object = accessibleOf(control.window);
     if (!object)
         return L"(no accessible object)";
     BSTR name = nullptr;
-    std::wstring result = SUCCEEDED(object->get_accName(self(), &name)) && name ? name : L"";
+    std::wstring result = SUCCEEDED(object->get_accName(childId(control.child), &name)) && name ? name : L"";
     SysFreeString(name);
     object->Release();
     return result;
 }
 
-long BoardProbe::accessibleState(HWND control)
+long BoardProbe::accessibleState(Control control)
 {
-    IAccessible* object = accessibleOf(control);
+    IAccessible* object = accessibleOf(control.window);
     if (!object)
         return -1;
     VARIANT state;
     VariantInit(&state);
-    const long result = SUCCEEDED(object->get_accState(self(), &state)) && state.vt == VT_I4 ? state.lVal : -1;
+    const HRESULT asked = object->get_accState(childId(control.child), &state);
     object->Release();
-    return result;
+    return SUCCEEDED(asked) && state.vt == VT_I4 ? state.lVal : -1;
 }
 
-COLORREF BoardProbe::beneath(HWND candidate) const
+void BoardProbe::pressForScreenReader(Control control)
+{
+    if (IAccessible* object = accessibleOf(control.window)) {
+        object->accDoDefaultAction(childId(control.child));
+        object->Release();
+    }
+    pumpMessages();
+}
+
+RECT BoardProbe::screenRect(Control control)
+{
+    RECT area{};
+    IAccessible* object = accessibleOf(control.window);
+    LONG left = 0, top = 0, width = 0, height = 0;
+    if (object && SUCCEEDED(object->accLocation(&left, &top, &width, &height, childId(control.child))))
+        area = {left, top, left + width, top + height};
+    if (object)
+        object->Release();
+    return area;
+}
+
+COLORREF BoardProbe::onScreen(Control candidate, int x, int y) const
 {
     RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HWND label = GetDlgItem(GetParent(candidate), controlId(designs::lbl));
-    RECT area;
-    GetWindowRect(candidate, &area);
-    MapWindowPoints(HWND_DESKTOP, label, reinterpret_cast<POINT*>(&area), 2);
-    // The label's own window lies beneath the buttons: drawing on it reaches only
-    // where no shown button covers it.
-    HDC dc = GetDC(label);
-    const COLORREF color = GetPixel(dc, area.left, area.top);
-    ReleaseDC(label, dc);
+    POINT at{screenRect(candidate).left + x, screenRect(candidate).top + y};
+    ScreenToClient(candidate.window, &at);
+    HDC dc = GetDC(candidate.window);
+    const COLORREF color = GetPixel(dc, at.x, at.y);
+    ReleaseDC(candidate.window, dc);
     return color;
 }
 
-COLORREF BoardProbe::face(HWND candidate) const
-{
-    RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC dc = GetDC(candidate);
-    // Just inside the two-pixel raised edge, clear of the caption and focus rectangle.
-    const COLORREF color = GetPixel(dc, 2, 2);
-    ReleaseDC(candidate, dc);
-    return color;
-}
+// Just inside the two-pixel raised edge, clear of the caption and focus rectangle.
+COLORREF BoardProbe::face(Control candidate) const { return onScreen(candidate, 2, 2); }
 
-void BoardProbe::clickAt(HWND control) const
+COLORREF BoardProbe::beneath(Control candidate) const { return onScreen(candidate, 0, 0); }
+
+void BoardProbe::clickAt(Control control) const
 {
-    RECT area;
-    GetWindowRect(control, &area);
+    const RECT area = screenRect(control);
     const POINT screen{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
     HWND hit = WindowFromPoint(screen);
     POINT client = screen;
@@ -130,10 +141,9 @@ void BoardProbe::clickAt(HWND control) const
 
 namespace {
 
-void mouseClicks(HWND control, int count)
+void mouseClicks(Control control, int count)
 {
-    RECT area;
-    GetWindowRect(control, &area);
+    const RECT area = BoardProbe::screenRect(control);
     SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
     INPUT clicks[4] = {};
     for (int n = 0; n < 2 * count; ++n) {
@@ -146,9 +156,9 @@ void mouseClicks(HWND control, int count)
 
 } // namespace
 
-void BoardProbe::quickClick(HWND control) const { mouseClicks(control, 1); }
+void BoardProbe::quickClick(Control control) const { mouseClicks(control, 1); }
 
-void BoardProbe::doubleClick(HWND control) const { mouseClicks(control, 2); }
+void BoardProbe::doubleClick(Control control) const { mouseClicks(control, 2); }
 
 std::vector<DWORD> BoardProbe::picture() const
 {
@@ -166,11 +176,19 @@ std::vector<DWORD> BoardProbe::picture() const
     return pixels;
 }
 
-void BoardProbe::pressKey(WPARAM key) const
+// The dialog manager and the cells read Shift from the thread's keyboard state.
+void BoardProbe::pressKey(WPARAM key, bool shift) const
 {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    const BYTE shiftWas = keys[VK_SHIFT];
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
     HWND focus = GetFocus();
     PostMessageW(focus, WM_KEYDOWN, key, 1);
     // Repeat count 1; the release also says the key was down and is now up.
     PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
     pumpMessages();
+    keys[VK_SHIFT] = shiftWas;
+    SetKeyboardState(keys);
 }

@@ -4,9 +4,19 @@
 
 #include "ui/win32/WindowsApi.h"
 
+// A control of the board as a player and a screen reader meet it: a window, or
+// a part of a cell's window, named as the cell's accessible object names its
+// children (candidate i is child i + 1, the label child 10).
+struct Control {
+    HWND window = nullptr;
+    LONG child = 0;  // the window itself
+    bool operator==(const Control&) const = default;
+};
+
 // The board window as a player meets it: its controls found by their place in
-// the stored designs, what each shows, and clicks and keys delivered the way
-// Windows delivers them.
+// the stored designs, what each shows and what a screen reader hears of it
+// (through the system's accessibility layer, oleacc), and clicks and keys
+// delivered the way Windows delivers them.
 class BoardProbe {
 public:
     explicit BoardProbe(HWND board) : board_(board) {}
@@ -14,41 +24,47 @@ public:
     HWND board() const { return board_; }
     HWND box(int b) const;
     HWND cell(int b, int k) const;
-    HWND candidate(int b, int k, int i) const;
-    HWND label(int b, int k) const;
-    HWND reset() const;
-    HWND fix() const;
-    HWND unFix() const;
+    Control candidate(int b, int k, int i) const { return {cell(b, k), i + 1}; }
+    Control label(int b, int k) const { return {cell(b, k), 10}; }
+    Control reset() const;
+    Control fix() const;
+    Control unFix() const;
+    // The control with the keyboard focus: a command, or a cell's focused candidate.
+    static Control focus();
 
-    static bool shown(HWND control) { return IsWindowVisible(control) != FALSE; }
-    static bool enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-    static std::wstring text(HWND control);
-    // What a screen reader hears of a control: its name and its state bits
-    // (STATE_SYSTEM_...), as the system's accessibility layer (oleacc) reports them.
-    static std::wstring accessibleName(HWND control);
-    static long accessibleState(HWND control);
-    // The colour a candidate button's face is painted in, read from the screen.
-    COLORREF face(HWND candidate) const;
+    static std::wstring accessibleName(Control control);
+    // Its state bits (STATE_SYSTEM_...).
+    static long accessibleState(Control control);
+    static bool shown(Control control) { return !(accessibleState(control) & STATE_SYSTEM_INVISIBLE); }
+    static bool enabled(Control control) { return !(accessibleState(control) & STATE_SYSTEM_UNAVAILABLE); }
+    // What a screen reader's "press" does to it.
+    static void pressForScreenReader(Control control);
+    // Where it lies on the screen.
+    static RECT screenRect(Control control);
+    // The colour a candidate's face is painted in, read from the screen.
+    COLORREF face(Control candidate) const;
     // The colour on the screen at the top-left corner of a hidden candidate: the
-    // label's, once the window has painted what lay beneath the button.
-    COLORREF beneath(HWND candidate) const;
+    // label's, once the window has painted what lay beneath the candidate.
+    COLORREF beneath(Control candidate) const;
 
     // Presses and releases the left button over the middle of the control: the
-    // window under that point, as Windows finds it, gets the click, so a hidden or
-    // disabled button lets it through to whatever lies beneath.
-    void clickAt(HWND control) const;
+    // window under that point, as Windows finds it, gets the click.
+    void clickAt(Control control) const;
     // A quick press and release of the real mouse over the middle of the control:
     // both wait for the program together, as a quick click's do.
-    void quickClick(HWND control) const;
+    void quickClick(Control control) const;
     // Two presses and releases of the real mouse over the middle of the control,
     // quick enough for Windows to see a double click.
-    void doubleClick(HWND control) const;
+    void doubleClick(Control control) const;
     // The pixels of the board's inner area, as the window shows them.
     std::vector<DWORD> picture() const;
-    // A key pressed and released on the focused control, through the message loop.
-    void pressKey(WPARAM key) const;
+    // A key pressed and released on the focused window, through the message loop;
+    // with Shift held down when `shift`.
+    void pressKey(WPARAM key, bool shift = false) const;
 
 private:
+    COLORREF onScreen(Control candidate, int x, int y) const;
+
     HWND board_;
 };
 

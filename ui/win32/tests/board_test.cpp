@@ -102,7 +102,7 @@ protected:
         for (int b = 0; b < 9; ++b)
             for (int k = 0; k < 9; ++k)
                 for (int i = 0; i < 9; ++i) {
-                    HWND button = probe.candidate(b, k, i);
+                    const Control button = probe.candidate(b, k, i);
                     const SysColor face = i == 8 ? nineFace : SysColor::ButtonFace;
                     EXPECT_TRUE(BoardProbe::shown(button)) << "box " << b << " cell " << k << " button " << i;
                     EXPECT_TRUE(BoardProbe::enabled(button)) << "box " << b << " cell " << k << " button " << i;
@@ -116,7 +116,7 @@ protected:
 
 TEST_F(BoardWindowTest, OpensWithTheFocusOnButtonOneOfCellZeroOfBoxZero)
 {
-    EXPECT_EQ(GetFocus(), probe.candidate(0, 0, 0));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 0));
 }
 
 // This test program links the application's resources, as Orvane.exe does.
@@ -141,7 +141,7 @@ TEST_F(BoardWindowTest, OpensWithEveryButtonNineInActiveBorderAndNoDigitShown)
     expectAllFree(SysColor::ActiveBorder);
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k)
-            EXPECT_EQ(BoardProbe::text(probe.label(b, k)), L"") << "box " << b << " cell " << k;
+            EXPECT_EQ(BoardProbe::accessibleName(probe.label(b, k)), L"") << "box " << b << " cell " << k;
 }
 
 TEST_F(BoardWindowTest, ResetPaintsEveryButtonNineInButtonFace)
@@ -153,10 +153,14 @@ TEST_F(BoardWindowTest, ResetPaintsEveryButtonNineInButtonFace)
 TEST_F(BoardWindowTest, FixShowsThePickedDigitInItsLabelAndUnFixGivesTheButtonBack)
 {
     click(0, 0, digit5);
+    // A digit in every box, each heard by its place.
+    for (int b = 1; b < 9; ++b)
+        click(b, b, b);
     probe.clickAt(probe.fix());
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
     EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "5"));
-    EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(0, 0, digit5)) & STATE_SYSTEM_INVISIBLE);
+    for (int b = 1; b < 9; ++b)
+        EXPECT_EQ(BoardProbe::accessibleName(probe.label(b, b)), digitNameOf(b, b, std::to_string(b + 1).c_str()));
     // A cell without a pick stays open.
     EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 1)), L"");
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 1, 0)));
@@ -180,8 +184,8 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
 }
 
-// The drawn captions stay "1" to "9"; the window text that carries the name is
-// what Windows' accessibility layer reads.
+// The drawn captions stay "1" to "9"; each cell names its candidates to
+// Windows' accessibility layer by their place.
 TEST_F(BoardWindowTest, AScreenReaderHearsEveryCandidateByItsPlaceAndTheCommandsByTheirCaptions)
 {
     for (int b = 0; b < 9; ++b)
@@ -193,22 +197,30 @@ TEST_F(BoardWindowTest, AScreenReaderHearsEveryCandidateByItsPlaceAndTheCommands
     EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), L"Un-Fix");
 }
 
+TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
+{
+    BoardProbe::pressForScreenReader(probe.candidate(4, 4, digit5));
+    EXPECT_FALSE(BoardProbe::shown(probe.candidate(4, 4, 0)));
+    EXPECT_FALSE(BoardProbe::enabled(probe.candidate(4, 3, digit5)));
+    EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
+    EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(4, 4, digit5)) & STATE_SYSTEM_FOCUSED);
+}
+
 TEST_F(BoardWindowTest, ADoubleClickOnACandidateIsAPickAndItsTakeBack)
 {
     probe.doubleClick(probe.candidate(0, 0, digit5));
-    ASSERT_EQ(GetFocus(), probe.candidate(0, 0, digit5)) << "the mouse never reached the button";
+    ASSERT_EQ(BoardProbe::focus(), probe.candidate(0, 0, digit5)) << "the mouse never reached the button";
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 0, 0)));
     EXPECT_TRUE(BoardProbe::enabled(probe.candidate(0, 1, digit5)));
 }
 
-// A quick click shows its press, the focus it moves and the click's writes in one
-// paint, drawn for the board window as a whole: what that puts on the screen must
-// be what every window paints when asked to paint itself again.
+// A click paints what it changed, and only that: what it puts on the screen
+// must be what every window paints when asked to paint itself again.
 TEST_F(BoardWindowTest, AQuickClickShowsWhatEveryWindowPaintsAfterIt)
 {
-    const auto expectShownAsPainted = [this](HWND control, const char* click) {
+    const auto expectShownAsPainted = [this](Control control, const char* click) {
         probe.quickClick(control);
-        ASSERT_EQ(GetFocus(), control) << "the mouse never reached " << click;
+        ASSERT_EQ(BoardProbe::focus(), control) << "the mouse never reached " << click;
         const std::vector<DWORD> shown = probe.picture();
         RedrawWindow(probe.board(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         EXPECT_TRUE(shown == probe.picture()) << "after " << click;
@@ -240,18 +252,26 @@ TEST_F(BoardWindowTest, AHiddenOrDisabledCandidateLetsTheClickThrough)
 
 TEST_F(BoardWindowTest, TabVisitsEveryControlInTheDesignedOrderAndComesRound)
 {
-    std::vector<HWND> order;
+    std::vector<Control> order;
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k)
             for (int i = 0; i < 9; ++i)
                 order.push_back(probe.candidate(b, k, i));
     order.insert(order.end(), {probe.reset(), probe.fix(), probe.unFix(), probe.candidate(0, 0, 0)});
 
-    ASSERT_EQ(GetFocus(), order.front());
+    ASSERT_EQ(BoardProbe::focus(), order.front());
     for (std::size_t n = 1; n < order.size(); ++n) {
         probe.pressKey(VK_TAB);
-        ASSERT_EQ(GetFocus(), order[n]) << "after " << n << " presses of Tab";
+        ASSERT_EQ(BoardProbe::focus(), order[n]) << "after " << n << " presses of Tab";
     }
+    // Shift+Tab goes back, into a cell at its last candidate.
+    probe.pressKey(VK_TAB, true);
+    EXPECT_EQ(BoardProbe::focus(), probe.unFix());
+    for (int n = 0; n < 3; ++n)
+        probe.pressKey(VK_TAB, true);
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(8, 8, 8));
+    probe.pressKey(VK_LEFT);
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(8, 8, 7));
 }
 
 TEST_F(BoardWindowTest, SpacePicksTheFocusedCandidateAndTabPassesOverBarredOnes)
@@ -261,7 +281,7 @@ TEST_F(BoardWindowTest, SpacePicksTheFocusedCandidateAndTabPassesOverBarredOnes)
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 1, 0)));
 
     probe.pressKey(VK_TAB);  // past the hidden rest of cell 0 and the barred "1" of cell 1
-    EXPECT_EQ(GetFocus(), probe.candidate(0, 1, 1));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 1, 1));
     probe.pressKey(VK_SPACE);
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 2, 1)));
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(1, 0, 1)));
@@ -275,21 +295,21 @@ TEST_F(BoardWindowTest, MainAgainShowsTheSameWindowAndLeavesTheFocusAlone)
     int boards = 0;
     EnumThreadWindows(GetCurrentThreadId(), countBoards, reinterpret_cast<LPARAM>(&boards));
     EXPECT_EQ(boards, 1);
-    EXPECT_EQ(GetFocus(), probe.candidate(0, 0, 1));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 1));
 }
 
 TEST_F(BoardWindowTest, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAgain)
 {
     probe.pressKey(VK_TAB);
-    ASSERT_EQ(GetFocus(), probe.candidate(0, 0, 1));
+    ASSERT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 1));
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                  nullptr, nullptr);
     SetActiveWindow(other);
     pumpMessages();
-    ASSERT_NE(GetFocus(), probe.candidate(0, 0, 1));
+    ASSERT_NE(BoardProbe::focus(), probe.candidate(0, 0, 1));
     SetActiveWindow(probe.board());
     pumpMessages();
-    EXPECT_EQ(GetFocus(), probe.candidate(0, 0, 1));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 1));
     DestroyWindow(other);
 }
 
@@ -316,7 +336,7 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
     int barred = 0;
     for (int b = 0; b < 9; ++b)
         for (int k = 0; k < 9; ++k) {
-            HWND same = probe.candidate(b, k, pi);
+            const Control same = probe.candidate(b, k, pi);
             const long heard = BoardProbe::accessibleState(same);
             if (b == pb && k == pk) {
                 EXPECT_TRUE(BoardProbe::shown(same));
@@ -324,10 +344,10 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
                 EXPECT_FALSE(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE));
                 for (int i = 0; i < 9; ++i) {
                     if (i != pi) {
-                        HWND own = probe.candidate(b, k, i);
+                        const Control own = probe.candidate(b, k, i);
                         EXPECT_FALSE(BoardProbe::shown(own)) << "own candidate " << i;
                         EXPECT_TRUE(BoardProbe::accessibleState(own) & STATE_SYSTEM_INVISIBLE) << "own candidate " << i;
-                        // The click's one paint reached beneath the buttons it hid.
+                        // The click's paint reached beneath the candidates it hid.
                         EXPECT_EQ(probe.beneath(own), resolve(designs::lbl.face)) << "own candidate " << i;
                     }
                 }
@@ -372,7 +392,18 @@ RECT rectInParent(HWND control)
     return area;
 }
 
-void expectAt(HWND control, const designs::Control& design, const std::string& what)
+// A window in its parent; a part of a cell in the cell.
+RECT rectInParent(Control control)
+{
+    if (control.child == CHILDID_SELF)
+        return rectInParent(control.window);
+    RECT area = BoardProbe::screenRect(control);
+    MapWindowPoints(HWND_DESKTOP, control.window, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+template <class Place>
+void expectAt(Place control, const designs::Control& design, const std::string& what)
 {
     const RECT area = rectInParent(control);
     EXPECT_EQ(area.left, design.left / 15) << what;
@@ -381,12 +412,14 @@ void expectAt(HWND control, const designs::Control& design, const std::string& w
     EXPECT_EQ(area.bottom - area.top, design.height / 15) << what;
 }
 
-LOGFONTW fontOf(HWND control)
+LOGFONTW fontOf(HFONT handle)
 {
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    GetObjectW(handle, sizeof font, &font);
     return font;
 }
+
+LOGFONTW fontOf(HWND control) { return fontOf(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0))); }
 
 TEST_F(BoardWindowTest, TheInnerAreaIs650By582PixelsAt96Dpi)
 {
@@ -395,6 +428,20 @@ TEST_F(BoardWindowTest, TheInnerAreaIs650By582PixelsAt96Dpi)
     GetClientRect(probe.board(), &inner);
     EXPECT_EQ(inner.right - inner.left, 650);
     EXPECT_EQ(inner.bottom - inner.top, 582);
+}
+
+BOOL CALLBACK countWindow(HWND, LPARAM count)
+{
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+// Nine boxes, 81 cells and three commands: the candidates and labels are the cells' own.
+TEST_F(BoardWindowTest, TheBoardIsNinetyThreeWindows)
+{
+    int windows = 0;
+    EnumChildWindows(probe.board(), countWindow, reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, 93);
 }
 
 TEST_F(BoardWindowTest, EveryControlSitsWhereTheDesignsPutIt)
@@ -423,24 +470,16 @@ TEST_F(BoardWindowTest, EveryControlSitsWhereTheDesignsPutIt)
     EXPECT_EQ(rectInParent(probe.unFix()).right, 649);
 }
 
-TEST_F(BoardWindowTest, TheLabelLiesBeneathTheNineButtons)
-{
-    for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k) {
-            EXPECT_EQ(GetWindow(probe.cell(b, k), GW_CHILD), probe.candidate(b, k, 0));
-            EXPECT_EQ(GetWindow(probe.label(b, k), GW_HWNDNEXT), nullptr) << "box " << b << " cell " << k;
-        }
-}
-
 TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndDigitsTheLargeBoldOne)
 {
-    for (HWND control : {probe.candidate(3, 3, 3), probe.fix()}) {
+    for (HWND control : {probe.cell(3, 3), probe.fix().window}) {
         const LOGFONTW caption = fontOf(control);
         EXPECT_EQ(caption.lfHeight, -11);
         EXPECT_EQ(caption.lfWeight, 400);
         EXPECT_STREQ(caption.lfFaceName, L"MS Sans Serif");
     }
-    const LOGFONTW digit = fontOf(probe.label(3, 3));
+    const ui::win32::Fonts fonts(96);
+    const LOGFONTW digit = fontOf(fonts.label());
     EXPECT_EQ(digit.lfHeight, -55);
     EXPECT_EQ(digit.lfWeight, 700);
     EXPECT_EQ(digit.lfCharSet, 0);
@@ -448,7 +487,7 @@ TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndDigitsTheLargeBoldOne
     EXPECT_STREQ(digit.lfFaceName, L"MS Sans Serif");
 }
 
-// ---- the cost of a property write: the platform's controls without the board's logic ----
+// ---- a property write: the platform's controls without the board's logic ----
 
 class ControlWriteTest : public ::testing::Test {
 protected:
@@ -467,30 +506,16 @@ protected:
         pumpMessages();
     }
 
-    // The windows of cell 0 of box 0, and its box, that wait to be repainted.
-    std::vector<std::string> waitingForPaint()
+    // What waits to be painted again in cell 0 of box 0, in the cell; and
+    // whether anything of its box does.
+    RECT waitingInCell() const
     {
-        std::vector<std::string> waiting;
-        auto check = [&](HWND control, const std::string& name) {
-            if (GetUpdateRect(control, nullptr, FALSE))
-                waiting.push_back(name);
-        };
-        check(probe.box(0), "box");
-        check(probe.cell(0, 0), "cell");
-        check(probe.label(0, 0), "label");
-        for (int i = 0; i < 9; ++i)
-            check(probe.candidate(0, 0, i), "button " + std::to_string(i));
+        RECT waiting{};
+        GetUpdateRect(probe.cell(0, 0), &waiting, FALSE);
         return waiting;
     }
-
-    // Those of them, other than the one named, that wait to be repainted. Some
-    // controls redraw themselves at once on a change, so the named one may not wait.
-    std::vector<std::string> othersWaitingForPaint(const std::string& changed)
-    {
-        std::vector<std::string> others = waitingForPaint();
-        std::erase(others, changed);
-        return others;
-    }
+    bool boxWaits() const { return GetUpdateRect(probe.box(0), nullptr, FALSE); }
+    RECT squareOf(int i) const { return rectInParent(probe.candidate(0, 0, i)); }
 
     ui::CellControls& cell() { return window->usrcntGrid(0).usrcntSquare(0); }
 
@@ -499,35 +524,38 @@ protected:
     BoardProbe probe{nullptr};
 };
 
+bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
+
 TEST_F(ControlWriteTest, AWriteThatChangesNothingRepaintsNothing)
 {
-    ASSERT_TRUE(waitingForPaint().empty());
     cell().btnBlock(4).setVisible(true);
     cell().btnBlock(4).setEnabled(true);
     cell().btnBlock(4).setBackColor(SysColor::ButtonFace);
     cell().btnBlock(8).setBackColor(SysColor::ActiveBorder);
     cell().lbl().setCaption("1");  // the design's caption, not yet replaced
-    EXPECT_EQ(waitingForPaint(), std::vector<std::string>{});
+    EXPECT_TRUE(waitingInCell() == RECT{});
+    EXPECT_FALSE(boxWaits());
 }
 
-TEST_F(ControlWriteTest, ANewFaceRepaintsThatButtonAloneInTheNewColour)
+TEST_F(ControlWriteTest, AChangeRepaintsThatCandidateAloneAndAScreenReaderHearsIt)
 {
     cell().btnBlock(4).setBackColor(SysColor::WindowText);
-    EXPECT_EQ(waitingForPaint(), std::vector<std::string>{"button 4"});
+    EXPECT_TRUE(waitingInCell() == squareOf(4));
     EXPECT_EQ(probe.face(probe.candidate(0, 0, 4)), resolve(SysColor::WindowText));
-}
 
-TEST_F(ControlWriteTest, DisablingRepaintsNothingButThatButton)
-{
     cell().btnBlock(2).setEnabled(false);
-    EXPECT_EQ(othersWaitingForPaint("button 2"), std::vector<std::string>{});
+    EXPECT_TRUE(waitingInCell() == squareOf(2));
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 0, 2)));
+    EXPECT_FALSE(boxWaits());
 }
 
-TEST_F(ControlWriteTest, ANewCaptionRepaintsNothingButThatLabel)
+TEST_F(ControlWriteTest, ANewCaptionRepaintsTheCellAndRenamesItsLabel)
 {
     cell().lbl().setCaption("7");
-    EXPECT_EQ(othersWaitingForPaint("label"), std::vector<std::string>{});
+    RECT all;
+    GetClientRect(probe.cell(0, 0), &all);
+    EXPECT_TRUE(waitingInCell() == all);
+    EXPECT_FALSE(boxWaits());
     EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "7"));
 }
 

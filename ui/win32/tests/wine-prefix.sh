@@ -3,7 +3,7 @@
 # user's Wine and start the same on a fresh machine.
 #   wine-prefix.sh start   create and boot the prefix once (no-op when it exists)
 #   wine-prefix.sh stop    end its Wine server, so that nothing is left running
-# WINEPREFIX and the other Wine settings come from ctest's environment.
+# WINEPREFIX and the other Wine settings come from the environment (wine_env).
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the tests\' prefix}"
 
