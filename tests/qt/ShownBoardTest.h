@@ -13,18 +13,51 @@
 #include "app/Orvane_Main.h"
 #include "support/BoardPlaces.h"
 #include "tests/qt/PaintLog.h"
+#include "ui/Dispatch.h"
 #include "ui/qt/QtBoardWindow.h"
 
-// A test on a shown board window of real widgets with the board's logic behind it. The
-// application palette gets a distinct colour for every role the board paints
-// with, so that a pixel tells which role it was drawn from.
-// A candidate or a label: no widget, but a square of its cell.
+// A candidate or a label: no widget, but a square of its cell, read back from
+// what the cell keeps.
+struct Candidate {
+    ui::qt::CellWidget* widget;
+    std::int16_t index;
+
+    ui::qt::CellWidget& cell() const { return *widget; }
+    QRect geometry() const { return ui::qt::candidateRect(index); }
+    QString text() const { return ui::qt::candidateCaption(index); }
+    ui::DrawnCell::Look look() const { return widget->drawn().look(index); }
+    // Shown, in a shown window.
+    bool isVisible() const { return look().visible && widget->isVisible(); }
+    bool isHidden() const { return !look().visible; }
+    bool isEnabled() const { return look().enabled; }
+    bool isDown() const { return look().down; }
+    ui::SysColor face() const { return look().face; }
+    // What a press and release on it come to: nothing while it is barred.
+    void click() const
+    {
+        if (isEnabled())
+            ui::dispatchClick(widget->btnBlock(index).Click);
+    }
+    // As a press of any other mouse button than the first: the focus, and no click.
+    void setFocus() const { QTest::mouseClick(widget, Qt::RightButton, {}, geometry().center()); }
+};
+struct CellLabel {
+    ui::qt::CellWidget* widget;
+
+    ui::qt::CellWidget& cell() const { return *widget; }
+    static QRect geometry() { return ui::qt::labelRect(); }
+    QString caption() const { return QString::fromStdString(widget->drawn().caption()); }
+    static const QFont& font() { return ui::qt::labelFont(); }
+};
 template <class T>
 concept CellPart = requires(const T& part) {
     part.cell();
     part.geometry();
 };
 
+// A test on a shown board window of real widgets with the board's logic behind it. The
+// application palette gets a distinct colour for every role the board paints
+// with, so that a pixel tells which role it was drawn from.
 class ShownBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,8 +100,8 @@ protected:
     {
         return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k));
     }
-    ui::qt::CandidateButton& button(int b, int k, int i) { return cell(b, k).candidate(static_cast<std::int16_t>(i)); }
-    ui::qt::DigitLabel& label(int b, int k) { return cell(b, k).label(); }
+    Candidate button(int b, int k, int i) { return {&cell(b, k), static_cast<std::int16_t>(i)}; }
+    CellLabel label(int b, int k) { return {&cell(b, k)}; }
 
     // A press and release at the centre of a widget, or of a candidate's or a
     // label's square, delivered to the window so that whatever really lies there
@@ -81,7 +114,7 @@ protected:
     }
 
     // Whether a paint since the log was installed covered the candidate's square.
-    static bool repainted(const PaintLog& log, const ui::qt::CandidateButton& candidate)
+    static bool repainted(const PaintLog& log, const Candidate& candidate)
     {
         return log.painted(candidate.cell(), candidate.geometry());
     }

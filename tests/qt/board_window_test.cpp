@@ -37,7 +37,7 @@ TEST_F(BoardWindowTest, EveryControlStandsWhereItsDesignPutsIt)
             EXPECT_EQ(cell.geometry(), cellRect(k)) << "box " << b << " cell " << k;
             EXPECT_EQ(label(b, k).geometry(), QRect(0, 0, 61, 61));
             for (int i = 0; i < 9; ++i) {
-                auto& candidate = button(b, k, i);
+                const Candidate candidate = button(b, k, i);
                 ASSERT_EQ(&candidate.cell(), &cell);
                 EXPECT_EQ(candidate.geometry(), buttonRect(i)) << "box " << b << " cell " << k << " button " << i;
                 EXPECT_EQ(candidate.text(), QString::number(i + 1));
@@ -114,7 +114,7 @@ TEST_F(BoardWindowTest, APickHidesTheCellsOtherButtonsAndBarsItsDigitInTheTwenty
             if (b == 4 && k == 4)
                 continue;
             const bool peer = arePeers(4, 4, b, k);
-            auto& three = button(b, k, 2);
+            const Candidate three = button(b, k, 2);
             EXPECT_TRUE(three.isVisible());
             EXPECT_EQ(three.isEnabled(), !peer) << "box " << b << " cell " << k;
             EXPECT_EQ(three.face(), peer ? SysColor::WindowText : SysColor::ButtonFace);

@@ -45,7 +45,7 @@ protected:
             support::CellState& cell = state.at(place);
             cell.caption = label(place.box, place.cell).caption().toStdString();
             for (int i = 0; i < 9; ++i) {
-                const auto& widget = button(place.box, place.cell, i);
+                const Candidate widget = button(place.box, place.cell, i);
                 cell.btnBlock.at(i) = {widget.isVisible(), widget.isEnabled(), widget.face()};
             }
         }
@@ -61,7 +61,7 @@ protected:
             const ui::BoxCell place = ui::boxCellOf(action.pos);
             // On a frozen cell the button is hidden: only the mouse can find what lies there.
             byMouse = byMouse || model_.isFixed(action.pos);
-            auto& candidate = button(place.box, place.cell, action.candidate);
+            const Candidate candidate = button(place.box, place.cell, action.candidate);
             if (byMouse)
                 click(candidate);
             else

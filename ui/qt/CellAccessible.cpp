@@ -13,9 +13,9 @@ namespace {
 // Children of a cell's interface: the label first, as the label was the cell's
 // first child widget, then the buttons in their array's order.
 constexpr int labelChild = 0;
-constexpr int childCount = 1 + ui::ControlArray<CandidateButton>::size;
+constexpr int childCount = 1 + ui::DrawnCell::size;
 
-int childOf(std::int16_t candidate) { return candidate + 1; }
+int childOf(std::int16_t part) { return part == ui::DrawnCell::labelPart ? labelChild : part + 1; }
 
 // A part of a cell that is no widget: the label or a button.
 class PartInterface : public QAccessibleInterface {
@@ -48,9 +48,9 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && cell_ ? cell_->label().accessibleName() : QString();
+        return t == QAccessible::Name && cell_ ? QString::fromStdString(cell_->drawn().labelName()) : QString();
     }
-    QRect rect() const override { return cell_ ? onScreen(cell_->label().geometry()) : QRect(); }
+    QRect rect() const override { return cell_ ? onScreen(labelRect()) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
@@ -68,9 +68,9 @@ public:
     {
         if (t != QAccessible::Name || !cell_)
             return {};
-        return QString::fromStdString(ui::candidateName(cell_->place(), index_));
+        return QString::fromStdString(cell_->drawn().candidateName(index_));
     }
-    QRect rect() const override { return cell_ ? onScreen(candidate().geometry()) : QRect(); }
+    QRect rect() const override { return cell_ ? onScreen(candidateRect(index_)) : QRect(); }
     QAccessible::Role role() const override { return QAccessible::Button; }
     QAccessible::State state() const override
     {
@@ -79,12 +79,12 @@ public:
             state.invisible = true;
             return state;
         }
-        const CandidateButton& button = candidate();
-        state.invisible = !button.isVisible();
-        state.disabled = !button.isEnabled() || !cell_->isEnabled();
+        const ui::DrawnCell::Look look = cell_->drawn().look(index_);
+        state.invisible = !look.visible || !cell_->isVisible();
+        state.disabled = !look.enabled || !cell_->isEnabled();
         state.focusable = true;
-        state.focused = button.hasFocus();
-        state.pressed = button.isDown();
+        state.focused = look.focused;
+        state.pressed = look.down;
         return state;
     }
 
@@ -101,8 +101,6 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    CandidateButton& candidate() const { return cell_->candidate(index_); }
-
     std::int16_t index_;
 };
 
@@ -148,12 +146,12 @@ public:
         if (!cell.rect().contains(inCell))
             return nullptr;
         const std::int16_t at = cell.candidateAt(inCell);
-        return child(at < 0 ? labelChild : childOf(at));
+        return child(at == ui::DrawnCell::none ? labelChild : childOf(at));
     }
     QAccessibleInterface* focusChild() const override
     {
         auto& cell = static_cast<CellWidget&>(*widget());
-        return cell.hasFocus() ? child(childOf(cell.focusIndex())) : nullptr;
+        return cell.drawn().hasFocus() ? child(childOf(cell.drawn().focus())) : nullptr;
     }
     // The focus belongs to the buttons; the cell itself offers neither it nor actions.
     QAccessible::State state() const override
@@ -195,40 +193,30 @@ void installCellAccessibility()
     [[maybe_unused]] static const bool installed = (QAccessible::installFactory(&cellInterface), true);
 }
 
-void announceChange(CellWidget& cell, std::int16_t candidate, CellWidget::Change change)
+void announce(CellWidget& cell, std::int16_t part, ui::CellView::Change change)
 {
-    if (change == CellWidget::Change::Face || !QAccessible::isActive())
+    using Change = ui::CellView::Change;
+    if (change == Change::Face || change == Change::FocusGone || !QAccessible::isActive())
         return;
-    QAccessibleInterface* button = childInterface(cell, childOf(candidate));
-    if (button == nullptr)
+    if (change == Change::FocusCame && !cell.hasFocus())
         return;
-    const CandidateButton& shown = cell.candidate(candidate);
+    QAccessibleInterface* shown = childInterface(cell, childOf(part));
+    if (shown == nullptr)
+        return;
     QAccessible::State changed;
     switch (change) {
-    case CellWidget::Change::Visible:
-        send(QAccessibleEvent(button, shown.isHidden() ? QAccessible::ObjectHide : QAccessible::ObjectShow));
+    case Change::Visible:
+        send(QAccessibleEvent(shown,
+                              cell.drawn().look(part).visible ? QAccessible::ObjectShow : QAccessible::ObjectHide));
         return;
-    case CellWidget::Change::Enabled: changed.disabled = true; break;
-    case CellWidget::Change::Down: changed.pressed = true; break;
-    case CellWidget::Change::Face: return;
+    case Change::FocusCame: send(QAccessibleEvent(shown, QAccessible::Focus)); return;
+    case Change::Caption: send(QAccessibleEvent(shown, QAccessible::NameChanged)); return;
+    case Change::Enabled: changed.disabled = true; break;
+    case Change::Down: changed.pressed = true; break;
+    case Change::Face:
+    case Change::FocusGone: return;
     }
-    send(QAccessibleStateChangeEvent(button, changed));
-}
-
-void announceFocus(CellWidget& cell, std::int16_t candidate)
-{
-    if (!QAccessible::isActive() || !cell.hasFocus())
-        return;
-    if (QAccessibleInterface* button = childInterface(cell, childOf(candidate)))
-        send(QAccessibleEvent(button, QAccessible::Focus));
-}
-
-void announceLabel(CellWidget& cell)
-{
-    if (!QAccessible::isActive())
-        return;
-    if (QAccessibleInterface* label = childInterface(cell, labelChild))
-        send(QAccessibleEvent(label, QAccessible::NameChanged));
+    send(QAccessibleStateChangeEvent(shown, changed));
 }
 
 } // namespace ui::qt

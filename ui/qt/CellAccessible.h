@@ -12,10 +12,8 @@ namespace ui::qt {
 // Lets Qt find the cell's interface; once for the application, and cheap after.
 void installCellAccessibility();
 
-// Tell assistive technology what changed, if any is listening; nothing is made
-// when none is.
-void announceChange(CellWidget& cell, std::int16_t candidate, CellWidget::Change change);
-void announceFocus(CellWidget& cell, std::int16_t candidate);
-void announceLabel(CellWidget& cell);
+// Tells assistive technology what changed of a candidate or the label, if any is
+// listening; nothing is made when none is.
+void announce(CellWidget& cell, std::int16_t part, ui::CellView::Change change);
 
 } // namespace ui::qt
