@@ -2,26 +2,14 @@
 
 namespace ui::win32 {
 
-namespace {
-
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-
 // Windows 10 knows each window's own resolution; older versions only the screen's.
-GetDpiForWindowFn getDpiForWindow()
-{
-    static const GetDpiForWindowFn fn = [] {
-        const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
-        return reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(proc));
-    }();
-    return fn;
-}
-
-} // namespace
-
+// The board asks once, as it is made.
 int windowDpi(HWND window)
 {
-    if (const GetDpiForWindowFn fn = getDpiForWindow()) {
-        if (const UINT dpi = fn(window))
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    if (const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(proc))) {
+        if (const UINT dpi = getDpiForWindow(window))
             return static_cast<int>(dpi);
     }
     HDC screen = GetDC(window);
