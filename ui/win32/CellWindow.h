@@ -13,17 +13,13 @@ namespace ui::win32 {
 
 class CellAccessible;
 
-// One cell's window: it draws the label and, over it, the nine candidate
-// buttons, which are squares of this window and no windows of their own. What
-// they show, where the focus is and which one is held down is the drawn cell's;
-// this window turns the mouse, the keys and the focus into the cell's verbs,
-// draws what the cell says has changed in its WM_PAINT, and answers for the
-// candidates and the label to assistive technology (CellAccessible).
-//
-// Tab and Shift+Tab move through the candidates with the dialog manager: the
-// window asks for Tab while a candidate further on takes the focus, and leaves
-// it to the dialog manager at the cell's end, which passes the focus on in the
-// board's tab order.
+// One cell's window: the label and, over it, nine candidate buttons that are
+// squares of this window. What they show, the focus and the held one are the
+// drawn cell's; the window turns the mouse, the keys and the focus into its
+// verbs, draws what changed in WM_PAINT, and answers for the candidates and the
+// label to assistive technology (CellAccessible). It asks the dialog manager for
+// Tab while a candidate further on takes the focus; at the cell's end the dialog
+// manager passes the focus on in the board's tab order.
 class CellWindow final : public CellControls, private CellView {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneCell";

@@ -129,9 +129,6 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
                 return 0;
             }
         break;
-    case WM_SYSCOLORCHANGE:
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

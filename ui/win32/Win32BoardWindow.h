@@ -16,8 +16,9 @@ namespace ui::win32 {
 // size at the window's resolution, holding the nine boxes and the three command
 // buttons. Closing it ends the message loop. Tab and Space work across boxes
 // and cells through the dialog manager (see MessageLoop), and like a dialog the
-// window keeps track of the focused control while it is inactive. A change of
-// the system's colours draws the board again in the new ones.
+// window keeps track of the focused control while it is inactive. Colours are
+// the system's at the time of drawing; Windows draws every window again when the
+// user changes them.
 class Win32BoardWindow final : public BoardWindow {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneBoard";

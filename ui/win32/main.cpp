@@ -2,14 +2,19 @@
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
-#include "ui/win32/FailureBox.h"
+#include "ui/win32/Clicks.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Platform.h"
 
+#include <objbase.h>
+
 // The process entry point: bring the platform up, let Main show the board, and
-// deliver events until the board window is closed, which ends the program.
+// deliver events until the board window is closed, which ends the program. The
+// window's thread joins COM's single-threaded apartment, through which screen
+// readers reach the cells' accessible objects.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     try {
         ui::win32::Win32Platform platform(instance);
         modOrvane::Main(platform);

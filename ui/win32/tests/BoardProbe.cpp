@@ -170,7 +170,7 @@ std::vector<DWORD> BoardProbe::picture() const
     HDC window = GetDCEx(board_, nullptr, DCX_CACHE);
     BitBlt(copy.dc, 0, 0, inner.right, inner.bottom, window, 0, 0, SRCCOPY);
     ReleaseDC(board_, window);
-    const auto* first = reinterpret_cast<const DWORD*>(copy.pixels.first);
+    const auto* first = reinterpret_cast<const DWORD*>(copy.first);
     std::vector<DWORD> pixels(first, first + static_cast<std::size_t>(inner.right) * inner.bottom);
     copy.release();
     return pixels;

@@ -26,7 +26,9 @@ grep -qx NX_COMPAT <<<"$flags" || fail "NX_COMPAT is not set"
 
 # Libraries that every Windows installation carries; anything else (the C++ or
 # thread run-time of the compiler, say) would have to be shipped beside the program.
+# oleacc and oleaut32 are how a program answers screen readers.
 system_dlls=" kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll shell32.dll comctl32.dll comdlg32.dll ole32.dll "
+system_dlls+=" oleacc.dll oleaut32.dll "
 imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers")
 echo "imports: $(tr '\n' ' ' <<<"$imports")"
 [ -n "$imports" ] || fail "no imports found"
