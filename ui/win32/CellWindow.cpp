@@ -10,16 +10,7 @@
 
 namespace ui::win32 {
 
-void CellWindow::registerClass(HINSTANCE instance)
-{
-    // No double clicks: a quick second click is a click of its own, a take-back.
-    WNDCLASSEXW cell{};
-    cell.lpfnWndProc = windowProc;
-    cell.hInstance = instance;
-    cell.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cell.lpszClassName = windowClass;
-    registerClassOnce(cell);
-}
+void CellWindow::registerClass(HINSTANCE instance) { registerClassOnce(instance, windowClass, windowProc); }
 
 CellWindow::CellWindow(HWND box, const designs::Control& design, BoxCell place, int dpi, const Fonts& fonts,
                        Canvas& buffer)

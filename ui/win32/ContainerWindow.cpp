@@ -36,13 +36,7 @@ LRESULT CALLBACK containerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 void registerContainerClass(HINSTANCE instance)
 {
-    WNDCLASSEXW container{};
-    container.lpfnWndProc = containerProc;
-    container.cbWndExtra = sizeof(LONG_PTR);
-    container.hInstance = instance;
-    container.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    container.lpszClassName = containerWindowClass;
-    registerClassOnce(container);
+    registerClassOnce(instance, containerWindowClass, containerProc, nullptr, sizeof(LONG_PTR));
 }
 
 HWND createContainer(HWND parent, const designs::Control& design, SysColor background, int dpi)

@@ -13,14 +13,9 @@ namespace ui::win32 {
 
 void Win32BoardWindow::registerClass(HINSTANCE instance)
 {
-    WNDCLASSEXW board{};
-    board.lpfnWndProc = windowProc;
-    board.hInstance = instance;
-    board.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // A system colour plus one stands for that colour's brush, resolved at every draw.
-    board.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(sysColorIndex(designs::orvaneMain.back) + 1));
-    board.lpszClassName = windowClass;
-    registerClassOnce(board);
+    const auto background = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(sysColorIndex(designs::orvaneMain.back) + 1));
+    registerClassOnce(instance, windowClass, windowProc, background);
 }
 
 Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)

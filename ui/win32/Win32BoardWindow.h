@@ -41,7 +41,6 @@ public:
     void show() override;
 
     HWND window() const { return window_; }
-    Win32Box& box(std::int16_t index) { return *boxes_.at(static_cast<std::size_t>(index)); }
 
 private:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -18,8 +18,7 @@ class Win32Box final : public BoxControls {
 public:
     Win32Box(HWND board, const designs::Control& design, int dpi, const Fonts& fonts, Canvas& buffer);
 
-    CellControls& usrcntSquare(std::int16_t index) override { return cell(index); }
-    CellWindow& cell(std::int16_t index) { return *cells_.at(static_cast<std::size_t>(index)); }
+    CellControls& usrcntSquare(std::int16_t index) override { return *cells_.at(static_cast<std::size_t>(index)); }
 
 private:
     HWND window_ = nullptr;
