@@ -34,8 +34,7 @@ std::int16_t DrawnCell::next(bool forward) const
     return stop(position + (forward ? 1 : -1), forward);
 }
 
-// A press on a barred candidate, or where the label shows, goes on to the box
-// beneath, as it did past a disabled or hidden button.
+// A press on a barred candidate or on the label goes on to the box beneath.
 DrawnCell::Reply DrawnCell::press(std::int16_t at, bool primary)
 {
     if (!takesFocus(at))
@@ -88,8 +87,7 @@ DrawnCell::Reply DrawnCell::tab(bool forward)
     return {to != none};
 }
 
-// Focus that arrives by Tab lands on the first candidate that takes it, by
-// Shift+Tab on the last; otherwise it returns to the candidate that last had it.
+// By Tab to the first candidate that takes the focus, by Shift+Tab to the last.
 void DrawnCell::focusIn(Entry entry)
 {
     const std::int16_t to = entry == Entry::Back                           ? stop(tabStops - 1, false)
@@ -125,8 +123,7 @@ DrawnCell::Reply DrawnCell::activated()
     return {held, held ? letGo() : none};
 }
 
-// A candidate hidden or barred while held down is let go, and while focused
-// hands the focus on to the next one that takes it.
+// A candidate hidden or barred is let go, and hands the focus on to the next.
 void DrawnCell::candidateChanged(std::int16_t index, CellView::Change change)
 {
     view_.cellChanged(index, change);

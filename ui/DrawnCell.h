@@ -21,11 +21,9 @@ class CellView {
 public:
     enum class Change { Visible, Enabled, Face, Caption, Down, FocusCame, FocusGone };
     virtual ~CellView() = default;
-    // `part` (a candidate, or the label) looks different: draw it, and tell
-    // assistive technology.
+    // `part` (a candidate, or the label) looks different: draw it, tell assistive technology.
     virtual void cellChanged(std::int16_t part, Change change) = 0;
-    // The focused candidate was hidden or barred and none after it takes the
-    // focus: it goes on to the next cell, as by Tab.
+    // The focused candidate was hidden or barred, and none after it takes the focus.
     virtual void passFocusOn() = 0;
 };
 
@@ -42,8 +40,7 @@ public:
         bool visible = true, enabled = true, focused = false, down = false;
         bool operator==(const Look&) const = default;
     };
-    // Input the cell did not use goes on: a press to the box beneath, a Tab to
-    // the next cell, a key to the window.
+    // Input not handled goes on: a press to the box beneath, a Tab to the next cell.
     struct Reply {
         bool handled = false;
         std::int16_t clicked = none;
