@@ -71,19 +71,12 @@ DrawnCell::Reply DrawnCell::spaceDown(bool autoRepeat)
 // The release clicks whatever is held down, by the key or the mouse.
 DrawnCell::Reply DrawnCell::spaceUp(bool autoRepeat) { return {true, autoRepeat || !down_ ? none : letGo()}; }
 
-DrawnCell::Reply DrawnCell::escape()
-{
-    const bool held = heldBy(HeldBy::Mouse) || heldBy(HeldBy::Key);
-    if (held)
-        letGo();
-    return {held};
-}
+DrawnCell::Reply DrawnCell::escape() { return {letGoOfHand()}; }
 
 DrawnCell::Reply DrawnCell::tab(bool forward)
 {
     const std::int16_t to = next(forward);
-    if (to != none)
-        moveFocus(to);
+    moveFocus(to == none ? focus_ : to);
     return {to != none};
 }
 
@@ -102,8 +95,8 @@ void DrawnCell::focusIn(Entry entry)
 
 void DrawnCell::focusOut(bool keepHeld)
 {
-    if (!keepHeld && !heldBy(HeldBy::Assistant))
-        letGo();
+    if (!keepHeld)
+        letGoOfHand();
     focused_ = false;
     view_.cellChanged(focus_, CellView::Change::FocusGone);
 }
@@ -117,11 +110,7 @@ DrawnCell::Reply DrawnCell::activate(std::int16_t index)
     return reply;
 }
 
-DrawnCell::Reply DrawnCell::activated()
-{
-    const bool held = heldBy(HeldBy::Assistant);
-    return {held, held ? letGo() : none};
-}
+DrawnCell::Reply DrawnCell::activated() { return heldBy(HeldBy::Assistant) ? Reply{true, letGo()} : Reply{}; }
 
 // A candidate hidden or barred is let go, and hands the focus on to the next.
 void DrawnCell::candidateChanged(std::int16_t index, CellView::Change change)
@@ -139,8 +128,7 @@ void DrawnCell::moveFocus(std::int16_t to)
 {
     if (to == focus_)
         return;
-    if (!heldBy(HeldBy::Assistant))
-        letGo();
+    letGoOfHand();
     const std::int16_t from = std::exchange(focus_, to);
     if (focused_) {
         view_.cellChanged(from, CellView::Change::FocusGone);
@@ -162,6 +150,9 @@ void DrawnCell::setDown(bool down)
     if (std::exchange(down_, down) != down)
         view_.cellChanged(held_, CellView::Change::Down);
 }
+
+// A press by mouse or key ends as the focus moves; assistive technology's stays.
+bool DrawnCell::letGoOfHand() { return !heldBy(HeldBy::Assistant) && letGo() != none; }
 
 std::int16_t DrawnCell::letGo()
 {

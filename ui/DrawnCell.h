@@ -9,12 +9,11 @@
 #include "ui/Designs.h"
 
 // One cell as a desktop draws it: the label beneath nine candidates that are no
-// widgets of their own. It keeps what the board wrote to them, which candidate
-// has the focus and which one is held down, and turns the player's input, given
-// as verbs, into clicks and squares to draw again. The front-end owns it and its
-// CellView, translates its toolkit's events into the verbs, paints the looks it
-// is given and dispatches the clicks it reports; the cell calls back into the
-// view, synchronously, as a look changes.
+// widgets of their own. It keeps what the board wrote to them, the focused and
+// the held candidate, and turns the player's input, given as verbs, into clicks
+// and squares to draw again. The front-end owns it and its CellView, translates
+// its toolkit's events into the verbs, paints the looks it is given and
+// dispatches the clicks it reports; the cell calls back as a look changes.
 namespace ui {
 
 class CellView {
@@ -34,8 +33,7 @@ public:
     static constexpr std::int16_t labelPart = size;
     static constexpr std::int16_t none = -1;
 
-    // A candidate's face, caption (disabled while barred), focus rectangle, sunk or not.
-    struct Look {
+    struct Look { // a candidate's face, caption (disabled while barred), focus rectangle, sunk or not
         SysColor face = SysColor::ButtonFace;
         bool visible = true, enabled = true, focused = false, down = false;
         bool operator==(const Look&) const = default;
@@ -123,6 +121,7 @@ private:
     void hold(std::int16_t index, HeldBy by);
     void setDown(bool down);
     std::int16_t letGo(); // the candidate let go, if one was held
+    bool letGoOfHand();
 
     CellView& view_;
     RowColumn place_;
