@@ -53,3 +53,13 @@ export async function openBoard(page, url) {
   await page.goto(url);
   await page.waitForFunction(() => document.querySelectorAll("#board button").length === 732 && !document.getElementById("board").inert);
 }
+
+// Where the whole board stands on the page and at what scale, and the page's
+// point at the middle of a place given relative to the board at 1:1.
+export async function boardOnPage(page) {
+  const { x, y, scale } = await page.evaluate(() => {
+    const r = document.getElementById("board").getBoundingClientRect();
+    return { x: r.x, y: r.y, scale: r.width / 650 };
+  });
+  return { x, y, scale, middle: (rect) => [x + (rect.x + rect.width / 2) * scale, y + (rect.y + rect.height / 2) * scale] };
+}

@@ -1,7 +1,7 @@
 // Random play on the page with real mouse clicks, held against the reference
 // model after every step: every candidate (shown, clickable, face) and every label.
 //   node tests/web/random_play.mjs PAGE_DIR [STEPS] [SEED]
-import { serve, launch, openBoard } from "./browser.mjs";
+import { serve, launch, openBoard, boardOnPage } from "./browser.mjs";
 import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands } from "./board.mjs";
 
 const [folder, steps = "2000", seedText = String(Date.now() % 2 ** 31)] = process.argv.slice(2);
@@ -22,16 +22,14 @@ const browser = await launch();
 let step = 0;
 let action = "opening the page";
 try {
-  const page = await browser.newPage({ viewport: { width: 800, height: 700 }, colorScheme: "light" });
+  // Larger than the designs' window, so the board plays scaled up.
+  const page = await browser.newPage({ viewport: { width: 1024, height: 768 }, colorScheme: "light" });
   const errors = [];
   page.on("pageerror", (e) => errors.push(e.message));
   page.on("console", (m) => m.type() === "error" && errors.push(m.text()));
   await openBoard(page, server.url);
-  const origin = await page.evaluate(() => {
-    const r = document.getElementById("board").getBoundingClientRect();
-    return { x: r.x, y: r.y };
-  });
-  const clickAt = (rect) => page.mouse.click(origin.x + rect.x + rect.width / 2, origin.y + rect.y + rect.height / 2);
+  const onPage = await boardOnPage(page);
+  const clickAt = (rect) => page.mouse.click(...onPage.middle(rect));
 
   const model = new ReferenceModel();
   const next = random(seed);
