@@ -232,19 +232,19 @@ test("a failure inside the board stops the page with one line on it and in the c
 test("Lighthouse finds nothing to mend for accessibility, best practices and SEO, but the whole board's small candidates on a phone", async (t) => {
   // On the mobile preset the page opens on the whole board of a phone: its
   // candidates are 13 px targets with 7 px captions, as the designs' board is
-  // drawn whole; a finger taps their box, which enlarges, instead.
+  // drawn whole; a finger taps their box, which enlarges, instead. Performance,
+  // a timing, is shown for a look: the benchmarks judge speed.
   const designs = { desktop: [], mobile: ["target-size", "font-size"] };
   const chromium = await launchWithPort();
   try {
     for (const [preset, config] of [["desktop", desktopConfig], ["mobile", undefined]]) {
       const { lhr } = await lighthouse(server.url, { port: chromium.port, logLevel: "error" }, config);
-      assert.deepEqual(lhr.runWarnings, [], preset);
+      assert.equal(lhr.runtimeError, undefined, preset);
       const scores = Object.values(lhr.categories).map((c) => `${c.title} ${Math.round(c.score * 100)}`);
       t.diagnostic(`Lighthouse ${lhr.lighthouseVersion}, ${preset}: ${scores.join(", ")}`);
       for (const id of ["accessibility", "best-practices", "seo"]) {
-        const failing = lhr.categories[id].auditRefs
-          .filter((ref) => ref.weight > 0 && lhr.audits[ref.id].score !== null && lhr.audits[ref.id].score < 1)
-          .map((ref) => ref.id);
+        const failed = ({ score, scoreDisplayMode }) => scoreDisplayMode === "error" || (score !== null && score < 1);
+        const failing = lhr.categories[id].auditRefs.filter((ref) => ref.weight > 0 && failed(lhr.audits[ref.id])).map((ref) => ref.id);
         assert.deepEqual(failing.filter((audit) => !designs[preset].includes(audit)), [], `${preset}, ${id}`);
       }
     }
