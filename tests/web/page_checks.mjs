@@ -1,5 +1,6 @@
-// The page's checks in Debian's Chromium, with real mouse clicks, taps and key
-// presses at the controls' positions.
+// The page's checks in Debian's Chromium, with real mouse clicks and key presses
+// at the controls' positions, and Lighthouse's audits. Taps on a phone are
+// random play's (random_play.mjs).
 //   node --test tests/web/page_checks.mjs     (PAGE_DIR and FAILING_PAGE_DIR name the folders)
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";

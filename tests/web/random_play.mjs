@@ -124,6 +124,7 @@ try {
     if (!holds) throw new Error(what);
   };
   const tapOn = async (rect) => phone.touchscreen.tap(rect.x + rect.width / 2, rect.y + rect.height / 2);
+  const tapButton = async (name) => tapOn(await phone.getByRole("button", { name, exact: true }).boundingBox());
   const onWhole = async () => {
     const view = await phoneView(phone);
     expect(`the whole board shows, on the page's own history entry (${JSON.stringify(view)})`, view.box === null && view.entry === home);
@@ -144,7 +145,7 @@ try {
       await phone.goBack();
     } else {
       action += ", then Whole board";
-      await tapOn(await phone.getByRole("button", { name: "Whole board", exact: true }).boundingBox());
+      await tapButton("Whole board");
     }
     await onWhole();
   };
@@ -215,7 +216,7 @@ try {
     },
     async command(name) {
       action += (await phoneView(phone)).box === null ? ", tapped on the whole board" : ", tapped in the bar";
-      await tapOn(await phone.getByRole("button", { name, exact: true }).boundingBox());
+      await tapButton(name);
     },
   });
 
@@ -224,7 +225,6 @@ try {
   action = "taking pictures";
   await leave();
   if (phone.viewportSize().width > 360) await turn();
-  const tapButton = async (name) => tapOn(await phone.getByRole("button", { name, exact: true }).boundingBox());
   await tapButton("Reset");
   await enlarge(4);
   await tapButton(candidateName(3, 3, 6));
