@@ -9,6 +9,9 @@
 // information, until the board's code has loaded and it takes clicks. Click: the
 // script time of a pick and of its take-back on a candidate, and a real click's
 // time until the frame that shows it, against the page's own frame interval.
+// Enlarging: on a 360 x 640 touch screen, a tap on a box of the whole board from
+// the finger's lift until the end of the frame that shows the box enlarged, in
+// the same frames, and how long any animation on the way lasts.
 // Exits non-zero when a figure misses its budget.
 import { readFile, mkdtemp, writeFile, rm } from "node:fs/promises";
 import { gzipSync } from "node:zlib";
@@ -111,6 +114,41 @@ try {
   const latency = median(await page.evaluate(() => window.latencies));
   await context.close();
 
+  const phone = await browser.newContext({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true,
+    serviceWorkers: "block" });
+  const tapPage = await phone.newPage();
+  await tapPage.goto(server.url);
+  await tapPage.waitForFunction(() => !document.getElementById("board").inert);
+  const phoneFrames = await tapPage.evaluate(() => new Promise((done) => {
+    const times = [];
+    const tick = (t) => (times.push(t), times.length < 31 ? requestAnimationFrame(tick) : done(times));
+    requestAnimationFrame(tick);
+  }));
+  const phoneInterval = median(phoneFrames.slice(1).map((t, n) => t - phoneFrames[n]));
+  await tapPage.evaluate(() => {
+    window.entered = [];
+    const whole = [...document.querySelectorAll("button")].find((b) => b.textContent === "Whole board");
+    addEventListener("pointerup", (event) => requestAnimationFrame(() => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => window.entered.push({ time: performance.now() - event.timeStamp,
+        shown: whole.checkVisibility(), animation: Math.max(0, ...document.getAnimations().map((a) => a.effect.getComputedTiming().endTime)) });
+      channel.port2.postMessage(0);
+    }));
+  });
+  const boxes = await tapPage.locator("#board > div").evaluateAll((all) => all.map((b) => b.getBoundingClientRect().toJSON()));
+  for (let n = 0; n < 20; n++) {
+    const box = boxes[n % 9];
+    await tapPage.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    await tapPage.waitForFunction((count) => window.entered.length === count, n + 1);
+    await tapPage.goBack();
+    await tapPage.getByRole("button", { name: "Whole board" }).waitFor({ state: "hidden" });
+  }
+  const entered = await tapPage.evaluate(() => window.entered);
+  await phone.close();
+  if (!entered.every((e) => e.shown)) throw new Error("a tap on a box did not show it enlarged in the next frame");
+  const enlarging = median(entered.map((e) => e.time));
+  const animation = Math.max(...entered.map((e) => e.animation));
+
   if (process.env.ORVANE_BENCH_DETAIL) console.log({ board, blank, live });
   const boardFrame = median(board);
   const blankFrame = median(blank);
@@ -126,6 +164,10 @@ try {
     median(script) <= 1);
   line("a real click until the frame that shows it", `${latency.toFixed(1)} ms`, "", undefined);
   line("  in frames of the page's own interval", `${(latency / interval).toFixed(2)}`, "2 frames", latency <= 2 * interval);
+  line("a tap on a phone's box until the frame that shows it", `${enlarging.toFixed(1)} ms`, "", undefined);
+  line("  in frames of the page's own interval", `${(enlarging / phoneInterval).toFixed(2)}`, "2 frames",
+    enlarging <= 2 * phoneInterval);
+  line("  any animation on the way", `${animation.toFixed(0)} ms`, "150 ms", animation <= 150);
 } finally {
   await browser.close();
   await server.close();

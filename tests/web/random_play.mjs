@@ -1,11 +1,23 @@
-// Random play on the page with real mouse clicks, held against the reference
-// model after every step: every candidate (shown, clickable, face) and every label.
+// Random play on the page, held against the reference model after every step:
+// every candidate (shown, clickable, face) and every label.
 //   node tests/web/random_play.mjs PAGE_DIR [STEPS] [SEED]
-import { serve, launch, openBoard } from "./browser.mjs";
-import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands } from "./board.mjs";
+//
+// First STEPS steps with real mouse clicks in a window larger than the designs'.
+// Then a tenth as many (at least 200) on a 360 x 640 touch screen, where a tap on
+// a box of the whole board enlarges it and most picks are taps in enlarged boxes;
+// the others are a mouse click, a key or an assistive activation on the whole
+// board, which must pick without enlarging. Every enlarged box is checked for
+// targets a finger can hit; the player leaves it by "Whole board" or the
+// browser's Back, moves the focus into another box, and turns the phone. At the
+// end, pictures of the phone's two views, light and dark, go into the folder
+// above PAGE_DIR.
+import { dirname, join } from "node:path";
+import { serve, launch, openBoard, boardOnPage } from "./browser.mjs";
+import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands, boxOf } from "./board.mjs";
 
 const [folder, steps = "2000", seedText = String(Date.now() % 2 ** 31)] = process.argv.slice(2);
 const seed = Number(seedText);
+const phoneSteps = Math.max(200, Math.round(Number(steps) / 10));
 
 // mulberry32: small, and the same sequence for the same seed everywhere.
 function random(state) {
@@ -17,55 +29,223 @@ function random(state) {
   };
 }
 
-const server = await serve({ "/": folder });
-const browser = await launch();
+let phase = "with a mouse";
 let step = 0;
 let action = "opening the page";
-try {
-  const page = await browser.newPage({ viewport: { width: 800, height: 700 }, colorScheme: "light" });
-  const errors = [];
-  page.on("pageerror", (e) => errors.push(e.message));
-  page.on("console", (m) => m.type() === "error" && errors.push(m.text()));
-  await openBoard(page, server.url);
-  const origin = await page.evaluate(() => {
-    const r = document.getElementById("board").getBoundingClientRect();
-    return { x: r.x, y: r.y };
-  });
-  const clickAt = (rect) => page.mouse.click(origin.x + rect.x + rect.width / 2, origin.y + rect.y + rect.height / 2);
 
+async function open(context) {
+  const page = await context.newPage();
+  // Somewhere to go Back to.
+  await page.goto("data:text/html,<title>before</title>");
+  page.errors = [];
+  page.on("pageerror", (e) => page.errors.push(e.message));
+  page.on("console", (m) => m.type() === "error" && page.errors.push(m.text()));
+  await openBoard(page, server.url);
+  return page;
+}
+
+// Plays `count` random steps; `player` carries out a click on candidate d of
+// cell n (row-major) and a command by its caption, each in its own way.
+async function play(page, count, next, player) {
   const model = new ReferenceModel();
-  const next = random(seed);
   const pick = (n) => Math.floor(next() * n);
-  let problem = difference(await readBoard(page), model.expected());
-  for (; step < Number(steps) && !problem; step++) {
+  const check = async () => {
+    const problem = difference(await readBoard(page), model.expected()) ??
+      (page.errors.length ? `the page reported: ${page.errors.join("; ")}` : null);
+    if (problem) throw new Error(problem);
+  };
+  await check();
+  for (step = 0; step < count; step++) {
     const roll = next();
-    if (roll < 0.03) {
-      action = "Reset";
-      model.reset();
-    } else if (roll < 0.08) {
-      action = "Fix";
-      model.fix(true);
-    } else if (roll < 0.13) {
-      action = "Un-Fix";
-      model.fix(false);
+    if (roll < 0.13) {
+      const command = roll < 0.03 ? "Reset" : roll < 0.08 ? "Fix" : "Un-Fix";
+      action = command;
+      await player.command(command);
+      if (command === "Reset") model.reset();
+      else model.fix(command === "Fix");
     } else {
       // Mostly a candidate that takes the click; sometimes any place, barred or hidden.
       const open = [];
       for (let j = 0; j < 729; j++) if (model.candidate(Math.floor(j / 9), j % 9).clickable) open.push(j);
       const j = roll < 0.35 || open.length === 0 ? pick(729) : open[pick(open.length)];
       const n = Math.floor(j / 9);
-      action = `click on ${candidateName(Math.floor(n / 9), n % 9, j % 9)}`;
-      await clickAt(candidateRect(Math.floor(n / 9), n % 9, j % 9));
+      action = `a click on ${candidateName(Math.floor(n / 9), n % 9, j % 9)}`;
+      await player.candidate(n, j % 9, model.candidate(n, j % 9));
       model.click(n, j % 9);
     }
-    if (commands.includes(action)) await clickAt(layout.command(commands.indexOf(action)));
-    problem = difference(await readBoard(page), model.expected());
-    if (!problem && errors.length) problem = `the page reported: ${errors.join("; ")}`;
+    await check();
   }
-  if (problem) throw new Error(problem);
-  console.log(`random play: ${steps} steps on the page agree with the reference model (seed ${seed})`);
+}
+
+// What the phone shows: the index of the enlarged box (the one whose cells are on
+// top and larger than 1:1) or null on the whole board, the history entry's place,
+// and, in an enlarged box, every target a finger may tap there, with whether it
+// is the topmost element at its middle.
+const phoneView = (page) => page.evaluate(() => {
+  const target = (e) => {
+    const r = e.getBoundingClientRect();
+    return { name: e.getAttribute("aria-label") ?? e.textContent, x: r.x, y: r.y, width: r.width, height: r.height,
+      inside: r.x >= 0 && r.y >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
+      top: document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === e };
+  };
+  const whole = [...document.querySelectorAll("button")].find((b) => b.textContent === "Whole board");
+  const commands = [...document.querySelectorAll("#board > button")];
+  if (!whole.checkVisibility()) return { box: null, entry: navigation.currentEntry.index, entries: navigation.entries().length };
+  // The box whose cells are on top and larger than at 1:1.
+  const boxes = [...document.querySelectorAll("#board > div")];
+  const box = boxes.findIndex((b) => {
+    const cell = b.firstElementChild.getBoundingClientRect();
+    return cell.width > 61 && b.contains(document.elementFromPoint(cell.x + cell.width / 2, cell.y + cell.height / 2));
+  });
+  const candidates = [...boxes[box].querySelectorAll("button")].filter((c) => c.checkVisibility()).map(target);
+  return { box, entry: navigation.currentEntry.index, entries: navigation.entries().length,
+    candidates, bar: [...commands, whole].map(target) };
+});
+
+const server = await serve({ "/": folder });
+const browser = await launch();
+try {
+  // Larger than the designs' window, so the board plays scaled up.
+  const desk = await open(await browser.newContext({ viewport: { width: 1024, height: 768 }, colorScheme: "light" }));
+  const onPage = await boardOnPage(desk);
+  const clickAt = (rect) => desk.mouse.click(...onPage.middle(rect));
+  await play(desk, Number(steps), random(seed), {
+    candidate: (n, d) => clickAt(candidateRect(Math.floor(n / 9), n % 9, d)),
+    command: (name) => clickAt(layout.command(commands.indexOf(name))),
+  });
+  await desk.context().close();
+
+  phase = "on a phone";
+  const phone = await open(await browser.newContext({ viewport: { width: 360, height: 640 }, deviceScaleFactor: 2,
+    hasTouch: true, isMobile: true, colorScheme: "light" }));
+  const next = random(seed + 1);
+  const home = (await phoneView(phone)).entry;
+  const expect = (what, holds) => {
+    if (!holds) throw new Error(what);
+  };
+  const tapOn = async (rect) => phone.touchscreen.tap(rect.x + rect.width / 2, rect.y + rect.height / 2);
+  const tapButton = async (name) => tapOn(await phone.getByRole("button", { name, exact: true }).boundingBox());
+  const onWhole = async () => {
+    const view = await phoneView(phone);
+    expect(`the whole board shows, on the page's own history entry (${JSON.stringify(view)})`, view.box === null && view.entry === home);
+  };
+  const checkEnlarged = async (b) => {
+    const view = await phoneView(phone);
+    expect(`box ${b + 1} shows enlarged, on one history entry more (${JSON.stringify({ ...view, candidates: undefined })})`,
+      view.box === b && view.entry === home + 1 && view.entries === home + 2);
+    for (const c of view.candidates)
+      expect(`${c.name} is on screen, on top and at least 32 px: ${JSON.stringify(c)}`, c.inside && c.top && c.width >= 32 && c.height >= 32);
+    expect("the commands and Whole board are in the bar", view.bar.map((c) => c.name).join() === [...commands, "Whole board"].join());
+    for (const c of view.bar) expect(`${c.name} is on screen, on top and at least 24 px high: ${JSON.stringify(c)}`, c.inside && c.top && c.height >= 24);
+  };
+  const leave = async () => {
+    if ((await phoneView(phone)).box === null) return;
+    if (next() < 0.5) {
+      action += ", then the browser's Back";
+      await phone.goBack();
+    } else {
+      action += ", then Whole board";
+      await tapButton("Whole board");
+    }
+    await onWhole();
+  };
+  // A tap anywhere on box b of the whole board: a candidate, barred or not, a label or a gap.
+  const enlarge = async (b) => {
+    const { x, y, scale } = await boardOnPage(phone);
+    const box = layout.box(b);
+    const at = (from, length) => (from + length * (0.02 + 0.96 * next())) * scale;
+    await phone.touchscreen.tap(x + at(box.x, box.width), y + at(box.y, box.height));
+    await checkEnlarged(b);
+  };
+  const candidate = (n, d) => phone.locator(`[aria-label="${candidateName(Math.floor(n / 9), n % 9, d)}"]`);
+  const turn = async () => {
+    const { width, height } = phone.viewportSize();
+    await phone.setViewportSize({ width: height, height: width });
+    // The page hears of it as the next frame begins.
+    await phone.evaluate(() => new Promise(requestAnimationFrame));
+    const view = await phoneView(phone);
+    if (view.box === null) await onWhole();
+    else await checkEnlarged(view.box);
+  };
+
+  await play(phone, phoneSteps, next, {
+    async candidate(n, d, state) {
+      if (next() < 0.04) {
+        action += " after turning the phone";
+        await turn();
+      }
+      const b = boxOf(Math.floor(n / 9), n % 9);
+      const way = next();
+      const shown = (await phoneView(phone)).box;
+      if (way < 0.75) {
+        if (shown !== b) {
+          if (shown !== null && way < 0.1 && state.clickable) {
+            // The focus moving into another box shows that box instead.
+            action += `, the focus moved into box ${b + 1}`;
+            await candidate(n, d).focus();
+            await checkEnlarged(b);
+          } else {
+            await leave();
+            action += `, a tap on box ${b + 1}`;
+            await enlarge(b);
+          }
+        }
+        action += ", tapped in the enlarged box";
+        // A hidden candidate is tapped where it would stand, on its cell's label.
+        const cell = await candidate(n, d).evaluate((c) => c.parentElement.getBoundingClientRect().toJSON());
+        const scale = cell.width / layout.cell(0).width;
+        const at = layout.button(d);
+        await tapOn({ x: cell.x + at.x * scale, y: cell.y + at.y * scale, width: at.width * scale, height: at.height * scale });
+        return;
+      }
+      await leave();
+      // Only a tap enlarges.
+      if (way < 0.85 && state.clickable) {
+        action += ", by Enter on the whole board";
+        await candidate(n, d).focus();
+        await phone.keyboard.press("Enter");
+      } else if (way < 0.93 && state.shown) {
+        action += ", by an assistive activation on the whole board";
+        await candidate(n, d).evaluate((c) => c.click());
+      } else {
+        action += ", by a mouse click on the whole board";
+        const { middle } = await boardOnPage(phone);
+        await phone.mouse.click(...middle(candidateRect(Math.floor(n / 9), n % 9, d)));
+      }
+      await onWhole();
+    },
+    async command(name) {
+      action += (await phoneView(phone)).box === null ? ", tapped on the whole board" : ", tapped in the bar";
+      await tapButton(name);
+    },
+  });
+
+  // Pictures of both views, light and dark, upright, of a board with a fixed
+  // digit, a pick and their bars; then Back from the whole board leaves the page.
+  action = "taking pictures";
+  await leave();
+  if (phone.viewportSize().width > 360) await turn();
+  await tapButton("Reset");
+  await enlarge(4);
+  await tapButton(candidateName(3, 3, 6));
+  await tapButton("Fix");
+  await tapButton(candidateName(5, 4, 1));
+  await leave();
+  const pictures = dirname(folder);
+  for (const scheme of ["light", "dark"]) {
+    await phone.emulateMedia({ colorScheme: scheme });
+    await phone.screenshot({ path: join(pictures, `phone-board-${scheme}.png`) });
+    await enlarge(4);
+    await phone.screenshot({ path: join(pictures, `phone-box-${scheme}.png`) });
+    await leave();
+  }
+  action = "the browser's Back on the whole board";
+  await phone.goBack();
+  expect(`Back leaves the page (at ${phone.url()})`, !phone.url().startsWith(server.url));
+  console.log(`random play: ${steps} steps with a mouse and ${phoneSteps} on a phone agree with the reference model (seed ${seed});` +
+    ` pictures of the phone in ${pictures}/phone-*.png`);
 } catch (e) {
-  console.error(`random play failed at step ${step} (${action}), seed ${seed}:\n  ${e.message}`);
+  console.error(`random play failed ${phase} at step ${step} (${action}), seed ${seed}:\n  ${e.message}`);
   console.error(`repeat with: node tests/web/random_play.mjs ${folder} ${steps} ${seed}`);
   process.exitCode = 1;
 } finally {

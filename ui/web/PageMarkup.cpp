@@ -24,6 +24,10 @@ std::string colorVar(SysColor color)
 
 std::string colorOf(SysColor color) { return "var(" + colorVar(color) + ")"; }
 
+// Boxes and commands are styled by class, so that the page's view can move one box and the commands elsewhere.
+std::string boxClass(std::int16_t b) { return "b" + std::to_string(b); }
+std::string commandClass(int element) { return "m" + std::to_string(element - resetElement); }
+
 std::string box(const designs::Control& c)
 {
     return "left:" + px(c.left) + ";top:" + px(c.top) + ";width:" + px(c.width) + ";height:" + px(c.height) +
@@ -49,10 +53,7 @@ std::string colorTable()
 
 struct Markup {
     std::string text;
-    void boxStart(std::int16_t b)
-    {
-        text += "<div style=\"" + box(designs::usrcntGrid.at(static_cast<std::size_t>(b))) + "\">";
-    }
+    void boxStart(std::int16_t b) { text += "<div class=" + boxClass(b) + ">"; }
     void boxEnd() { text += "</div>"; }
     void cellStart(std::int16_t, std::int16_t k) { text += "<div class=c" + std::to_string(k) + ">"; }
     void cellEnd() { text += "</div>"; }
@@ -66,9 +67,9 @@ struct Markup {
         text += "<button class=k" + std::to_string(i) + " aria-label=\"" + candidateName(rowColumnOf({b, k}), i) +
                 "\">" + std::string(designs::btnBlock.at(static_cast<std::size_t>(i)).caption) + "</button>";
     }
-    void command(const designs::Control& c, int)
+    void command(const designs::Control& c, int element)
     {
-        text += "<button style=\"" + box(c) + "\">" + std::string(c.caption) + "</button>";
+        text += "<button class=" + commandClass(element) + ">" + std::string(c.caption) + "</button>";
     }
 };
 
@@ -78,18 +79,23 @@ std::string boardStyle()
 {
     const auto& window = designs::orvaneMain;
     std::string s = colorTable();
-    s += "body{background:" + colorOf(window.back) + "}";
-    s += "#board{position:relative;width:" + px(window.innerWidth) + ";height:" + px(window.innerHeight) +
-         ";font:" + font(designs::defaultControlFont) + "}";
+    s += "body{background:" + colorOf(window.back) + ";font:" + font(designs::defaultControlFont) + "}";
+    s += "#board{position:relative;width:" + px(window.innerWidth) + ";height:" + px(window.innerHeight) + "}";
     s += "#board div,#board button{position:absolute;box-sizing:border-box;margin:0;padding:0}";
-    // Captions in the button-text colour; a barred candidate's caption greyed on
-    // its window-text face; a dotted focus rectangle inside the button; and a tap
-    // never waits to see whether a double tap (a zoom) follows.
+    // Every button of the page looks like the board's: captions in the button-text
+    // colour on a button face; a barred candidate's caption greyed on its
+    // window-text face; a dotted focus rectangle inside the button; and a tap never
+    // waits to see whether a double tap (a zoom) follows.
     const std::string caption = colorOf(designs::lblText);
-    s += "#board button{font:inherit;color:" + caption + ";border:1px solid color-mix(in srgb," + caption +
-         " 45%,transparent);touch-action:manipulation}";
-    s += "#board button:disabled{color:#808080}";
-    s += "#board button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
+    s += "button{font:inherit;color:" + caption + ";background:" + colorOf(designs::cmdReset.face) +
+         ";border:1px solid color-mix(in srgb," + caption + " 45%,transparent);touch-action:manipulation}";
+    s += "button:disabled{color:#808080}";
+    s += "button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
+    for (const auto& b : designs::usrcntGrid)
+        s += "." + boxClass(b.index) + "{" + box(b) + "}";
+    s += "." + commandClass(resetElement) + "{" + box(designs::cmdReset) + "}";
+    s += "." + commandClass(fixElement) + "{" + box(designs::cmdFix) + "}";
+    s += "." + commandClass(unFixElement) + "{" + box(designs::cmdUnFix) + "}";
     for (const auto& cell : designs::usrcntSquare)
         s += ".c" + std::to_string(cell.index) + "{" + box(cell) + "}";
     for (const auto& button : designs::btnBlock)

@@ -1,15 +1,16 @@
-# Writes index.html from its template with the window's caption and the board's
-# width, style and markup, which the page writer prints from the designs.
+# Writes index.html from its template with the window's caption, the sizes the
+# view scales by, and the board's style and markup, which the page writer prints
+# from the designs.
 #   cmake "-DWRITER=node;orvane_page_writer.js" -DTEMPLATE=index.html.in -DOUTPUT=index.html -P make_index.cmake
 execute_process(COMMAND ${WRITER} OUTPUT_VARIABLE printed RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "the page writer failed: ${status}")
 endif()
-if(NOT printed MATCHES "^([^\n]+)\n([0-9]+)\n([^\n]+)\n([^\n]+)\n$")
-  message(FATAL_ERROR "the page writer printed no caption, width, style and markup")
+if(NOT printed MATCHES "^([^\n]+)\n({[^\n]+})\n([^\n]+)\n([^\n]+)\n$")
+  message(FATAL_ERROR "the page writer printed no caption, sizes, style and markup")
 endif()
 set(BOARD_TITLE "${CMAKE_MATCH_1}")
-set(BOARD_WIDTH "${CMAKE_MATCH_2}")
+set(BOARD_SIZES "${CMAKE_MATCH_2}")
 set(BOARD_STYLE "${CMAKE_MATCH_3}")
 set(BOARD_MARKUP "${CMAKE_MATCH_4}")
 configure_file("${TEMPLATE}" "${OUTPUT}" @ONLY)

@@ -4,12 +4,14 @@
 #include "ui/Designs.h"
 #include "ui/web/PageMarkup.h"
 
-// Run when the page is built: prints the window's caption, the board's width in
-// CSS pixels, its style sheet and its markup, one line each, for make_index.cmake
-// to put into index.html.
+// Run when the page is built: prints the window's caption, the sizes the page's
+// view scales by (in CSS pixels, as a script object), the board's style sheet
+// and its markup, one line each, for make_index.cmake to put into index.html.
 int main()
 {
     using namespace ui::designs;
-    std::printf("%s\n%d\n%s\n%s\n", std::string(orvaneMain.caption).c_str(), toPixels(orvaneMain.innerWidth, 96),
+    const auto px = [](int twips) { return toPixels(twips, 96); };
+    std::printf("%s\n{width:%d,height:%d,box:%d,candidate:%d}\n%s\n%s\n", std::string(orvaneMain.caption).c_str(),
+                px(orvaneMain.innerWidth), px(orvaneMain.innerHeight), px(usrcntGrid[0].width), px(btnBlock[0].width),
                 ui::web::boardStyle().c_str(), ui::web::boardMarkup().c_str());
 }
