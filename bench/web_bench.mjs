@@ -23,6 +23,16 @@ const folder = process.argv[2];
 const loads = 21;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
+// The page's own frame interval: the median gap of thirty frames.
+async function frameInterval(page) {
+  const frames = await page.evaluate(() => new Promise((done) => {
+    const times = [];
+    const tick = (t) => (times.push(t), times.length < 31 ? requestAnimationFrame(tick) : done(times));
+    requestAnimationFrame(tick);
+  }));
+  return median(frames.slice(1).map((t, n) => t - frames[n]));
+}
+
 let transfer = 0;
 for (const name of ["index.html", "orvane.js", "orvane.wasm"])
   transfer += gzipSync(await readFile(join(folder, name)), { level: 9 }).length;
@@ -89,12 +99,7 @@ try {
     return batches;
   });
   // A real click until the frame that shows it, and the page's frame interval.
-  const frames = await page.evaluate(() => new Promise((done) => {
-    const times = [];
-    const tick = (t) => (times.push(t), times.length < 31 ? requestAnimationFrame(tick) : done(times));
-    requestAnimationFrame(tick);
-  }));
-  const interval = median(frames.slice(1).map((t, n) => t - frames[n]));
+  const interval = await frameInterval(page);
   await page.evaluate(() => {
     window.latencies = [];
     document.addEventListener("pointerdown", (event) => {
@@ -119,12 +124,7 @@ try {
   const tapPage = await phone.newPage();
   await tapPage.goto(server.url);
   await tapPage.waitForFunction(() => !document.getElementById("board").inert);
-  const phoneFrames = await tapPage.evaluate(() => new Promise((done) => {
-    const times = [];
-    const tick = (t) => (times.push(t), times.length < 31 ? requestAnimationFrame(tick) : done(times));
-    requestAnimationFrame(tick);
-  }));
-  const phoneInterval = median(phoneFrames.slice(1).map((t, n) => t - phoneFrames[n]));
+  const phoneInterval = await frameInterval(tapPage);
   await tapPage.evaluate(() => {
     window.entered = [];
     const whole = [...document.querySelectorAll("button")].find((b) => b.textContent === "Whole board");

@@ -28,15 +28,18 @@ export async function serve(folders) {
     });
     server.on("exit", () => failed(new Error("the file server did not start")));
   });
-  const close = async () => {
-    if (server.exitCode === null) {
-      const gone = new Promise((done) => server.on("exit", done));
-      server.kill();
-      await gone;
-    }
-    await rm(root, { recursive: true, force: true });
-  };
+  const close = () => endAndRemove(server, root);
   return { url: `http://127.0.0.1:${port}/`, close };
+}
+
+// Ends a child process we started, if it still runs, and removes its folder.
+async function endAndRemove(child, folder) {
+  if (child.exitCode === null) {
+    const gone = new Promise((done) => child.on("exit", done));
+    child.kill();
+    await gone;
+  }
+  await rm(folder, { recursive: true, force: true });
 }
 
 // Debian's Chromium, headless; as root it needs --no-sandbox. The other switches
@@ -65,14 +68,7 @@ export async function launchWithPort() {
     });
     browser.on("exit", () => failed(new Error(`Chromium ended before it listened:\n${said}`)));
   });
-  const close = async () => {
-    if (browser.exitCode === null) {
-      const gone = new Promise((done) => browser.on("exit", done));
-      browser.kill();
-      await gone;
-    }
-    await rm(profile, { recursive: true, force: true });
-  };
+  const close = () => endAndRemove(browser, profile);
   return { port, close };
 }
 
