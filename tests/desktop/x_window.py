@@ -70,7 +70,10 @@ def main(argv):
     message = protocol.event.ClientMessage(window=window, client_type=protocols,
                                            data=(32, [delete, X.CurrentTime, 0, 0, 0]))
     window.send_event(message, event_mask=X.NoEventMask)
-    screen.flush()
+    # A round trip, not a flush: the server may drop what a client that has just
+    # gone left unread, and the close would never reach the program.
+    screen.sync()
+    screen.close()
 
 
 if __name__ == "__main__":

@@ -1,10 +1,8 @@
 #include <QApplication>
-#include <QDBusConnection>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <exception>
-#include <thread>
 
 #include "IconDesign.h"
 
@@ -32,21 +30,6 @@ QIcon windowIcon()
     return icon;
 }
 
-// Qt's bridge to assistive technology connects to the session bus when the
-// window first shows its widgets, before the window can be mapped, and waits for
-// the bus there. The connection is begun on a thread of its own as soon as the
-// application object has its platform, so that it is made while Qt sets up the
-// rest and the board is built; the bridge then finds it made. Only the desktop
-// platforms have the bridge.
-std::thread sessionBusConnection;
-
-void connectSessionBusEarly()
-{
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland")))
-        sessionBusConnection = std::thread([] { QDBusConnection::sessionBus(); });
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -55,7 +38,6 @@ int main(int argc, char* argv[])
     // to Qt alone, which takes its own options (-platform, -display, ...) and leaves
     // the rest unread, as the toolkit's variables for display and scaling are read by
     // the toolkit and nothing else.
-    qAddPreRoutine(connectSessionBusEarly);
     QApplication app(argc, argv);
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
@@ -63,14 +45,15 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvane.Orvane"));
     QApplication::setWindowIcon(windowIcon());
     ui::qt::QtPlatform platform;
+    // The first cell built asks Qt whether assistive technology is listening. On a
+    // desktop platform that question loads Qt's bridge to it, which connects to the
+    // session bus and waits for the bus's answer, so the window is shown only after.
     try {
         modOrvane::Main(platform);
     } catch (const std::exception& e) {
         // Building the board failed: say so as a failing click would, not silently.
         ui::endWithFailure(e.what(), nullptr);
     }
-    if (sessionBusConnection.joinable())
-        sessionBusConnection.join();
     const int status = QApplication::exec();
     // The board holds widgets, so it goes while the application still exists.
     modOrvane::releaseBoard();
