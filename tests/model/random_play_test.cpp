@@ -42,7 +42,7 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
             ++coverage.fixesOnFullerBoards;
         coverage.resets += action.kind == PlayerAction::Kind::Reset ? 1 : 0;
 
-        // Every other free candidate is clicked by hand, through a drawn cell.
+        // Every other free candidate is clicked by hand, on the desktop board.
         const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
                             board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
         if (byHand)
@@ -56,7 +56,7 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         const std::string differences = support::describeDifferences(model.visibleState(), board.visibleState());
         ASSERT_EQ(differences, "") << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
                                    << recent.text();
-        ASSERT_TRUE(board.drawnCellsShowWhatTheyHold())
+        ASSERT_TRUE(board.drawnBoardShowsWhatItHolds())
             << "seed " << seed << ", step " << step << " (" << action.text() << ")\n" << recent.text();
     }
 

@@ -19,12 +19,15 @@ ControlAddress commandButton(std::string name)
 
 FakeBoardWindow::FakeBoardWindow(std::shared_ptr<WriteLog> log)
     : log_(std::move(log)),
+      picture_([this](BoardPicture::Part part) {
+          cell(ui::boxCellOf(ui::desktop::DrawnBoard::placeOfCell(part.cell))).button(part.part).click();
+      }),
       cmdFix_(*log_, commandButton("cmdFix"), ui::SysColor::ButtonFace),
       cmdUnFix_(*log_, commandButton("cmdUnFix"), ui::SysColor::ButtonFace),
       cmdReset_(*log_, commandButton("cmdReset"), ui::SysColor::ButtonFace)
 {
     for (std::int16_t b = 0; b < 9; ++b)
-        boxes_.at(b) = std::make_unique<FakeBox>(*log_, b);
+        boxes_.at(b) = std::make_unique<FakeBox>(*log_, b, &picture_.board().box(b));
 }
 
 void FakeBoardWindow::show()

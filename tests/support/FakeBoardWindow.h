@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "support/BoardPicture.h"
 #include "support/BoardPlaces.h"
 #include "support/FakeBox.h"
 #include "support/FakeButton.h"
@@ -14,7 +15,9 @@ namespace support {
 
 // The board window of the recording fake with all its controls, created at
 // once as the stored design has them. It shares its log with whoever made it,
-// so the log outlives the window even when the core owns the window.
+// so the log outlives the window even when the core owns the window. Every write
+// to a cell also reaches the desktop board in picture(), whose clicks come back
+// as clicks on the fake's buttons.
 class FakeBoardWindow final : public ui::BoardWindow {
 public:
     explicit FakeBoardWindow(std::shared_ptr<WriteLog> log);
@@ -37,9 +40,11 @@ public:
 
     // All 729 candidate buttons and 81 labels as they are now.
     BoardState visibleState() const;
+    BoardPicture& picture() { return picture_; }
 
 private:
     std::shared_ptr<WriteLog> log_;
+    BoardPicture picture_;
     std::array<std::unique_ptr<FakeBox>, 9> boxes_;
     FakeButton cmdFix_;
     FakeButton cmdUnFix_;

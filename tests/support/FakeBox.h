@@ -9,10 +9,11 @@
 
 namespace support {
 
-// The nine cells of one box. grid names the box in the log; -1 for a box tested on its own.
+// The nine cells of one box. grid names the box in the log; -1 for a box tested on
+// its own. Every write also reaches `mirror`'s cells, when there is one.
 class FakeBox final : public ui::BoxControls {
 public:
-    explicit FakeBox(WriteLog& log, std::int16_t grid = -1);
+    explicit FakeBox(WriteLog& log, std::int16_t grid = -1, ui::BoxControls* mirror = nullptr);
 
     ui::CellControls& usrcntSquare(std::int16_t index) override { return *cells_.at(index); }
 

@@ -1,7 +1,5 @@
 #include "support/FakeCell.h"
 
-#include <algorithm>
-
 #include "ui/Designs.h"
 
 namespace support {
@@ -20,32 +18,14 @@ ControlAddress addressOf(std::int16_t grid, std::int16_t cell, ControlAddress::R
 
 } // namespace
 
-FakeCell::FakeCell(WriteLog& log, std::int16_t grid, std::int16_t cell)
-    : drawn_(*this, ui::rowColumnOf({std::max<std::int16_t>(grid, 0), std::max<std::int16_t>(cell, 0)})),
-      paintedCaption_(drawn_.caption()),
-      label_(log, addressOf(grid, cell, ControlAddress::Role::Label, -1), ui::designs::lbl.caption, &drawn_.lbl())
-{
-    for (std::int16_t i = 0; i < 9; ++i) {
-        painted_.at(i) = drawn_.look(i);
-        buttons_.at(i) = std::make_unique<FakeButton>(log, addressOf(grid, cell, ControlAddress::Role::CandidateButton, i),
-                                                      ui::designs::btnBlock.at(i).face, &drawn_.btnBlock(i));
-    }
-}
-
-void FakeCell::cellChanged(std::int16_t part, Change)
-{
-    if (part == ui::DrawnCell::labelPart)
-        paintedCaption_ = drawn_.caption();
-    else
-        painted_.at(part) = drawn_.look(part);
-}
-
-bool FakeCell::paintedAsHeld() const
+FakeCell::FakeCell(WriteLog& log, std::int16_t grid, std::int16_t cell, ui::CellControls* mirror)
+    : label_(log, addressOf(grid, cell, ControlAddress::Role::Label, -1), ui::designs::lbl.caption,
+             mirror ? &mirror->lbl() : nullptr)
 {
     for (std::int16_t i = 0; i < 9; ++i)
-        if (painted_.at(i) != drawn_.look(i))
-            return false;
-    return paintedCaption_ == drawn_.caption();
+        buttons_.at(i) = std::make_unique<FakeButton>(log, addressOf(grid, cell, ControlAddress::Role::CandidateButton, i),
+                                                      ui::designs::btnBlock.at(i).face,
+                                                      mirror ? &mirror->btnBlock(i) : nullptr);
 }
 
 CellState FakeCell::visibleState() const

@@ -15,50 +15,44 @@ void TestBoard::click(BoxCell place, int candidate)
 
 bool TestBoard::clickByHand(BoxCell place, int candidate, int hand)
 {
-    FakeCell& fake = window_.cell(place);
-    ui::DrawnCell& cell = fake.drawn();
-    const auto index = static_cast<std::int16_t>(candidate);
-    ui::DrawnCell::Reply reply;
-    if (hand == 2) {
-        if (cell.activate(index).clicked != ui::DrawnCell::none)
-            return false;
-        reply = cell.activated();
-    } else {
-        if (!cell.press(index, hand == 0).handled)
-            return false;
-        if (focused_ != &fake) {
-            if (focused_)
-                focused_->drawn().focusOut();
-            focused_ = &fake;
-            cell.focusIn(ui::DrawnCell::Entry::Other);
-        }
-        if (hand == 0) {
-            cell.drag(ui::DrawnCell::none);
-            if (cell.release(index).clicked != ui::DrawnCell::none)
-                return false;  // let go off the candidate, so no click
-            cell.press(index, true);
-            cell.drag(index);
-            reply = cell.release(index);
-        } else {
-            cell.spaceDown(false);
-            cell.spaceDown(true);
-            reply = cell.spaceUp(false);
-        }
-    }
-    if (reply.clicked != index)
+    BoardPicture& picture = window_.picture();
+    ui::desktop::DrawnBoard& drawn = picture.board();
+    const RowColumn at = ui::rowColumnOf(place);
+    const BoardPicture::Part part{static_cast<std::int16_t>(rowMajorIndexOf(at)), static_cast<std::int16_t>(candidate)};
+    picture.clicked.clear();
+    const auto clickedOnce = [&] { return picture.clicked == std::vector<BoardPicture::Part>{part}; };
+    using Key = ui::desktop::DrawnBoard::Key;
+    if (hand == 2)
+        return drawn.activate(part) && clickedOnce();
+    // The desktop paints between the player's inputs, as the event loop turns.
+    if (!drawn.press(picture.centreOf(part), hand == 0))
         return false;
-    fake.button(index).click();
-    return true;
+    if (!drawn.hasFocus())
+        drawn.focusIn(ui::desktop::DrawnCell::Entry::Other);
+    picture.paint();
+    if (hand == 0) {
+        drawn.drag({-1, -1});
+        picture.paint();
+        drawn.release({-1, -1}); // let go off the candidate, so no click
+        if (!picture.clicked.empty() || !drawn.press(picture.centreOf(part), true))
+            return false;
+        drawn.drag(picture.centreOf(part));
+        picture.paint();
+        drawn.release(picture.centreOf(part));
+    } else {
+        drawn.keyDown(Key::Space, false);
+        drawn.keyDown(Key::Space, true);
+        picture.paint();
+        drawn.keyUp(Key::Space, false);
+    }
+    return clickedOnce();
 }
 
-bool TestBoard::drawnCellsShowWhatTheyHold()
+bool TestBoard::drawnBoardShowsWhatItHolds()
 {
-    for (int n = 0; n < cellCount; ++n) {
-        ui::DrawnCell& cell = window_.cell(boxCellOfOrdinal(n)).drawn();
-        if (!window_.cell(boxCellOfOrdinal(n)).paintedAsHeld() || (cell.hasFocus() && !cell.takesFocus(cell.focus())))
-            return false;
-    }
-    return true;
+    ui::desktop::DrawnBoard& drawn = window_.picture().board();
+    const BoardPicture::Part focus = drawn.focus();
+    return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || drawn.cell(focus.cell).takesFocus(focus.part));
 }
 
 void TestBoard::perform(const PlayerAction& action)

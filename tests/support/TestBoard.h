@@ -32,14 +32,14 @@ public:
     void pressReset() { window_.resetButton().click(); }
     void perform(const PlayerAction& action);
 
-    // A click on a shown, free candidate as a desktop's drawn cell takes it: a
-    // press and release of the mouse, dragged off and back on between (hand 0),
-    // a press of Space on the focused candidate (1), or a press by assistive
-    // technology (2). True when the cell clicked that candidate, and only it.
+    // A click on a shown, free candidate as the desktop board takes it: a press
+    // and release of the mouse, dragged off and back on between (hand 0), a
+    // press of Space on the focused candidate (1), or a press by assistive
+    // technology (2). True when the board clicked that candidate, and only it.
     bool clickByHand(BoxCell place, int candidate, int hand);
-    // Whether every cell's picture kept up with what it holds, and a cell with
-    // the focus has it on a candidate that takes it.
-    bool drawnCellsShowWhatTheyHold();
+    // Whether the desktop board's picture kept up with what it holds, and the
+    // focus, where the board has it, is on a candidate that takes it.
+    bool drawnBoardShowsWhatItHolds();
 
     BoardState visibleState() const { return window_.visibleState(); }
 
@@ -49,7 +49,6 @@ private:
     // The window is owned by the board; this reference stays valid as long as the board.
     FakeBoardWindow& window_;
     Orvane_Main board_;
-    FakeCell* focused_ = nullptr;  // the cell given the keyboard focus last
 };
 
 } // namespace support

@@ -11,8 +11,8 @@ namespace ui::qt {
 namespace {
 
 // The window's own area. Tab and Shift+Tab end here when they leave a widget;
-// Qt finds the next widget in the chain, and a cell it lands on is told which way
-// the focus came, so that it starts from its first or its last candidate.
+// Qt finds the next widget in the chain, and when that is the board it is told
+// which way the focus came, so that it starts from its first or last candidate.
 class BoardArea final : public ColorArea {
 public:
     using ColorArea::ColorArea;
@@ -21,8 +21,8 @@ protected:
     bool focusNextPrevChild(bool next) override
     {
         const bool moved = ColorArea::focusNextPrevChild(next);
-        if (auto* cell = dynamic_cast<CellWidget*>(focusWidget()); moved && cell != nullptr)
-            cell->enteredByTab(next);
+        if (auto* surface = dynamic_cast<BoardSurface*>(focusWidget()); moved && surface != nullptr)
+            surface->enteredByTab(next);
         return moved;
     }
 };
@@ -33,9 +33,8 @@ std::unique_ptr<ColorArea> makeWindow()
     auto window = std::make_unique<BoardArea>(design.back);
     window->setWindowTitle(designText(design.caption));
     window->setFixedSize(designPixels(design.innerWidth), designPixels(design.innerHeight));
-    // The window's screen, the one under its place, settled before its children are
-    // made: until a window knows its screen, each of the board's widgets
-    // looks it up by position as it is made, to scale its font.
+    // The window's screen, the one under its place, settled before its children
+    // are made, which otherwise look it up by position as each is made.
     window->setScreen(QGuiApplication::screenAt(window->geometry().center()));
     // Every caption but the label's uses the default control font; children inherit it.
     window->setFont(designFont(ui::designs::defaultControlFont));
@@ -51,30 +50,28 @@ QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
     return *button;
 }
 
-// A box's share of the chain: its cells in tab order, each of which walks its
-// own candidates in their tab order.
-void appendCells(std::vector<QWidget*>& chain, BoxWidget& box)
-{
-    for (std::int16_t k : ui::designs::inTabOrder(ui::designs::usrcntSquare))
-        chain.push_back(&box.cell(k));
-}
-
 } // namespace
 
 QtBoardWindow::QtBoardWindow()
     : window_(makeWindow()),
+      surface_(new BoardSurface(window_.get())),
       reset_(makeCommand(*window_, ui::designs::cmdReset)),
       fix_(makeCommand(*window_, ui::designs::cmdFix)),
       unFix_(makeCommand(*window_, ui::designs::cmdUnFix))
 {
-    for (std::int16_t b = 0; b < 9; ++b)
-        boxes_.at(static_cast<std::size_t>(b)) =
-            new BoxWidget(b, ui::designs::usrcntGrid.at(static_cast<std::size_t>(b)), window_.get());
-
-    const std::vector<QWidget*> chain = focusChain();
-    for (std::size_t n = 1; n < chain.size(); ++n)
-        QWidget::setTabOrder(chain.at(n - 1), chain.at(n));
-    chain.front()->setFocus();
+    // The board's boxes come before the commands in the designs' tab order.
+    using Kind = ui::designs::BoardChild::Kind;
+    QWidget* previous = nullptr;
+    for (const ui::designs::BoardChild child : ui::designs::boardChildrenInTabOrder()) {
+        QWidget* next = child.kind == Kind::Box     ? static_cast<QWidget*>(surface_)
+                        : child.kind == Kind::Reset ? &reset_.widget()
+                        : child.kind == Kind::Fix   ? &fix_.widget()
+                                                    : &unFix_.widget();
+        if (previous != nullptr && previous != next)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+    surface_->setFocus();
 }
 
 void QtBoardWindow::show()
@@ -83,21 +80,6 @@ void QtBoardWindow::show()
     fix_.widget().setText(designText(ui::designs::cmdFix.caption));
     unFix_.widget().setText(designText(ui::designs::cmdUnFix.caption));
     window_->show();
-}
-
-std::vector<QWidget*> QtBoardWindow::focusChain()
-{
-    using Kind = ui::designs::BoardChild::Kind;
-    std::vector<QWidget*> chain;
-    for (const ui::designs::BoardChild child : ui::designs::boardChildrenInTabOrder()) {
-        switch (child.kind) {
-        case Kind::Box: appendCells(chain, box(child.box)); break;
-        case Kind::Reset: chain.push_back(&reset_.widget()); break;
-        case Kind::Fix: chain.push_back(&fix_.widget()); break;
-        case Kind::UnFix: chain.push_back(&unFix_.widget()); break;
-        }
-    }
-    return chain;
 }
 
 } // namespace ui::qt

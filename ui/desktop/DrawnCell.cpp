@@ -1,11 +1,11 @@
-#include "ui/DrawnCell.h"
+#include "ui/desktop/DrawnCell.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "ui/TabOrder.h"
 
-namespace ui {
+namespace ui::desktop {
 
 constexpr auto tabOrder = designs::inTabOrder(designs::btnBlock);
 constexpr int tabStops = static_cast<int>(tabOrder.size());
@@ -71,7 +71,7 @@ DrawnCell::Reply DrawnCell::spaceDown(bool autoRepeat)
 // The release clicks whatever is held down, by the key or the mouse.
 DrawnCell::Reply DrawnCell::spaceUp(bool autoRepeat) { return {true, autoRepeat || !down_ ? none : letGo()}; }
 
-DrawnCell::Reply DrawnCell::escape() { return {letGoOfHand()}; }
+DrawnCell::Reply DrawnCell::escape() { return {letGo() != none}; }
 
 DrawnCell::Reply DrawnCell::tab(bool forward)
 {
@@ -96,7 +96,7 @@ void DrawnCell::focusIn(Entry entry)
 void DrawnCell::focusOut(bool keepHeld)
 {
     if (!keepHeld)
-        letGoOfHand();
+        letGo();
     focused_ = false;
     view_.cellChanged(focus_, CellView::Change::FocusGone);
 }
@@ -105,12 +105,9 @@ DrawnCell::Reply DrawnCell::activate(std::int16_t index)
 {
     if (!takesFocus(index))
         return {};
-    const Reply reply{true, heldBy(HeldBy::Assistant) && held_ != index ? letGo() : none};
-    hold(index, HeldBy::Assistant);
-    return reply;
+    moveFocus(index);
+    return {true, index};
 }
-
-DrawnCell::Reply DrawnCell::activated() { return heldBy(HeldBy::Assistant) ? Reply{true, letGo()} : Reply{}; }
 
 // A candidate hidden or barred is let go, and hands the focus on to the next.
 void DrawnCell::candidateChanged(std::int16_t index, CellView::Change change)
@@ -128,7 +125,7 @@ void DrawnCell::moveFocus(std::int16_t to)
 {
     if (to == focus_)
         return;
-    letGoOfHand();
+    letGo();
     const std::int16_t from = std::exchange(focus_, to);
     if (focused_) {
         view_.cellChanged(from, CellView::Change::FocusGone);
@@ -151,9 +148,6 @@ void DrawnCell::setDown(bool down)
         view_.cellChanged(held_, CellView::Change::Down);
 }
 
-// A press by mouse or key ends as the focus moves; assistive technology's stays.
-bool DrawnCell::letGoOfHand() { return !heldBy(HeldBy::Assistant) && letGo() != none; }
-
 std::int16_t DrawnCell::letGo()
 {
     if (held_ != none)
@@ -161,4 +155,4 @@ std::int16_t DrawnCell::letGo()
     return std::exchange(held_, none);
 }
 
-} // namespace ui
+} // namespace ui::desktop

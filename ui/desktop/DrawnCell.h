@@ -11,10 +11,10 @@
 // One cell as a desktop draws it: the label beneath nine candidates that are no
 // widgets of their own. It keeps what the board wrote to them, the focused and
 // the held candidate, and turns the player's input, given as verbs, into clicks
-// and squares to draw again. The front-end owns it and its CellView, translates
-// its toolkit's events into the verbs, paints the looks it is given and
-// dispatches the clicks it reports; the cell calls back as a look changes.
-namespace ui {
+// and squares to draw again. The desktop board (DrawnBoard) owns it and its
+// CellView, hands it the verbs and draws the looks it gives; the cell calls back
+// as a look changes.
+namespace ui::desktop {
 
 class CellView {
 public:
@@ -91,9 +91,10 @@ public:
     bool canTab(bool forward) const { return next(forward) != none; }
     void focusIn(Entry entry);
     void focusOut(bool keepHeld = false); // kept held while a popup has the focus
-    // Assistive technology's press: held until activated(); an earlier one clicks now.
+    // Assistive technology's press: the candidate takes the focus and clicks at once.
     Reply activate(std::int16_t index);
-    Reply activated();
+    // A candidate is held down by the mouse or a key, shown sunk or not.
+    bool holds() const { return held_ != none; }
 
 private:
     // The board's writes are kept here, once, and reach the cell as changes.
@@ -109,7 +110,7 @@ private:
         DrawnCell& cell_;
         std::int16_t index_;
     };
-    enum class HeldBy { Mouse, Key, Assistant };
+    enum class HeldBy { Mouse, Key };
 
     void showCaption(const std::string&) override { view_.cellChanged(labelPart, CellView::Change::Caption); }
     void candidateChanged(std::int16_t index, CellView::Change change);
@@ -121,7 +122,6 @@ private:
     void hold(std::int16_t index, HeldBy by);
     void setDown(bool down);
     std::int16_t letGo(); // the candidate let go, if one was held
-    bool letGoOfHand();
 
     CellView& view_;
     RowColumn place_;
@@ -133,4 +133,4 @@ private:
     bool down_ = false; // the held candidate shows sunk
 };
 
-} // namespace ui
+} // namespace ui::desktop

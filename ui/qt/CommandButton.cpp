@@ -1,12 +1,16 @@
-#include "ui/qt/CommandControl.h"
+#include "ui/qt/CommandButton.h"
 
+#include "ui/Dispatch.h"
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
 
-CommandControl::CommandControl(QPushButton& widget) : WidgetButton(widget, ui::SysColor::ButtonFace), button_(widget) {}
+CommandButton::CommandButton(QPushButton& widget) : ChangedOnlyButton(ui::SysColor::ButtonFace), button_(widget)
+{
+    QObject::connect(&button_, &QAbstractButton::clicked, &button_, [this] { ui::dispatchClick(Click); });
+}
 
-void CommandControl::showBackColor(ui::SysColor color)
+void CommandButton::showBackColor(ui::SysColor color)
 {
     // The default face comes from the inherited palette, so it follows the theme.
     if (color == ui::SysColor::ButtonFace) {

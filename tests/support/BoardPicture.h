@@ -1,0 +1,62 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/desktop/DrawnBoard.h"
+
+namespace support {
+
+// The desktop board with a recording desktop beneath it: what the board asks to
+// have drawn again, what it draws there through the primitives (kept as the
+// picture of each candidate and label), the clicks it reports and what it
+// announces. A front-end that does what the board says shows this picture.
+class BoardPicture final : private ui::desktop::BoardView, private ui::desktop::Painter {
+public:
+    using Part = ui::desktop::Part;
+    // `onClick` carries out a click the board reports, on the candidate `part`.
+    explicit BoardPicture(std::function<void(Part)> onClick);
+
+    ui::desktop::DrawnBoard& board() { return board_; }
+    // The centre of a candidate's square, where a player would press it.
+    ui::desktop::Point centreOf(Part part) const;
+
+    // Draws what the board asked for since the last paint, as a desktop's next
+    // paint does, and returns those areas.
+    std::vector<ui::desktop::Rect> paint();
+    // Whether, after a paint, every candidate and label shows what the board holds.
+    bool showsWhatItHolds();
+
+    std::vector<Part> clicked;                            // since last cleared
+    std::vector<std::pair<Part, Announcement>> announced; // since last cleared
+    int focusPassedOn = 0;
+
+private:
+    struct Drawn {
+        bool shown = false, embossed = false, sunk = false, focusFrame = false;
+        ui::SysColor face = ui::SysColor::ButtonFace;
+    };
+
+    void redraw(const ui::desktop::Rect& area) override { dirty_.push_back(area); }
+    void click(const ui::Event<>& click) override;
+    void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
+    void passFocusOn() override;
+    void takesFocusChanged(bool) override {}
+
+    void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;
+    void edge(const ui::desktop::Rect& area, bool sunk) override;
+    void text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour, bool embossed) override;
+    void focusFrame(const ui::desktop::Rect& area) override;
+    // The candidate whose square holds the centre of `area`, if it is one.
+    Drawn* candidateAt(const ui::desktop::Rect& area);
+
+    std::function<void(Part)> onClick_;
+    ui::desktop::DrawnBoard board_;
+    std::vector<ui::desktop::Rect> dirty_;
+    ui::desktop::Rect clip_;
+    std::array<std::array<Drawn, 9>, 81> candidates_{};
+    std::array<std::string, 81> captions_{};
+};
+
+} // namespace support

@@ -1,0 +1,357 @@
+#include "ui/desktop/DrawnBoard.h"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "ui/TabOrder.h"
+
+namespace ui::desktop {
+namespace {
+
+Rect pixelsOf(const designs::Control& design, int dpi, Point origin = {})
+{
+    return {origin.x + designs::toPixels(design.left, dpi), origin.y + designs::toPixels(design.top, dpi),
+            designs::toPixels(design.width, dpi), designs::toPixels(design.height, dpi)};
+}
+
+std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
+
+// The cells in the designs' tab order: box by box, and in a box cell by cell.
+constexpr auto cellsInTabOrder = [] {
+    std::array<BoxCell, DrawnBoard::cells> order{};
+    std::size_t n = 0;
+    for (const std::int16_t b : designs::inTabOrder(designs::usrcntGrid))
+        for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare))
+            order.at(n++) = {b, k};
+    return order;
+}();
+
+} // namespace
+
+// A cell, and the board's ear for what it says.
+class DrawnBoard::Slot final : public CellView {
+public:
+    Slot(DrawnBoard& board, std::int16_t ordinal) : board_(board), ordinal_(ordinal), cell(*this, placeOfCell(ordinal)) {}
+
+private:
+    void cellChanged(std::int16_t part, Change change) override { board_.cellChanged(ordinal_, part, change); }
+    void passFocusOn() override { board_.cellPassesFocusOn(ordinal_); }
+
+    DrawnBoard& board_;
+    std::int16_t ordinal_;
+
+public:
+    DrawnCell cell;
+};
+
+// A box's nine cells, as the core addresses them.
+class DrawnBoard::Box final : public BoxControls {
+public:
+    Box(DrawnBoard& board, std::int16_t index) : board_(board), index_(index) {}
+    CellControls& usrcntSquare(std::int16_t index) override
+    {
+        if (index < 0 || index >= 9)
+            throw std::out_of_range("usrcntSquare: no cell " + std::to_string(index));
+        return board_.cell(ordinalOf(rowColumnOf({index_, index})));
+    }
+
+private:
+    DrawnBoard& board_;
+    std::int16_t index_;
+};
+
+DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
+{
+    for (std::int16_t b = 0; b < 9; ++b) {
+        const Rect box = pixelsOf(designs::usrcntGrid.at(static_cast<std::size_t>(b)), dpi);
+        boxPlaces_.at(static_cast<std::size_t>(b)) = box;
+        bounds_ = bounds_.united(box);
+        for (std::int16_t k = 0; k < 9; ++k)
+            cellPlaces_.at(static_cast<std::size_t>(ordinalOf(rowColumnOf({b, k})))) =
+                pixelsOf(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi, {box.left, box.top});
+        boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<Box>(*this, b);
+    }
+    for (std::size_t i = 0; i < candidatePlaces_.size(); ++i)
+        candidatePlaces_.at(i) = pixelsOf(designs::btnBlock.at(i), dpi);
+    for (std::int16_t n = 0; n < cells; ++n)
+        slots_.at(static_cast<std::size_t>(n)) = std::make_unique<Slot>(*this, n);
+    for (std::size_t stop = 0; stop < order_.size(); ++stop)
+        order_.at(stop) = ordinalOf(rowColumnOf(cellsInTabOrder.at(stop)));
+}
+
+DrawnBoard::~DrawnBoard() = default;
+
+BoxControls& DrawnBoard::box(std::int16_t index) { return *boxes_.at(static_cast<std::size_t>(index)); }
+
+const DrawnCell& DrawnBoard::cell(std::int16_t ordinal) const { return slots_.at(static_cast<std::size_t>(ordinal))->cell; }
+DrawnCell& DrawnBoard::cell(std::int16_t ordinal) { return slots_.at(static_cast<std::size_t>(ordinal))->cell; }
+
+Rect DrawnBoard::placeOf(Part part) const
+{
+    if (part.cell == Part::none)
+        return bounds_;
+    const Rect cell = cellPlaces_.at(static_cast<std::size_t>(part.cell));
+    if (part.part == Part::none || part.part == Part::label)
+        return cell;
+    return candidatePlaces_.at(static_cast<std::size_t>(part.part)).moved(cell.left, cell.top);
+}
+
+Part DrawnBoard::at(Point point) const
+{
+    for (std::int16_t n = 0; n < cells; ++n) {
+        const Rect place = cellPlaces_.at(static_cast<std::size_t>(n));
+        if (!place.contains(point))
+            continue;
+        const Point inCell{point.x - place.left, point.y - place.top};
+        const std::int16_t candidate =
+            cell(n).shownWhere([&](std::int16_t i) { return candidatePlaces_.at(static_cast<std::size_t>(i)).contains(inCell); });
+        return {n, candidate == DrawnCell::none ? Part::label : candidate};
+    }
+    return {};
+}
+
+Part DrawnBoard::focus() const
+{
+    const std::int16_t ordinal = order_.at(static_cast<std::size_t>(focusAt_));
+    return {ordinal, cell(ordinal).focus()};
+}
+
+int DrawnBoard::stopOf(std::int16_t ordinal) const
+{
+    for (int stop = 0; stop < cells; ++stop)
+        if (order_.at(static_cast<std::size_t>(stop)) == ordinal)
+            return stop;
+    return 0;
+}
+
+int DrawnBoard::firstStop(int from, bool forward) const
+{
+    for (int stop = from; stop >= 0 && stop < cells; stop += forward ? 1 : -1)
+        if (slotAtStop(stop).cell.takesFocus())
+            return stop;
+    return -1;
+}
+
+bool DrawnBoard::press(Point at, bool primary)
+{
+    const Part hit = this->at(at);
+    if (hit.cell == Part::none || !cell(hit.cell).press(hit.part == Part::label ? DrawnCell::none : hit.part, primary).handled)
+        return false;
+    if (primary)
+        mouseCell_ = hit.cell;
+    moveTo(stopOf(hit.cell), DrawnCell::Entry::Other);
+    return true;
+}
+
+// Only the candidates of the cell the press holds count; elsewhere is off them.
+void DrawnBoard::drag(Point at)
+{
+    if (mouseCell_ == Part::none)
+        return;
+    const Part over = this->at(at);
+    cell(mouseCell_).drag(over.cell == mouseCell_ && over.part != Part::label ? over.part : DrawnCell::none);
+}
+
+void DrawnBoard::release(Point at)
+{
+    if (mouseCell_ == Part::none)
+        return;
+    const Part over = this->at(at);
+    DrawnCell& held = cell(std::exchange(mouseCell_, Part::none));
+    clickIf(held, held.release(over.cell != Part::none && &cell(over.cell) == &held && over.part != Part::label
+                                   ? over.part
+                                   : DrawnCell::none));
+}
+
+void DrawnBoard::cancelPress()
+{
+    if (mouseCell_ != Part::none)
+        cell(std::exchange(mouseCell_, Part::none)).release(DrawnCell::none);
+}
+
+bool DrawnBoard::keyDown(Key key, bool autoRepeat)
+{
+    DrawnCell& focused = slotAtStop(focusAt_).cell;
+    switch (key) {
+    case Key::Space: return focused.spaceDown(autoRepeat).handled;
+    case Key::Escape: return focused.escape().handled;
+    case Key::Next: return tab(true);
+    case Key::Previous: return tab(false);
+    }
+    return false;
+}
+
+bool DrawnBoard::keyUp(Key key, bool autoRepeat)
+{
+    if (key != Key::Space)
+        return false;
+    DrawnCell& focused = slotAtStop(focusAt_).cell;
+    const DrawnCell::Reply reply = focused.spaceUp(autoRepeat);
+    clickIf(focused, reply);
+    return reply.handled;
+}
+
+// Escape is the board's while a candidate is held, even one dragged off; Tab and
+// the arrows while the focus can move on inside the board.
+bool DrawnBoard::wants(Key key) const
+{
+    const DrawnCell& focused = slotAtStop(focusAt_).cell;
+    switch (key) {
+    case Key::Space: return true;
+    case Key::Escape: return focused.holds();
+    case Key::Next:
+    case Key::Previous: {
+        const bool forward = key == Key::Next;
+        return focused.canTab(forward) || firstStop(focusAt_ + (forward ? 1 : -1), forward) != -1;
+    }
+    }
+    return false;
+}
+
+bool DrawnBoard::tab(bool forward)
+{
+    if (slotAtStop(focusAt_).cell.tab(forward).handled)
+        return true;
+    const int to = firstStop(focusAt_ + (forward ? 1 : -1), forward);
+    if (to == -1)
+        return false;
+    moveTo(to, forward ? DrawnCell::Entry::Front : DrawnCell::Entry::Back);
+    return true;
+}
+
+void DrawnBoard::focusIn(DrawnCell::Entry entry)
+{
+    aimFocus(entry);
+    focused_ = true;
+    slotAtStop(focusAt_).cell.focusIn(entry);
+}
+
+void DrawnBoard::focusOut(bool keepHeld)
+{
+    if (!focused_)
+        return;
+    focused_ = false;
+    slotAtStop(focusAt_).cell.focusOut(keepHeld);
+}
+
+// By Tab to the first candidate that takes the focus, by Shift+Tab to the last,
+// and otherwise back to where the focus was, or on from there.
+void DrawnBoard::aimFocus(DrawnCell::Entry entry)
+{
+    int to = entry == DrawnCell::Entry::Front  ? firstStop(0, true)
+             : entry == DrawnCell::Entry::Back ? firstStop(cells - 1, false)
+                                               : firstStop(focusAt_, true);
+    if (to == -1)
+        to = firstStop(0, true);
+    if (to != -1 && !focused_)
+        moveTo(to, entry);
+}
+
+// Without the focus, the cell is only told where the focus will land in it.
+void DrawnBoard::moveTo(int stop, DrawnCell::Entry entry)
+{
+    const int from = std::exchange(focusAt_, stop);
+    DrawnCell& to = slotAtStop(stop).cell;
+    if (!focused_) {
+        to.focusIn(entry);
+        to.focusOut(true);
+    } else if (from != stop) {
+        slotAtStop(from).cell.focusOut();
+        to.focusIn(entry);
+    }
+}
+
+bool DrawnBoard::activate(Part part)
+{
+    if (part.cell == Part::none)
+        return false;
+    DrawnCell& pressed = cell(part.cell);
+    const DrawnCell::Reply reply = pressed.activate(part.part);
+    if (!reply.handled)
+        return false;
+    moveTo(stopOf(part.cell), DrawnCell::Entry::Other);
+    clickIf(pressed, reply);
+    return true;
+}
+
+void DrawnBoard::clickIf(const DrawnCell& cell, DrawnCell::Reply reply)
+{
+    if (reply.clicked != DrawnCell::none)
+        view_.click(const_cast<DrawnCell&>(cell).btnBlock(reply.clicked).Click);
+}
+
+void DrawnBoard::cellChanged(std::int16_t ordinal, std::int16_t part, CellView::Change change)
+{
+    using Change = CellView::Change;
+    using Announcement = BoardView::Announcement;
+    view_.redraw(placeOf({ordinal, part}));
+    const Part where{ordinal, part};
+    switch (change) {
+    case Change::Visible:
+        view_.announce(where, cell(ordinal).look(part).visible ? Announcement::Show : Announcement::Hide);
+        break;
+    case Change::Enabled:
+    case Change::Down: view_.announce(where, Announcement::StateChange); break;
+    case Change::FocusCame:
+        if (focused_)
+            view_.announce(where, Announcement::Focus);
+        break;
+    case Change::Caption: view_.announce(where, Announcement::NameChange); break;
+    case Change::Face:
+    case Change::FocusGone: break;
+    }
+    if (change == Change::Visible || change == Change::Enabled) {
+        const bool takes = cell(ordinal).takesFocus() || firstStop(0, true) != -1;
+        if (takes != std::exchange(takesFocus_, takes))
+            view_.takesFocusChanged(takes);
+    }
+}
+
+// The focused candidate went, with none after it in its cell: on to the next cell.
+void DrawnBoard::cellPassesFocusOn(std::int16_t ordinal)
+{
+    const int next = firstStop(stopOf(ordinal) + 1, true);
+    if (next != -1)
+        moveTo(next, DrawnCell::Entry::Front);
+    else
+        view_.passFocusOn();
+}
+
+void DrawnBoard::draw(Painter& painter, const Rect& dirty) const
+{
+    painter.fill(dirty, designs::orvaneMain.back);
+    for (std::size_t b = 0; b < boxPlaces_.size(); ++b)
+        if (boxPlaces_.at(b).intersects(dirty))
+            painter.fill(boxPlaces_.at(b), designs::usrcntGrid.at(b).face);
+    for (std::int16_t n = 0; n < cells; ++n)
+        if (cellPlaces_.at(static_cast<std::size_t>(n)).intersects(dirty))
+            drawCell(painter, n, dirty);
+}
+
+// The label over the whole cell, then each shown candidate: its face, a raised
+// edge (sunk while held down, its caption a pixel down and right), the caption
+// embossed while barred, and the focus frame.
+void DrawnBoard::drawCell(Painter& painter, std::int16_t ordinal, const Rect& dirty) const
+{
+    const DrawnCell& drawn = cell(ordinal);
+    const Rect whole = placeOf({ordinal, Part::label});
+    painter.fill(whole, designs::lbl.face);
+    if (!drawn.caption().empty())
+        painter.text(whole, drawn.caption(), Painter::Font::Digit, designs::lblText, false);
+    for (std::int16_t i = 0; i < DrawnCell::size; ++i) {
+        const DrawnCell::Look look = drawn.look(i);
+        const Rect place = placeOf({ordinal, i});
+        if (!look.visible || !place.intersects(dirty))
+            continue;
+        painter.fill(place, look.face);
+        painter.edge(place, look.down);
+        const Rect caption = look.down ? place.moved(1, 1) : place;
+        painter.text(caption, designs::btnBlock.at(static_cast<std::size_t>(i)).caption, Painter::Font::Caption,
+                     SysColor::ButtonText, !look.enabled);
+        if (look.focused)
+            painter.focusFrame(place.inset(3));
+    }
+}
+
+} // namespace ui::desktop
