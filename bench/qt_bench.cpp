@@ -48,17 +48,17 @@ private:
 
 // A click and the repaint it causes, apart so that callgrind can count it alone
 // (--toggle-collect='*clickUntilPainted*').
-[[gnu::noinline]] void clickUntilPainted(ui::qt::CellWidget& cell, QPoint at, PaintLog& paints)
+[[gnu::noinline]] void clickUntilPainted(QWidget& surface, QPoint at, PaintLog& paints)
 {
     const long long before = paints.total();
-    QTest::mouseClick(&cell, Qt::LeftButton, {}, at);
+    QTest::mouseClick(&surface, Qt::LeftButton, {}, at);
     waitForPaintAfter(paints, before);
 }
 
 // One click on the centre cell's "5", alternately a pick (which bars 5 in twenty
 // cells and hides eight buttons of its own) and its take-back. The click goes in
 // through the window system, so Qt finds the cell under the pointer, and the
-// time runs until every cell it changed has painted into the backing store.
+// time runs until the board has painted what it changed into the backing store.
 void BM_QtClick(benchmark::State& state)
 {
     KeepingQtPlatform platform;
@@ -68,14 +68,15 @@ void BM_QtClick(benchmark::State& state)
         state.SkipWithError("the board window was never exposed");
         return;
     }
-    ui::qt::CellWidget& centre = platform.window().box(4).cell(4);
-    const QPoint five = ui::qt::candidateRect(4).center();
+    ui::qt::BoardSurface& surface = platform.window().surface();
+    const ui::desktop::Rect square = surface.board().placeOf({4 * 9 + 4, 4});
+    const QPoint five(square.left + square.width / 2, square.top + square.height / 2);
     PaintLog paints;
     QCoreApplication::processEvents();
 
     const long long paintsBefore = paints.total();
     for (auto _ : state)
-        clickUntilPainted(centre, five, paints);
+        clickUntilPainted(surface, five, paints);
     state.counters["paints"] =
         benchmark::Counter(static_cast<double>(paints.total() - paintsBefore), benchmark::Counter::kAvgIterations);
     modOrvane::releaseBoard();

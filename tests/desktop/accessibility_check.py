@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Reads the running board through the desktop's accessibility bus (AT-SPI), as a
-screen reader does, and plays it through the same bus.
+screen reader does, and plays it through the same bus. The board is a table of
+9 x 9 cells, each holding its candidates and its label.
 
 Every candidate button must be a push button named for its place and digit,
 "Row R, column C, candidate D", where R, C and D are what its position on the
@@ -108,7 +109,25 @@ class Board:
 def shown_digits(board):
     """The names of the labels that show a digit, and their roles."""
     return sorted((n.name, n.getRoleName()) for n in descendants(board.window)
-                  if n.getRole() != pyatspi.ROLE_PUSH_BUTTON and n.name.startswith("Row "))
+                  if n.getRole() not in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE_CELL) and n.name.startswith("Row "))
+
+
+def check_table(board):
+    """The board is a table of 9 x 9 whose cell (r, c) holds that cell's nine candidates."""
+    tables = [n for n in descendants(board.window) if n.getRole() == pyatspi.ROLE_TABLE]
+    if len(tables) != 1:
+        fail(f"expected one table, found {len(tables)}")
+    table = tables[0].queryTable()
+    if (table.nRows, table.nColumns) != (9, 9):
+        fail(f"the table is {table.nRows} x {table.nColumns}, not 9 x 9")
+    for row in range(9):
+        for column in range(9):
+            cell = table.getAccessibleAt(row, column)
+            names = [cell.getChildAtIndex(i).name for i in range(cell.childCount)
+                     if cell.getChildAtIndex(i).getRole() == pyatspi.ROLE_PUSH_BUTTON]
+            if names != [f"Row {row + 1}, column {column + 1}, candidate {d}" for d in range(1, 10)]:
+                fail(f"table cell ({row}, {column}) holds {names}")
+    print("the board is a table of 9 x 9 whose every cell holds its nine candidates")
 
 
 def states(node):
@@ -166,6 +185,7 @@ def main():
     if misplaced:
         fail(f"{len(misplaced)} names say another place than the button's, e.g. {misplaced[:3]}")
     print("729 candidate push buttons are named for the place they lie at; commands:", ", ".join(COMMANDS))
+    check_table(board)
     expect_board(board, free_board(), "opening")
     if shown_digits(board):
         fail(f"labels show digits on a new board: {shown_digits(board)}")

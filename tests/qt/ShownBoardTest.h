@@ -16,18 +16,22 @@
 #include "ui/Dispatch.h"
 #include "ui/qt/QtBoardWindow.h"
 
-// A candidate or a label: no widget, but a square of its cell, read back from
-// what the cell keeps.
+// A candidate or a label: no widget, but a square of the board's surface, read
+// back from what the board keeps.
 struct Candidate {
-    ui::qt::CellWidget* widget;
-    std::int16_t index;
+    ui::qt::BoardSurface* surface;
+    ui::desktop::Part part;
 
-    ui::qt::CellWidget& cell() const { return *widget; }
-    QRect geometry() const { return ui::qt::candidateRect(index); }
-    QString text() const { return ui::qt::candidateCaption(index); }
-    ui::DrawnCell::Look look() const { return widget->drawn().look(index); }
+    QWidget& cell() const { return *surface; }
+    QRect geometry() const
+    {
+        const ui::desktop::Rect r = surface->board().placeOf(part);
+        return {r.left, r.top, r.width, r.height};
+    }
+    QString text() const { return QString::number(part.part + 1); }
+    ui::desktop::DrawnCell::Look look() const { return surface->board().cell(part.cell).look(part.part); }
     // Shown, in a shown window.
-    bool isVisible() const { return look().visible && widget->isVisible(); }
+    bool isVisible() const { return look().visible && surface->isVisible(); }
     bool isHidden() const { return !look().visible; }
     bool isEnabled() const { return look().enabled; }
     bool isDown() const { return look().down; }
@@ -36,18 +40,18 @@ struct Candidate {
     void click() const
     {
         if (isEnabled())
-            ui::dispatchClick(widget->btnBlock(index).Click);
+            ui::dispatchClick(surface->board().cell(part.cell).btnBlock(part.part).Click);
     }
     // As a press of any other mouse button than the first: the focus, and no click.
-    void setFocus() const { QTest::mouseClick(widget, Qt::RightButton, {}, geometry().center()); }
+    void setFocus() const { QTest::mouseClick(surface, Qt::RightButton, {}, geometry().center()); }
 };
 struct CellLabel {
-    ui::qt::CellWidget* widget;
+    ui::qt::BoardSurface* surface;
+    std::int16_t ordinal;
 
-    ui::qt::CellWidget& cell() const { return *widget; }
-    static QRect geometry() { return ui::qt::labelRect(); }
-    QString caption() const { return QString::fromStdString(widget->drawn().caption()); }
-    static const QFont& font() { return ui::qt::labelFont(); }
+    QWidget& cell() const { return *surface; }
+    QRect geometry() const { return Candidate{surface, {ordinal}}.geometry(); }
+    QString caption() const { return QString::fromStdString(surface->board().cell(ordinal).caption()); }
 };
 template <class T>
 concept CellPart = requires(const T& part) {
@@ -96,12 +100,13 @@ protected:
     static QColor role(QPalette::ColorRole r) { return QApplication::palette().color(QPalette::Active, r); }
 
     QWidget& window() { return view_->widget(); }
-    ui::qt::CellWidget& cell(int b, int k)
+    static std::int16_t ordinal(int b, int k)
     {
-        return view_->box(static_cast<std::int16_t>(b)).cell(static_cast<std::int16_t>(k));
+        const ui::RowColumn at = ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
+        return static_cast<std::int16_t>(at.row * 9 + at.column);
     }
-    Candidate button(int b, int k, int i) { return {&cell(b, k), static_cast<std::int16_t>(i)}; }
-    CellLabel label(int b, int k) { return {&cell(b, k)}; }
+    Candidate button(int b, int k, int i) { return {&view_->surface(), {ordinal(b, k), static_cast<std::int16_t>(i)}}; }
+    CellLabel label(int b, int k) { return {&view_->surface(), ordinal(b, k)}; }
 
     // A press and release at the centre of a widget, or of a candidate's or a
     // label's square, delivered to the window so that whatever really lies there
@@ -113,11 +118,6 @@ protected:
         QTest::mouseClick(&part.cell(), Qt::LeftButton, {}, part.geometry().center());
     }
 
-    // Whether a paint since the log was installed covered the candidate's square.
-    static bool repainted(const PaintLog& log, const Candidate& candidate)
-    {
-        return log.painted(candidate.cell(), candidate.geometry());
-    }
 
     // Key strokes go to the window, which hands them to its focus widget.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

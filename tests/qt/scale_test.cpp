@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "ShownBoardTest.h"
+#include "ui/qt/DesignFonts.h"
 
 // At twice the density every length doubles on the screen, and the text is drawn
 // afresh at the larger size rather than blown up.
@@ -56,14 +57,14 @@ TEST_F(ScaleTest, CaptionsAndTheFixedDigitAreDrawnAtTheLargerSize)
     const QColor text = role(QPalette::ButtonText);
 
     const Ink five = inkIn(image, label(1, 1), text);
-    const int fiveHigh = QFontMetrics(label(1, 1).font()).tightBoundingRect("5").height();
+    const int fiveHigh = QFontMetrics(ui::qt::designFont(ui::designs::lblFont)).tightBoundingRect("5").height();
     EXPECT_NEAR(five.bottom - five.top + 1, 2 * fiveHigh, 3) << "the fixed digit twice as high";
     EXPECT_GT(five.top, 0);
     EXPECT_LT(five.bottom, 121) << "not cut off by the cell's edge";
     EXPECT_GT(five.count, 4 * 150) << "drawn solid at the new size";
 
     const Ink two = inkIn(image, button(0, 0, 1), text);
-    const int twoHigh = QFontMetrics(cell(0, 0).font()).tightBoundingRect("2").height();
+    const int twoHigh = QFontMetrics(view_->surface().font()).tightBoundingRect("2").height();
     EXPECT_NEAR(two.bottom - two.top + 1, 2 * twoHigh, 2) << "the caption twice as high";
     EXPECT_GT(two.count, 20);
 }

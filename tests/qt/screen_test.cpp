@@ -2,6 +2,7 @@
 #include <cstdlib>
 
 #include "ShownBoardTest.h"
+#include "ui/qt/DesignFonts.h"
 
 // What the player sees, read off a grab of the window.
 class ScreenTest : public ShownBoardTest {
@@ -42,7 +43,7 @@ TEST_F(ScreenTest, AFixedDigitShowsLargeAndCentredInTheLabelColour)
 
     click(view_->fixButton());
     const Ink ink = inkIn(shot(), label(4, 4), role(QPalette::ButtonText));
-    const int digitHeight = QFontMetrics(label(4, 4).font()).tightBoundingRect("1").height();
+    const int digitHeight = QFontMetrics(ui::qt::designFont(ui::designs::lblFont)).tightBoundingRect("1").height();
     EXPECT_GT(ink.count, 150) << "a bold stroke, not a thin one";
     EXPECT_NEAR(ink.bottom - ink.top + 1, digitHeight, 2) << "a digit of the label's size";
     EXPECT_LE(std::abs((ink.left + ink.right) - 60), 8) << "centred across the cell";
