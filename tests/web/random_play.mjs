@@ -125,9 +125,14 @@ try {
   };
   const tapOn = async (rect) => phone.touchscreen.tap(rect.x + rect.width / 2, rect.y + rect.height / 2);
   const tapButton = async (name) => tapOn(await phone.getByRole("button", { name, exact: true }).boundingBox());
+  // Back, by the browser or by "Whole board", goes through the history, which
+  // the page hears of a moment later: the check waits for it, up to 5 s.
   const onWhole = async () => {
-    const view = await phoneView(phone);
-    expect(`the whole board shows, on the page's own history entry (${JSON.stringify(view)})`, view.box === null && view.entry === home);
+    const shown = (view) => view.box === null && view.entry === home;
+    let view = await phoneView(phone);
+    for (const until = Date.now() + 5000; !shown(view) && Date.now() < until; view = await phoneView(phone))
+      await phone.waitForTimeout(20);
+    expect(`the whole board shows, on the page's own history entry (${JSON.stringify(view)})`, shown(view));
   };
   const checkEnlarged = async (b) => {
     const view = await phoneView(phone);
