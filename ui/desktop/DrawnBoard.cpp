@@ -29,22 +29,6 @@ constexpr auto cellsInTabOrder = [] {
 
 } // namespace
 
-// A cell, and the board's ear for what it says.
-class DrawnBoard::Slot final : public CellView {
-public:
-    Slot(DrawnBoard& board, std::int16_t ordinal) : board_(board), ordinal_(ordinal), cell(*this, placeOfCell(ordinal)) {}
-
-private:
-    void cellChanged(std::int16_t part, Change change) override { board_.cellChanged(ordinal_, part, change); }
-    void passFocusOn() override { board_.cellPassesFocusOn(ordinal_); }
-
-    DrawnBoard& board_;
-    std::int16_t ordinal_;
-
-public:
-    DrawnCell cell;
-};
-
 // A box's nine cells, as the core addresses them.
 class DrawnBoard::Box final : public BoxControls {
 public:
@@ -75,7 +59,7 @@ DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
     for (std::size_t i = 0; i < candidatePlaces_.size(); ++i)
         candidatePlaces_.at(i) = pixelsOf(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
-        slots_.at(static_cast<std::size_t>(n)) = std::make_unique<Slot>(*this, n);
+        cells_.at(static_cast<std::size_t>(n)) = std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));
     for (std::size_t stop = 0; stop < order_.size(); ++stop)
         order_.at(stop) = ordinalOf(rowColumnOf(cellsInTabOrder.at(stop)));
 }
@@ -84,8 +68,8 @@ DrawnBoard::~DrawnBoard() = default;
 
 BoxControls& DrawnBoard::box(std::int16_t index) { return *boxes_.at(static_cast<std::size_t>(index)); }
 
-const DrawnCell& DrawnBoard::cell(std::int16_t ordinal) const { return slots_.at(static_cast<std::size_t>(ordinal))->cell; }
-DrawnCell& DrawnBoard::cell(std::int16_t ordinal) { return slots_.at(static_cast<std::size_t>(ordinal))->cell; }
+const DrawnCell& DrawnBoard::cell(std::int16_t ordinal) const { return *cells_.at(static_cast<std::size_t>(ordinal)); }
+DrawnCell& DrawnBoard::cell(std::int16_t ordinal) { return *cells_.at(static_cast<std::size_t>(ordinal)); }
 
 Rect DrawnBoard::placeOf(Part part) const
 {
@@ -104,9 +88,10 @@ Part DrawnBoard::at(Point point) const
         if (!place.contains(point))
             continue;
         const Point inCell{point.x - place.left, point.y - place.top};
-        const std::int16_t candidate =
-            cell(n).shownWhere([&](std::int16_t i) { return candidatePlaces_.at(static_cast<std::size_t>(i)).contains(inCell); });
-        return {n, candidate == DrawnCell::none ? Part::label : candidate};
+        for (std::int16_t i = 0; i < DrawnCell::size; ++i)
+            if (cell(n).look(i).visible && candidatePlaces_.at(static_cast<std::size_t>(i)).contains(inCell))
+                return {n, i};
+        return {n, Part::label};
     }
     return {};
 }
@@ -128,7 +113,7 @@ int DrawnBoard::stopOf(std::int16_t ordinal) const
 int DrawnBoard::firstStop(int from, bool forward) const
 {
     for (int stop = from; stop >= 0 && stop < cells; stop += forward ? 1 : -1)
-        if (slotAtStop(stop).cell.takesFocus())
+        if (cellAtStop(stop).takesFocus())
             return stop;
     return -1;
 }
@@ -172,7 +157,7 @@ void DrawnBoard::cancelPress()
 
 bool DrawnBoard::keyDown(Key key, bool autoRepeat)
 {
-    DrawnCell& focused = slotAtStop(focusAt_).cell;
+    DrawnCell& focused = cellAtStop(focusAt_);
     switch (key) {
     case Key::Space: return focused.spaceDown(autoRepeat).handled;
     case Key::Escape: return focused.escape().handled;
@@ -186,7 +171,7 @@ bool DrawnBoard::keyUp(Key key, bool autoRepeat)
 {
     if (key != Key::Space)
         return false;
-    DrawnCell& focused = slotAtStop(focusAt_).cell;
+    DrawnCell& focused = cellAtStop(focusAt_);
     const DrawnCell::Reply reply = focused.spaceUp(autoRepeat);
     clickIf(focused, reply);
     return reply.handled;
@@ -196,7 +181,7 @@ bool DrawnBoard::keyUp(Key key, bool autoRepeat)
 // the arrows while the focus can move on inside the board.
 bool DrawnBoard::wants(Key key) const
 {
-    const DrawnCell& focused = slotAtStop(focusAt_).cell;
+    const DrawnCell& focused = cellAtStop(focusAt_);
     switch (key) {
     case Key::Space: return true;
     case Key::Escape: return focused.holds();
@@ -211,7 +196,7 @@ bool DrawnBoard::wants(Key key) const
 
 bool DrawnBoard::tab(bool forward)
 {
-    if (slotAtStop(focusAt_).cell.tab(forward).handled)
+    if (cellAtStop(focusAt_).tab(forward).handled)
         return true;
     const int to = firstStop(focusAt_ + (forward ? 1 : -1), forward);
     if (to == -1)
@@ -224,7 +209,7 @@ void DrawnBoard::focusIn(DrawnCell::Entry entry)
 {
     aimFocus(entry);
     focused_ = true;
-    slotAtStop(focusAt_).cell.focusIn(entry);
+    cellAtStop(focusAt_).focusIn(entry);
 }
 
 void DrawnBoard::focusOut(bool keepHeld)
@@ -232,7 +217,7 @@ void DrawnBoard::focusOut(bool keepHeld)
     if (!focused_)
         return;
     focused_ = false;
-    slotAtStop(focusAt_).cell.focusOut(keepHeld);
+    cellAtStop(focusAt_).focusOut(keepHeld);
 }
 
 // By Tab to the first candidate that takes the focus, by Shift+Tab to the last,
@@ -252,12 +237,12 @@ void DrawnBoard::aimFocus(DrawnCell::Entry entry)
 void DrawnBoard::moveTo(int stop, DrawnCell::Entry entry)
 {
     const int from = std::exchange(focusAt_, stop);
-    DrawnCell& to = slotAtStop(stop).cell;
+    DrawnCell& to = cellAtStop(stop);
     if (!focused_) {
         to.focusIn(entry);
         to.focusOut(true);
     } else if (from != stop) {
-        slotAtStop(from).cell.focusOut();
+        cellAtStop(from).focusOut();
         to.focusIn(entry);
     }
 }
@@ -281,10 +266,10 @@ void DrawnBoard::clickIf(const DrawnCell& cell, DrawnCell::Reply reply)
         view_.click(const_cast<DrawnCell&>(cell).btnBlock(reply.clicked).Click);
 }
 
-void DrawnBoard::cellChanged(std::int16_t ordinal, std::int16_t part, CellView::Change change)
+void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
 {
-    using Change = CellView::Change;
     using Announcement = BoardView::Announcement;
+    const std::int16_t ordinal = ordinalOf(place);
     view_.redraw(placeOf({ordinal, part}));
     const Part where{ordinal, part};
     switch (change) {
@@ -309,9 +294,9 @@ void DrawnBoard::cellChanged(std::int16_t ordinal, std::int16_t part, CellView::
 }
 
 // The focused candidate went, with none after it in its cell: on to the next cell.
-void DrawnBoard::cellPassesFocusOn(std::int16_t ordinal)
+void DrawnBoard::passFocusOn(RowColumn place)
 {
-    const int next = firstStop(stopOf(ordinal) + 1, true);
+    const int next = firstStop(stopOf(ordinalOf(place)) + 1, true);
     if (next != -1)
         moveTo(next, DrawnCell::Entry::Front);
     else

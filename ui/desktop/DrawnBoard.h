@@ -47,7 +47,7 @@ public:
     virtual void takesFocusChanged(bool takesFocus) = 0;
 };
 
-class DrawnBoard {
+class DrawnBoard final : private CellView {
 public:
     static constexpr int cells = 81;
     enum class Key { Space, Escape, Next, Previous }; // Next: Tab and the arrows right and down
@@ -92,19 +92,17 @@ public:
     void draw(Painter& painter, const Rect& dirty) const;
 
 private:
-    class Slot;
     class Box;
-    friend class Slot;
 
-    Slot& slotAtStop(int stop) const { return *slots_.at(static_cast<std::size_t>(order_.at(static_cast<std::size_t>(stop)))); }
+    DrawnCell& cellAtStop(int stop) const { return *cells_.at(static_cast<std::size_t>(order_.at(static_cast<std::size_t>(stop)))); }
     int stopOf(std::int16_t ordinal) const;
     // The first stop from `from` on (or back) whose cell takes the focus; -1 if none.
     int firstStop(int from, bool forward) const;
     bool tab(bool forward);
     void moveTo(int stop, DrawnCell::Entry entry);
     void clickIf(const DrawnCell& cell, DrawnCell::Reply reply);
-    void cellChanged(std::int16_t ordinal, std::int16_t part, CellView::Change change);
-    void cellPassesFocusOn(std::int16_t ordinal);
+    void cellChanged(RowColumn place, std::int16_t part, Change change) override;
+    void passFocusOn(RowColumn place) override;
     void drawCell(Painter& painter, std::int16_t ordinal, const Rect& dirty) const;
 
     BoardView& view_;
@@ -113,7 +111,7 @@ private:
     std::array<Rect, cells> cellPlaces_{};
     std::array<Rect, DrawnCell::size> candidatePlaces_{}; // within a cell
     std::array<std::int16_t, cells> order_{};             // cells in tab order
-    std::array<std::unique_ptr<Slot>, cells> slots_;
+    std::array<std::unique_ptr<DrawnCell>, cells> cells_;
     std::array<std::unique_ptr<Box>, 9> boxes_;
     int focusAt_ = 0; // the stop whose cell has the focus, or will
     bool focused_ = false;

@@ -88,9 +88,9 @@ void DrawnCell::focusIn(Entry entry)
                                                                            : focus_;
     const std::int16_t before = std::exchange(focus_, to == none ? focus_ : to);
     if (focused_ && before != focus_)
-        view_.cellChanged(before, CellView::Change::FocusGone);
+        changed(before, CellView::Change::FocusGone);
     focused_ = true;
-    view_.cellChanged(focus_, CellView::Change::FocusCame);
+    changed(focus_, CellView::Change::FocusCame);
 }
 
 void DrawnCell::focusOut(bool keepHeld)
@@ -98,7 +98,7 @@ void DrawnCell::focusOut(bool keepHeld)
     if (!keepHeld)
         letGo();
     focused_ = false;
-    view_.cellChanged(focus_, CellView::Change::FocusGone);
+    changed(focus_, CellView::Change::FocusGone);
 }
 
 DrawnCell::Reply DrawnCell::activate(std::int16_t index)
@@ -112,13 +112,13 @@ DrawnCell::Reply DrawnCell::activate(std::int16_t index)
 // A candidate hidden or barred is let go, and hands the focus on to the next.
 void DrawnCell::candidateChanged(std::int16_t index, CellView::Change change)
 {
-    view_.cellChanged(index, change);
+    changed(index, change);
     if (takesFocus(index))
         return;
     if (held_ == index)
         letGo();
     if (focus_ == index && focused_ && !tab(true).handled)
-        view_.passFocusOn();
+        view_.passFocusOn(place_);
 }
 
 void DrawnCell::moveFocus(std::int16_t to)
@@ -128,8 +128,8 @@ void DrawnCell::moveFocus(std::int16_t to)
     letGo();
     const std::int16_t from = std::exchange(focus_, to);
     if (focused_) {
-        view_.cellChanged(from, CellView::Change::FocusGone);
-        view_.cellChanged(to, CellView::Change::FocusCame);
+        changed(from, CellView::Change::FocusGone);
+        changed(to, CellView::Change::FocusCame);
     }
 }
 
@@ -145,7 +145,7 @@ void DrawnCell::hold(std::int16_t index, HeldBy by)
 void DrawnCell::setDown(bool down)
 {
     if (std::exchange(down_, down) != down)
-        view_.cellChanged(held_, CellView::Change::Down);
+        changed(held_, CellView::Change::Down);
 }
 
 std::int16_t DrawnCell::letGo()

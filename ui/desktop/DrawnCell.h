@@ -20,10 +20,10 @@ class CellView {
 public:
     enum class Change { Visible, Enabled, Face, Caption, Down, FocusCame, FocusGone };
     virtual ~CellView() = default;
-    // `part` (a candidate, or the label) looks different: draw it, tell assistive technology.
-    virtual void cellChanged(std::int16_t part, Change change) = 0;
-    // The focused candidate was hidden or barred, and none after it takes the focus.
-    virtual void passFocusOn() = 0;
+    // `part` (a candidate, or the label) of the cell at `place` looks different.
+    virtual void cellChanged(RowColumn place, std::int16_t part, Change change) = 0;
+    // Its focused candidate was hidden or barred, and none after it takes the focus.
+    virtual void passFocusOn(RowColumn place) = 0;
 };
 
 // The cell is its own label: where no candidate shows, the label is all it is.
@@ -65,17 +65,7 @@ public:
     // Shown and not barred: a candidate that takes the focus, or any.
     bool takesFocus(std::int16_t index) const { return index != none && look(index).visible && look(index).enabled; }
     bool takesFocus() const { return stop(0, true) != none; }
-    bool hasFocus() const { return focused_; }
     std::int16_t focus() const { return focus_; }
-    // The first shown candidate for which `holds(index)`: the one under a point.
-    template <class Holds>
-    std::int16_t shownWhere(Holds holds) const
-    {
-        for (std::int16_t i = 0; i < size; ++i)
-            if (look(i).visible && holds(i))
-                return i;
-        return none;
-    }
 
     // The mouse, `at` the candidate under the pointer or none: a press focuses it,
     // the primary button holds it down while over it, and the release there clicks.
@@ -106,13 +96,14 @@ private:
     private:
         void showVisible(bool) override { cell_.candidateChanged(index_, CellView::Change::Visible); }
         void showEnabled(bool) override { cell_.candidateChanged(index_, CellView::Change::Enabled); }
-        void showBackColor(SysColor) override { cell_.view_.cellChanged(index_, CellView::Change::Face); }
+        void showBackColor(SysColor) override { cell_.changed(index_, CellView::Change::Face); }
         DrawnCell& cell_;
         std::int16_t index_;
     };
     enum class HeldBy { Mouse, Key };
 
-    void showCaption(const std::string&) override { view_.cellChanged(labelPart, CellView::Change::Caption); }
+    void showCaption(const std::string&) override { changed(labelPart, CellView::Change::Caption); }
+    void changed(std::int16_t part, CellView::Change change) { view_.cellChanged(place_, part, change); }
     void candidateChanged(std::int16_t index, CellView::Change change);
     // The first candidate from tab position `from` on (or back) that takes the focus.
     std::int16_t stop(int from, bool forward) const;
