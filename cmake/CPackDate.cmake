@@ -1,4 +1,4 @@
-# Read by cpack before it packs: dates every member of a package by the last commit,
+# Read by cpack before it packs: dates every member of the zip by the last commit,
 # as reproducible builds do, unless the caller has set SOURCE_DATE_EPOCH. Outside a
 # git checkout members keep the time of packing.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
