@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "ui/desktop/BoardDrawing.h"
+
 namespace support {
 
 using ui::desktop::Rect;
@@ -22,7 +24,7 @@ std::vector<Rect> BoardPicture::paint()
     std::vector<Rect> painted = std::exchange(dirty_, {});
     for (const Rect& area : painted) {
         clip_ = area;
-        board_.draw(*this, area);
+        ui::desktop::drawBoard(board_, *this, area);
     }
     return painted;
 }

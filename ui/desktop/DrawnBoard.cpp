@@ -1,5 +1,6 @@
 #include "ui/desktop/DrawnBoard.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -15,15 +16,15 @@ Rect pixelsOf(const designs::Control& design, int dpi, Point origin = {})
             designs::toPixels(design.width, dpi), designs::toPixels(design.height, dpi)};
 }
 
-std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
+constexpr std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
 
 // The cells in the designs' tab order: box by box, and in a box cell by cell.
-constexpr auto cellsInTabOrder = [] {
-    std::array<BoxCell, DrawnBoard::cells> order{};
+constexpr auto tabOrder = [] {
+    std::array<std::int16_t, DrawnBoard::cells> order{};
     std::size_t n = 0;
     for (const std::int16_t b : designs::inTabOrder(designs::usrcntGrid))
         for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare))
-            order.at(n++) = {b, k};
+            order.at(n++) = ordinalOf(rowColumnOf({b, k}));
     return order;
 }();
 
@@ -60,8 +61,6 @@ DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
         candidatePlaces_.at(i) = pixelsOf(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
         cells_.at(static_cast<std::size_t>(n)) = std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));
-    for (std::size_t stop = 0; stop < order_.size(); ++stop)
-        order_.at(stop) = ordinalOf(rowColumnOf(cellsInTabOrder.at(stop)));
 }
 
 DrawnBoard::~DrawnBoard() = default;
@@ -98,16 +97,15 @@ Part DrawnBoard::at(Point point) const
 
 Part DrawnBoard::focus() const
 {
-    const std::int16_t ordinal = order_.at(static_cast<std::size_t>(focusAt_));
+    const std::int16_t ordinal = tabOrder.at(static_cast<std::size_t>(focusAt_));
     return {ordinal, cell(ordinal).focus()};
 }
 
-int DrawnBoard::stopOf(std::int16_t ordinal) const
+DrawnCell& DrawnBoard::cellAtStop(int stop) const { return *cells_.at(static_cast<std::size_t>(tabOrder.at(static_cast<std::size_t>(stop)))); }
+
+int DrawnBoard::stopOf(std::int16_t ordinal)
 {
-    for (int stop = 0; stop < cells; ++stop)
-        if (order_.at(static_cast<std::size_t>(stop)) == ordinal)
-            return stop;
-    return 0;
+    return static_cast<int>(std::find(tabOrder.begin(), tabOrder.end(), ordinal) - tabOrder.begin());
 }
 
 int DrawnBoard::firstStop(int from, bool forward) const
@@ -301,42 +299,6 @@ void DrawnBoard::passFocusOn(RowColumn place)
         moveTo(next, DrawnCell::Entry::Front);
     else
         view_.passFocusOn();
-}
-
-void DrawnBoard::draw(Painter& painter, const Rect& dirty) const
-{
-    painter.fill(dirty, designs::orvaneMain.back);
-    for (std::size_t b = 0; b < boxPlaces_.size(); ++b)
-        if (boxPlaces_.at(b).intersects(dirty))
-            painter.fill(boxPlaces_.at(b), designs::usrcntGrid.at(b).face);
-    for (std::int16_t n = 0; n < cells; ++n)
-        if (cellPlaces_.at(static_cast<std::size_t>(n)).intersects(dirty))
-            drawCell(painter, n, dirty);
-}
-
-// The label over the whole cell, then each shown candidate: its face, a raised
-// edge (sunk while held down, its caption a pixel down and right), the caption
-// embossed while barred, and the focus frame.
-void DrawnBoard::drawCell(Painter& painter, std::int16_t ordinal, const Rect& dirty) const
-{
-    const DrawnCell& drawn = cell(ordinal);
-    const Rect whole = placeOf({ordinal, Part::label});
-    painter.fill(whole, designs::lbl.face);
-    if (!drawn.caption().empty())
-        painter.text(whole, drawn.caption(), Painter::Font::Digit, designs::lblText, false);
-    for (std::int16_t i = 0; i < DrawnCell::size; ++i) {
-        const DrawnCell::Look look = drawn.look(i);
-        const Rect place = placeOf({ordinal, i});
-        if (!look.visible || !place.intersects(dirty))
-            continue;
-        painter.fill(place, look.face);
-        painter.edge(place, look.down);
-        const Rect caption = look.down ? place.moved(1, 1) : place;
-        painter.text(caption, designs::btnBlock.at(static_cast<std::size_t>(i)).caption, Painter::Font::Caption,
-                     SysColor::ButtonText, !look.enabled);
-        if (look.focused)
-            painter.focusFrame(place.inset(3));
-    }
 }
 
 } // namespace ui::desktop

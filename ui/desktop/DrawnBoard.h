@@ -65,6 +65,7 @@ public:
     // The surface: the nine boxes and the gaps between them.
     Rect bounds() const { return bounds_; }
     Rect placeOf(Part part) const;
+    Rect placeOfBox(std::int16_t box) const { return boxPlaces_.at(static_cast<std::size_t>(box)); }
     // The shown candidate under a point, else the cell's label, else the board.
     Part at(Point point) const;
 
@@ -89,13 +90,12 @@ public:
     // Assistive technology's press: the candidate takes the focus and clicks.
     bool activate(Part part);
 
-    void draw(Painter& painter, const Rect& dirty) const;
 
 private:
     class Box;
 
-    DrawnCell& cellAtStop(int stop) const { return *cells_.at(static_cast<std::size_t>(order_.at(static_cast<std::size_t>(stop)))); }
-    int stopOf(std::int16_t ordinal) const;
+    DrawnCell& cellAtStop(int stop) const;
+    static int stopOf(std::int16_t ordinal);
     // The first stop from `from` on (or back) whose cell takes the focus; -1 if none.
     int firstStop(int from, bool forward) const;
     bool tab(bool forward);
@@ -103,14 +103,12 @@ private:
     void clickIf(const DrawnCell& cell, DrawnCell::Reply reply);
     void cellChanged(RowColumn place, std::int16_t part, Change change) override;
     void passFocusOn(RowColumn place) override;
-    void drawCell(Painter& painter, std::int16_t ordinal, const Rect& dirty) const;
 
     BoardView& view_;
     Rect bounds_;
     std::array<Rect, 9> boxPlaces_{};
     std::array<Rect, cells> cellPlaces_{};
     std::array<Rect, DrawnCell::size> candidatePlaces_{}; // within a cell
-    std::array<std::int16_t, cells> order_{};             // cells in tab order
     std::array<std::unique_ptr<DrawnCell>, cells> cells_;
     std::array<std::unique_ptr<Box>, 9> boxes_;
     int focusAt_ = 0; // the stop whose cell has the focus, or will

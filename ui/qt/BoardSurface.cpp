@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "ui/Dispatch.h"
+#include "ui/desktop/BoardDrawing.h"
 #include "ui/qt/BoardAccessible.h"
 #include "ui/qt/DesignFonts.h"
 
@@ -70,7 +71,7 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     QtPainter primitives(painter, palette(), *captions_, digitFont_);
     for (const QRect& area : event->region()) {
         painter.setClipRect(area);
-        board_.draw(primitives, {area.x(), area.y(), area.width(), area.height()});
+        ui::desktop::drawBoard(board_, primitives, {area.x(), area.y(), area.width(), area.height()});
     }
 }
 

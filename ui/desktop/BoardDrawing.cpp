@@ -1,0 +1,44 @@
+#include "ui/desktop/BoardDrawing.h"
+
+namespace ui::desktop {
+namespace {
+
+// The label over the whole cell, then each shown candidate: its face, a raised
+// edge (sunk while held down, its caption a pixel down and right), the caption
+// embossed while barred, and the focus frame.
+void drawCell(const DrawnBoard& board, Painter& painter, std::int16_t ordinal, const Rect& dirty)
+{
+    const DrawnCell& drawn = board.cell(ordinal);
+    const Rect whole = board.placeOf({ordinal, Part::label});
+    painter.fill(whole, designs::lbl.face);
+    if (!drawn.caption().empty())
+        painter.text(whole, drawn.caption(), Painter::Font::Digit, designs::lblText, false);
+    for (std::int16_t i = 0; i < DrawnCell::size; ++i) {
+        const DrawnCell::Look look = drawn.look(i);
+        const Rect place = board.placeOf({ordinal, i});
+        if (!look.visible || !place.intersects(dirty))
+            continue;
+        painter.fill(place, look.face);
+        painter.edge(place, look.down);
+        const Rect caption = look.down ? place.moved(1, 1) : place;
+        painter.text(caption, designs::btnBlock.at(static_cast<std::size_t>(i)).caption, Painter::Font::Caption,
+                     SysColor::ButtonText, !look.enabled);
+        if (look.focused)
+            painter.focusFrame(place.inset(3));
+    }
+}
+
+} // namespace
+
+void drawBoard(const DrawnBoard& board, Painter& painter, const Rect& dirty)
+{
+    painter.fill(dirty, designs::orvaneMain.back);
+    for (std::int16_t b = 0; b < 9; ++b)
+        if (board.placeOfBox(b).intersects(dirty))
+            painter.fill(board.placeOfBox(b), designs::usrcntGrid.at(static_cast<std::size_t>(b)).face);
+    for (std::int16_t n = 0; n < DrawnBoard::cells; ++n)
+        if (board.placeOf({n}).intersects(dirty))
+            drawCell(board, painter, n, dirty);
+}
+
+} // namespace ui::desktop
