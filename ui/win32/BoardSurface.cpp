@@ -1,5 +1,7 @@
 #include "ui/win32/BoardSurface.h"
 
+#include <vector>
+
 #include "ui/win32/BoardAccessible.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/FailureBox.h"
@@ -164,26 +166,39 @@ DrawnCell::Entry BoardSurface::entryFrom(HWND previous) const
     return DrawnCell::Entry::Other;
 }
 
-// The update region is drawn into the canvas, clipped to it, and its bounding
-// rectangle put on the screen in one copy.
+// Each rectangle of the update region is drawn into the canvas on its own,
+// clipped to it, so that a cell draws again only the candidates within it; the
+// region's bounding rectangle then goes on the screen in one copy.
 void BoardSurface::paint()
 {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const bool clipped = region && GetUpdateRgn(window_, region, FALSE) != ERROR;
+    std::vector<RECT> areas;
+    if (HRGN region = CreateRectRgn(0, 0, 0, 0)) {
+        if (GetUpdateRgn(window_, region, FALSE) != ERROR) {
+            std::vector<char> data(GetRegionData(region, 0, nullptr));
+            auto* list = reinterpret_cast<RGNDATA*>(data.data());
+            if (!data.empty() && GetRegionData(region, static_cast<DWORD>(data.size()), list))
+                areas.assign(reinterpret_cast<const RECT*>(list->Buffer),
+                             reinterpret_cast<const RECT*>(list->Buffer) + list->rdh.nCount);
+        }
+        DeleteObject(region);
+    }
     PAINTSTRUCT paint;
     HDC screen = BeginPaint(window_, &paint);
     const RECT& dirty = paint.rcPaint;
-    SelectClipRgn(canvas_.dc, clipped ? region : nullptr);
+    if (areas.empty())
+        areas.push_back(dirty);
     {
         GdiPainter painter(canvas_.dc, fonts_, !(SendMessageW(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
-        board_.draw(painter, {dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top});
+        for (const RECT& area : areas) {
+            SelectClipRgn(canvas_.dc, nullptr);
+            IntersectClipRect(canvas_.dc, area.left, area.top, area.right, area.bottom);
+            board_.draw(painter, {area.left, area.top, area.right - area.left, area.bottom - area.top});
+        }
     }
     SelectClipRgn(canvas_.dc, nullptr);
     BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, canvas_.dc, dirty.left,
            dirty.top, SRCCOPY);
     EndPaint(window_, &paint);
-    if (region)
-        DeleteObject(region);
 }
 
 void BoardSurface::redraw(const ui::desktop::Rect& area)
