@@ -14,7 +14,10 @@ namespace {
 using ui::desktop::DrawnBoard;
 using ui::desktop::DrawnCell;
 
-ui::desktop::Point pointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+ui::desktop::Point pointOf(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
 
 bool shiftDown() { return GetKeyState(VK_SHIFT) < 0; }
 
@@ -25,7 +28,8 @@ void BoardSurface::registerClass(HINSTANCE instance) { registerClassOnce(instanc
 BoardSurface::BoardSurface(HWND parent, int id, int dpi, const Fonts& fonts, Canvas& canvas)
     : board_(*this, dpi), fonts_(fonts), canvas_(canvas)
 {
-    window_ = createChild(windowClass, L"", board_.bounds(), id, parent, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, this);
+    window_ =
+        createChild(windowClass, L"", board_.bounds(), id, parent, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, this);
 }
 
 BoardSurface::~BoardSurface()

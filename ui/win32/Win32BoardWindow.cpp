@@ -32,12 +32,13 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
     using Kind = designs::BoardChild::Kind;
     for (const designs::BoardChild child : designs::boardChildrenInTabOrder()) {
         switch (child.kind) {
-        case Kind::Box:
+        case Kind::Box: {
             // The boxes are drawn on the one surface, which takes the first box's place in tab order.
+            const int id = controlId(designs::usrcntGrid.at(static_cast<std::size_t>(child.box)));
             if (!surface_)
-                surface_ = std::make_unique<BoardSurface>(window_, controlId(designs::usrcntGrid.at(static_cast<std::size_t>(child.box))),
-                                                          dpi_, fonts_, canvas_);
+                surface_ = std::make_unique<BoardSurface>(window_, id, dpi_, fonts_, canvas_);
             break;
+        }
         case Kind::Reset: reset_ = makeCommand(designs::cmdReset); break;
         case Kind::Fix: fix_ = makeCommand(designs::cmdFix); break;
         case Kind::UnFix: unFix_ = makeCommand(designs::cmdUnFix); break;

@@ -22,7 +22,10 @@ void pumpMessages()
     }
 }
 
-HWND BoardProbe::surface() const { return FindWindowExW(board_, nullptr, ui::win32::BoardSurface::windowClass, nullptr); }
+HWND BoardProbe::surface() const
+{
+    return FindWindowExW(board_, nullptr, ui::win32::BoardSurface::windowClass, nullptr);
+}
 
 namespace {
 
@@ -34,7 +37,10 @@ std::int16_t ordinalOf(int b, int k)
 
 } // namespace
 
-Control BoardProbe::cell(int b, int k) const { return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k)})}; }
+Control BoardProbe::cell(int b, int k) const
+{
+    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k)})};
+}
 
 Control BoardProbe::candidate(int b, int k, int i) const
 {

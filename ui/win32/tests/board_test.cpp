@@ -13,6 +13,7 @@
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "ui/Designs.h"
+#include "ui/win32/BoardAccessible.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/Win32BoardWindow.h"
@@ -485,6 +486,32 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
 
 INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
                          ::testing::Values(Pick{4, 4, digit5}, Pick{0, 8, 0}, Pick{8, 0, 8}, Pick{5, 3, digit7}));
+
+// A window that has no standard object in the system's accessibility layer (here
+// one already destroyed): the board object still answers for the board, and
+// questions about the window itself fail rather than crash.
+TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
+{
+    struct NoView final : ui::desktop::BoardView {
+        void redraw(const ui::desktop::Rect&) override {}
+        void click(const ui::Event<>&) override {}
+        void announce(ui::desktop::Part, Announcement) override {}
+        void passFocusOn() override {}
+        void takesFocusChanged(bool) override {}
+    } view;
+    ui::desktop::DrawnBoard board(view, 96);
+    ui::desktop::AccessibleBoard tree(board);
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    auto* object = new ui::win32::BoardAccessible(gone, tree);
+    IDispatch* parent = nullptr;
+    EXPECT_EQ(object->get_accParent(&parent), E_FAIL);
+    VARIANT state;
+    VariantInit(&state);
+    EXPECT_EQ(object->get_accState(childId(CHILDID_SELF), &state), E_FAIL);
+    EXPECT_EQ(nameOf(object, ui::win32::BoardAccessible::childIdOf({0, 4})), L"Row 1, column 1, candidate 5");
+    object->Release();
+}
 
 // ---- layout at 96 dpi, against the stored designs (15 twips a pixel) ----
 
