@@ -1,6 +1,6 @@
 #include "ui/win32/CommandButton.h"
 
-#include "ui/win32/Layout.h"
+#include "ui/win32/ChildWindow.h"
 
 namespace ui::win32 {
 

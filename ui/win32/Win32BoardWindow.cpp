@@ -3,11 +3,11 @@
 #include <string>
 
 #include "ui/TabOrder.h"
-#include "ui/win32/Clicks.h"
+#include "ui/win32/ChildWindow.h"
 #include "ui/win32/Dpi.h"
-#include "ui/win32/Layout.h"
+#include "ui/win32/FailureBox.h"
 #include "ui/win32/SystemColors.h"
-#include "ui/win32/WindowsError.h"
+#include "ui/win32/WindowClass.h"
 
 namespace ui::win32 {
 
@@ -23,8 +23,6 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
       dpi_(windowDpi(window_)),
       fonts_(dpi_)
 {
-    const PixelRect cell = toPixels(designs::usrcntSquare.front(), dpi_);
-    cellBuffer_.make(nullptr, cell.width, cell.height);
     fitInnerArea();
     if (icons.iconBig)
         SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons.iconBig));
@@ -35,8 +33,10 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
     for (const designs::BoardChild child : designs::boardChildrenInTabOrder()) {
         switch (child.kind) {
         case Kind::Box: {
-            const auto b = static_cast<std::size_t>(child.box);
-            boxes_.at(b) = std::make_unique<Win32Box>(window_, designs::usrcntGrid.at(b), dpi_, fonts_, cellBuffer_);
+            // The boxes are drawn on the one surface, which takes the first box's place in tab order.
+            const int id = controlId(designs::usrcntGrid.at(static_cast<std::size_t>(child.box)));
+            if (!surface_)
+                surface_ = std::make_unique<BoardSurface>(window_, id, dpi_, fonts_, canvas_);
             break;
         }
         case Kind::Reset: reset_ = makeCommand(designs::cmdReset); break;
@@ -44,6 +44,8 @@ Win32BoardWindow::Win32BoardWindow(HINSTANCE instance, Icons icons)
         case Kind::UnFix: unFix_ = makeCommand(designs::cmdUnFix); break;
         }
     }
+    const ui::desktop::Rect board = surface_->board().bounds();
+    canvas_.make(nullptr, board.right(), board.bottom());
 }
 
 std::unique_ptr<CommandButton> Win32BoardWindow::makeCommand(const designs::Control& design) const
@@ -56,7 +58,7 @@ Win32BoardWindow::~Win32BoardWindow()
     // The windows go first: the fonts and the controls' objects must outlive them.
     if (window_)
         DestroyWindow(window_);
-    cellBuffer_.release();
+    canvas_.release();
 }
 
 HWND Win32BoardWindow::createFrame(HINSTANCE instance, Win32BoardWindow* self)
@@ -81,8 +83,8 @@ void Win32BoardWindow::show()
 {
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
-    // Focus enters at the lowest tab position of every level: button "1" of cell 0
-    // of box 0. Shown again, the window leaves the player's focus where it is.
+    // Focus enters at the lowest tab position: the board, which gives it to button
+    // "1" of cell 0 of box 0. Shown again, the window leaves the player's focus where it is.
     HWND focus = GetFocus();
     if (focus && IsChild(window_, focus))
         return;

@@ -1,21 +1,21 @@
 #pragma once
-#include <array>
 #include <cstdint>
 #include <memory>
 
 #include "ui/Controls.h"
+#include "ui/win32/BoardSurface.h"
+#include "ui/win32/Canvas.h"
 #include "ui/win32/CommandButton.h"
 #include "ui/win32/Fonts.h"
-#include "ui/win32/Pixels.h"
-#include "ui/win32/Win32Box.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
 
 // The board window "Form2": a fixed frame around an inner area of the designed
-// size at the window's resolution, holding the nine boxes and the three command
-// buttons. Closing it ends the message loop. Tab and Space work across boxes
-// and cells through the dialog manager (see MessageLoop), and like a dialog the
+// size at the window's resolution, holding the board surface (the nine boxes, drawn)
+// and the three command buttons. Closing it ends the message loop. Tab moves
+// between the board and the commands through the dialog manager (see
+// MessageLoop), and like a dialog the
 // window keeps track of the focused control while it is inactive. Colours are
 // the system's at the time of drawing; Windows draws every window again when the
 // user changes them.
@@ -34,7 +34,7 @@ public:
     Win32BoardWindow(const Win32BoardWindow&) = delete;
     Win32BoardWindow& operator=(const Win32BoardWindow&) = delete;
 
-    BoxControls& usrcntGrid(std::int16_t index) override { return *boxes_.at(static_cast<std::size_t>(index)); }
+    BoxControls& usrcntGrid(std::int16_t index) override { return surface_->board().box(index); }
     Button& cmdFix() override { return *fix_; }
     Button& cmdUnFix() override { return *unFix_; }
     Button& cmdReset() override { return *reset_; }
@@ -57,8 +57,8 @@ private:
     // Declared before the controls that use them, so they are released after
     // them.
     Fonts fonts_;
-    Canvas cellBuffer_; // where each cell is drawn before it is shown
-    std::array<std::unique_ptr<Win32Box>, 9> boxes_;
+    Canvas canvas_; // where the board is drawn before it is shown
+    std::unique_ptr<BoardSurface> surface_;
     std::unique_ptr<CommandButton> reset_, fix_, unFix_;
     // The control that had the focus when the window was last deactivated.
     HWND focus_ = nullptr;

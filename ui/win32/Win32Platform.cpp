@@ -1,7 +1,6 @@
 #include "ui/win32/Win32Platform.h"
 
-#include "ui/win32/CellWindow.h"
-#include "ui/win32/ContainerWindow.h"
+#include "ui/win32/BoardSurface.h"
 #include "ui/win32/resource.h"
 
 namespace ui::win32 {
@@ -22,8 +21,7 @@ Win32Platform::Win32Platform(HINSTANCE instance)
       icons_{loadIcon(instance, SM_CXICON, SM_CYICON), loadIcon(instance, SM_CXSMICON, SM_CYSMICON)}
 {
     Win32BoardWindow::registerClass(instance_);
-    registerContainerClass(instance_);
-    CellWindow::registerClass(instance_);
+    BoardSurface::registerClass(instance_);
 }
 
 std::unique_ptr<BoardWindow> Win32Platform::createBoardWindow()

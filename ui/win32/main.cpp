@@ -2,7 +2,7 @@
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
-#include "ui/win32/Clicks.h"
+#include "ui/win32/FailureBox.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Platform.h"
 
@@ -11,7 +11,7 @@
 // The process entry point: bring the platform up, let Main show the board, and
 // deliver events until the board window is closed, which ends the program. The
 // window's thread joins COM's single-threaded apartment, through which screen
-// readers reach the cells' accessible objects.
+// readers reach the board's accessible objects.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

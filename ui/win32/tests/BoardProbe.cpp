@@ -2,10 +2,13 @@
 
 #include <oleacc.h>
 
+#include "ui/BoardPlace.h"
 #include "ui/Designs.h"
-#include "ui/win32/Layout.h"
+#include "ui/win32/BoardAccessible.h"
+#include "ui/win32/BoardSurface.h"
+#include "ui/win32/Canvas.h"
+#include "ui/win32/ChildWindow.h"
 #include "ui/win32/MessageLoop.h"
-#include "ui/win32/Pixels.h"
 
 namespace designs = ui::designs;
 using ui::win32::controlId;
@@ -19,9 +22,35 @@ void pumpMessages()
     }
 }
 
-HWND BoardProbe::box(int b) const { return GetDlgItem(board_, controlId(designs::usrcntGrid.at(b))); }
+HWND BoardProbe::surface() const
+{
+    return FindWindowExW(board_, nullptr, ui::win32::BoardSurface::windowClass, nullptr);
+}
 
-HWND BoardProbe::cell(int b, int k) const { return GetDlgItem(box(b), controlId(designs::usrcntSquare.at(k))); }
+namespace {
+
+std::int16_t ordinalOf(int b, int k)
+{
+    const ui::RowColumn place = ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
+    return static_cast<std::int16_t>(place.row * 9 + place.column);
+}
+
+} // namespace
+
+Control BoardProbe::cell(int b, int k) const
+{
+    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k)})};
+}
+
+Control BoardProbe::candidate(int b, int k, int i) const
+{
+    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), static_cast<std::int16_t>(i)})};
+}
+
+Control BoardProbe::label(int b, int k) const
+{
+    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), ui::desktop::Part::label})};
+}
 
 Control BoardProbe::reset() const { return {GetDlgItem(board_, controlId(designs::cmdReset))}; }
 
@@ -40,14 +69,25 @@ IAccessible* accessibleOf(HWND window)
     return object;
 }
 
-VARIANT childId(LONG child)
-{
-    VARIANT id;
-    VariantInit(&id);
-    id.vt = VT_I4;
-    id.lVal = child;
-    return id;
-}
+// The object that answers for a control and the child id to ask it with: for a
+// part of a cell, the board's object; for a cell, its own object.
+struct Found {
+    IAccessible* object = nullptr;
+    VARIANT child{};
+    explicit Found(Control control)
+    {
+        VariantInit(&child);
+        if (FAILED(AccessibleObjectFromEvent(control.window, OBJID_CLIENT, control.child, &object, &child)))
+            object = nullptr;
+    }
+    ~Found()
+    {
+        if (object)
+            object->Release();
+    }
+    Found(const Found&) = delete;
+    Found& operator=(const Found&) = delete;
+};
 
 } // namespace
 
@@ -67,47 +107,38 @@ Control BoardProbe::focus()
 
 std::wstring BoardProbe::accessibleName(Control control)
 {
-    IAccessible* object = accessibleOf(control.window);
-    if (!object)
+    const Found found(control);
+    if (!found.object)
         return L"(no accessible object)";
     BSTR name = nullptr;
-    std::wstring result = SUCCEEDED(object->get_accName(childId(control.child), &name)) && name ? name : L"";
+    std::wstring result = SUCCEEDED(found.object->get_accName(found.child, &name)) && name ? name : L"";
     SysFreeString(name);
-    object->Release();
     return result;
 }
 
 long BoardProbe::accessibleState(Control control)
 {
-    IAccessible* object = accessibleOf(control.window);
-    if (!object)
-        return -1;
+    const Found found(control);
     VARIANT state;
     VariantInit(&state);
-    const HRESULT asked = object->get_accState(childId(control.child), &state);
-    object->Release();
+    const HRESULT asked = found.object ? found.object->get_accState(found.child, &state) : E_FAIL;
     return SUCCEEDED(asked) && state.vt == VT_I4 ? state.lVal : -1;
 }
 
 void BoardProbe::pressForScreenReader(Control control)
 {
-    if (IAccessible* object = accessibleOf(control.window)) {
-        object->accDoDefaultAction(childId(control.child));
-        object->Release();
-    }
+    if (const Found found(control); found.object)
+        found.object->accDoDefaultAction(found.child);
     pumpMessages();
 }
 
 RECT BoardProbe::screenRect(Control control)
 {
-    RECT area{};
-    IAccessible* object = accessibleOf(control.window);
+    const Found found(control);
     LONG left = 0, top = 0, width = 0, height = 0;
-    if (object && SUCCEEDED(object->accLocation(&left, &top, &width, &height, childId(control.child))))
-        area = {left, top, left + width, top + height};
-    if (object)
-        object->Release();
-    return area;
+    if (found.object && SUCCEEDED(found.object->accLocation(&left, &top, &width, &height, found.child)))
+        return {left, top, left + width, top + height};
+    return {};
 }
 
 COLORREF BoardProbe::onScreen(Control candidate, int x, int y) const
@@ -176,7 +207,24 @@ std::vector<DWORD> BoardProbe::picture() const
     return pixels;
 }
 
-// The dialog manager and the cells read Shift from the thread's keyboard state.
+std::vector<COLORREF> BoardProbe::pixels(Control control, int inset) const
+{
+    RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT area = screenRect(control);
+    MapWindowPoints(HWND_DESKTOP, board_, reinterpret_cast<POINT*>(&area), 2);
+    RECT inner;
+    GetClientRect(board_, &inner);
+    const std::vector<DWORD> all = picture();
+    std::vector<COLORREF> square;
+    for (LONG y = area.top + inset; y < area.bottom - inset; ++y)
+        for (LONG x = area.left + inset; x < area.right - inset; ++x) {
+            const DWORD bgra = all.at(static_cast<std::size_t>(y * inner.right + x));
+            square.push_back(RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF));
+        }
+    return square;
+}
+
+// The dialog manager and the board read Shift from the thread's keyboard state.
 void BoardProbe::pressKey(WPARAM key, bool shift) const
 {
     BYTE keys[256];

@@ -5,8 +5,8 @@
 #include "ui/win32/WindowsApi.h"
 
 // A control of the board as a player and a screen reader meet it: a window, or
-// a part of a cell's window, named as the cell's accessible object names its
-// children (candidate i is child i + 1, the label child 10).
+// a cell or a part of one on the board surface, named by the child id that the
+// surface's events give it.
 struct Control {
     HWND window = nullptr;
     LONG child = 0;  // the window itself
@@ -22,16 +22,18 @@ public:
     explicit BoardProbe(HWND board) : board_(board) {}
 
     HWND board() const { return board_; }
-    HWND box(int b) const;
-    HWND cell(int b, int k) const;
-    Control candidate(int b, int k, int i) const { return {cell(b, k), i + 1}; }
-    Control label(int b, int k) const { return {cell(b, k), 10}; }
+    HWND surface() const;
+    Control cell(int b, int k) const;
+    Control candidate(int b, int k, int i) const;
+    Control label(int b, int k) const;
     Control reset() const;
     Control fix() const;
     Control unFix() const;
     // The control with the keyboard focus: a command, or a cell's focused candidate.
     static Control focus();
 
+    // What a screen reader hears of it, found as a screen reader finds the
+    // control an event names.
     static std::wstring accessibleName(Control control);
     // Its state bits (STATE_SYSTEM_...).
     static long accessibleState(Control control);
@@ -58,6 +60,9 @@ public:
     void doubleClick(Control control) const;
     // The pixels of the board's inner area, as the window shows them.
     std::vector<DWORD> picture() const;
+    // The colours of a control's square on the screen, row by row, less `inset`
+    // pixels at each side.
+    std::vector<COLORREF> pixels(Control control, int inset) const;
     // A key pressed and released on the focused window, through the message loop;
     // with Shift held down when `shift`.
     void pressKey(WPARAM key, bool shift = false) const;

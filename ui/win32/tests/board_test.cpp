@@ -2,6 +2,7 @@
 // and driven through the whole tree by clicks and keys on its real buttons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "ui/Designs.h"
+#include "ui/win32/BoardAccessible.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/Win32BoardWindow.h"
@@ -40,6 +42,30 @@ std::wstring candidateNameOf(int b, int k, int i)
     return wide(ui::candidateName(placeOf(b, k), static_cast<std::int16_t>(i)));
 }
 std::wstring digitNameOf(int b, int k, const char* digit) { return wide(ui::digitName(placeOf(b, k), digit)); }
+
+VARIANT childId(LONG child)
+{
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    return id;
+}
+
+LONG roleOf(IAccessible* object, LONG child)
+{
+    VARIANT role;
+    VariantInit(&role);
+    return SUCCEEDED(object->get_accRole(childId(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+}
+
+std::wstring nameOf(IAccessible* object, LONG child)
+{
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(childId(child), &name)) && name ? name : L"";
+    SysFreeString(name);
+    return result;
+}
 
 // Active border and button face look alike in many colour schemes (Wine's among
 // them), so for this run Active border gets a colour of its own. That the buttons
@@ -184,14 +210,44 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
 }
 
-// The drawn captions stay "1" to "9"; each cell names its candidates to
-// Windows' accessibility layer by their place.
-TEST_F(BoardWindowTest, AScreenReaderHearsEveryCandidateByItsPlaceAndTheCommandsByTheirCaptions)
+// Walked as a screen reader walks it: a table of 81 cell objects, each holding
+// its candidates and its label; the drawn captions stay "1" to "9".
+TEST_F(BoardWindowTest, AScreenReaderReadsATableOfCellsAndHearsEveryCandidateByItsPlace)
 {
+    IAccessible* board = nullptr;
+    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible,
+                                                     reinterpret_cast<void**>(&board))));
+    LONG count = 0;
+    board->get_accChildCount(&count);
+    EXPECT_EQ(count, 81);
+    EXPECT_EQ(roleOf(board, CHILDID_SELF), ROLE_SYSTEM_TABLE);
     for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k)
-            for (int i = 0; i < 9; ++i)
-                EXPECT_EQ(BoardProbe::accessibleName(probe.candidate(b, k, i)), candidateNameOf(b, k, i));
+        for (int k = 0; k < 9; ++k) {
+            const std::string where = "box " + std::to_string(b) + " cell " + std::to_string(k);
+            IDispatch* found = nullptr;
+            ASSERT_EQ(board->get_accChild(childId(probe.cell(b, k).child), &found), S_OK) << where;
+            IAccessible* cell = nullptr;
+            found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&cell));
+            found->Release();
+            ASSERT_NE(cell, nullptr) << where;
+            EXPECT_EQ(roleOf(cell, CHILDID_SELF), ROLE_SYSTEM_CELL) << where;
+            const ui::RowColumn place = placeOf(b, k);
+            EXPECT_EQ(nameOf(cell, CHILDID_SELF), L"Row " + std::to_wstring(place.row + 1) + L", column " +
+                                                      std::to_wstring(place.column + 1)) << where;
+            cell->get_accChildCount(&count);
+            EXPECT_EQ(count, 10) << where;
+            for (int i = 0; i < 9; ++i) {
+                EXPECT_EQ(nameOf(cell, i + 1), candidateNameOf(b, k, i)) << where;
+                EXPECT_EQ(roleOf(cell, i + 1), ROLE_SYSTEM_PUSHBUTTON) << where;
+            }
+            EXPECT_EQ(roleOf(cell, 10), ROLE_SYSTEM_STATICTEXT) << where;
+            IDispatch* parent = nullptr;
+            EXPECT_EQ(cell->get_accParent(&parent), S_OK) << where;
+            if (parent)
+                parent->Release();
+            cell->Release();
+        }
+    board->Release();
     EXPECT_EQ(BoardProbe::accessibleName(probe.reset()), L"Reset");
     EXPECT_EQ(BoardProbe::accessibleName(probe.fix()), L"Fix");
     EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), L"Un-Fix");
@@ -202,8 +258,57 @@ TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
     BoardProbe::pressForScreenReader(probe.candidate(4, 4, digit5));
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(4, 4, 0)));
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(4, 3, digit5)));
-    EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
-    EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(4, 4, digit5)) & STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(4, 4, digit5));
+    EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(4, 4, digit5)) & STATE_SYSTEM_FOCUSED);
+    EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
+}
+
+// The dialog manager hands the board Escape while a candidate is held, even one
+// the mouse was dragged off, and the release back over it then picks nothing.
+TEST_F(BoardWindowTest, EscapeLetsGoOfACandidateHeldByTheMouse)
+{
+    const RECT area = BoardProbe::screenRect(probe.candidate(4, 4, digit5));
+    POINT on{(area.left + area.right) / 2, (area.top + area.bottom) / 2}, off{area.right + 30, area.bottom + 30};
+    ScreenToClient(probe.surface(), &on);
+    ScreenToClient(probe.surface(), &off);
+    SendMessageW(probe.surface(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(on.x, on.y));
+    SendMessageW(probe.surface(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(off.x, off.y));
+    ASSERT_EQ(GetCapture(), probe.surface());
+    probe.pressKey(VK_ESCAPE);
+    SendMessageW(probe.surface(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(on.x, on.y));
+    SendMessageW(probe.surface(), WM_LBUTTONUP, 0, MAKELPARAM(on.x, on.y));
+    pumpMessages();
+    EXPECT_TRUE(BoardProbe::shown(probe.candidate(4, 4, 0)));
+    EXPECT_TRUE(BoardProbe::enabled(probe.candidate(4, 3, digit5)));
+}
+
+// What the primitives put on the screen: a barred digit embossed in the 3-D
+// highlight and shadow on its dark face, a fixed digit in the label's colour,
+// and the focus rectangle just inside the focused candidate.
+TEST_F(BoardWindowTest, BarredDigitsAreEmbossedFixedDigitsShowAndTheFocusIsFramed)
+{
+    const auto count = [](const std::vector<COLORREF>& pixels, COLORREF colour) {
+        return std::count(pixels.begin(), pixels.end(), colour);
+    };
+    const auto frame = [this](Control candidate) {  // the column of the frame's left side
+        const std::vector<COLORREF> square = probe.pixels(candidate, 3);
+        const LONG width = BoardProbe::screenRect(candidate).right - BoardProbe::screenRect(candidate).left - 6;
+        int marked = 0;
+        for (std::size_t n = 0; n < square.size(); n += static_cast<std::size_t>(width))
+            marked += square[n] != resolve(SysColor::ButtonFace);
+        return marked;
+    };
+    probe.pressKey(VK_TAB);
+    EXPECT_GT(frame(probe.candidate(0, 0, 1)), 3);
+    EXPECT_EQ(frame(probe.candidate(0, 0, 2)), 0);
+
+    click(0, 0, digit5);
+    const std::vector<COLORREF> barred = probe.pixels(probe.candidate(0, 1, digit5), 2);
+    EXPECT_GT(count(barred, GetSysColor(COLOR_3DHILIGHT)), 5);
+    EXPECT_GT(count(barred, GetSysColor(COLOR_3DSHADOW)), 5);
+
+    probe.clickAt(probe.fix());
+    EXPECT_GT(count(probe.pixels(probe.cell(0, 0), 0), resolve(designs::lblText)), 100);
 }
 
 TEST_F(BoardWindowTest, ADoubleClickOnACandidateIsAPickAndItsTakeBack)
@@ -382,32 +487,51 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
 INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
                          ::testing::Values(Pick{4, 4, digit5}, Pick{0, 8, 0}, Pick{8, 0, 8}, Pick{5, 3, digit7}));
 
+// A window that has no standard object in the system's accessibility layer (here
+// one already destroyed): the board object still answers for the board, and
+// questions about the window itself fail rather than crash.
+TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
+{
+    struct NoView final : ui::desktop::BoardView {
+        void redraw(const ui::desktop::Rect&) override {}
+        void click(const ui::Event<>&) override {}
+        void announce(ui::desktop::Part, Announcement) override {}
+        void passFocusOn() override {}
+        void takesFocusChanged(bool) override {}
+    } view;
+    ui::desktop::DrawnBoard board(view, 96);
+    ui::desktop::AccessibleBoard tree(board);
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    auto* object = new ui::win32::BoardAccessible(gone, tree);
+    IDispatch* parent = nullptr;
+    EXPECT_EQ(object->get_accParent(&parent), E_FAIL);
+    VARIANT state;
+    VariantInit(&state);
+    EXPECT_EQ(object->get_accState(childId(CHILDID_SELF), &state), E_FAIL);
+    EXPECT_EQ(nameOf(object, ui::win32::BoardAccessible::childIdOf({0, 4})), L"Row 1, column 1, candidate 5");
+    object->Release();
+}
+
 // ---- layout at 96 dpi, against the stored designs (15 twips a pixel) ----
 
-RECT rectInParent(HWND control)
+// A control's place in the board window's inner area.
+RECT rectInBoard(const BoardProbe& probe, Control control)
 {
-    RECT area;
-    GetWindowRect(control, &area);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
-
-// A window in its parent; a part of a cell in the cell.
-RECT rectInParent(Control control)
-{
-    if (control.child == CHILDID_SELF)
-        return rectInParent(control.window);
     RECT area = BoardProbe::screenRect(control);
-    MapWindowPoints(HWND_DESKTOP, control.window, reinterpret_cast<POINT*>(&area), 2);
+    if (control.child == CHILDID_SELF)
+        GetWindowRect(control.window, &area);
+    MapWindowPoints(HWND_DESKTOP, probe.board(), reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
 
-template <class Place>
-void expectAt(Place control, const designs::Control& design, const std::string& what)
+// Where the designs put a control whose parents' corners are at `x`, `y`.
+void expectAt(const BoardProbe& probe, Control control, int x, int y, const designs::Control& design,
+              const std::string& what)
 {
-    const RECT area = rectInParent(control);
-    EXPECT_EQ(area.left, design.left / 15) << what;
-    EXPECT_EQ(area.top, design.top / 15) << what;
+    const RECT area = rectInBoard(probe, control);
+    EXPECT_EQ(area.left, x + design.left / 15) << what;
+    EXPECT_EQ(area.top, y + design.top / 15) << what;
     EXPECT_EQ(area.right - area.left, design.width / 15) << what;
     EXPECT_EQ(area.bottom - area.top, design.height / 15) << what;
 }
@@ -436,43 +560,45 @@ BOOL CALLBACK countWindow(HWND, LPARAM count)
     return TRUE;
 }
 
-// Nine boxes, 81 cells and three commands: the candidates and labels are the cells' own.
-TEST_F(BoardWindowTest, TheBoardIsNinetyThreeWindows)
+// The board surface and three commands: boxes, cells and candidates are drawn.
+TEST_F(BoardWindowTest, TheBoardIsFourWindows)
 {
     int windows = 0;
     EnumChildWindows(probe.board(), countWindow, reinterpret_cast<LPARAM>(&windows));
-    EXPECT_EQ(windows, 93);
+    EXPECT_EQ(windows, 4);
 }
 
 TEST_F(BoardWindowTest, EveryControlSitsWhereTheDesignsPutIt)
 {
     ASSERT_EQ(ui::win32::windowDpi(probe.board()), 96);
-    expectAt(probe.reset(), designs::cmdReset, "Reset");
-    expectAt(probe.fix(), designs::cmdFix, "Fix");
-    expectAt(probe.unFix(), designs::cmdUnFix, "Un-Fix");
+    expectAt(probe, probe.reset(), 0, 0, designs::cmdReset, "Reset");
+    expectAt(probe, probe.fix(), 0, 0, designs::cmdFix, "Fix");
+    expectAt(probe, probe.unFix(), 0, 0, designs::cmdUnFix, "Un-Fix");
     for (int b = 0; b < 9; ++b) {
-        expectAt(probe.box(b), designs::usrcntGrid.at(b), "box " + std::to_string(b));
+        const designs::Control& box = designs::usrcntGrid.at(b);
         for (int k = 0; k < 9; ++k) {
             const std::string cell = "box " + std::to_string(b) + " cell " + std::to_string(k);
-            expectAt(probe.cell(b, k), designs::usrcntSquare.at(k), cell);
-            expectAt(probe.label(b, k), designs::lbl, cell + " label");
+            expectAt(probe, probe.cell(b, k), box.left / 15, box.top / 15, designs::usrcntSquare.at(k), cell);
+            const RECT at = rectInBoard(probe, probe.cell(b, k));
+            expectAt(probe, probe.label(b, k), at.left, at.top, designs::lbl, cell + " label");
             for (int i = 0; i < 9; ++i)
-                expectAt(probe.candidate(b, k, i), designs::btnBlock.at(i), cell + " button " + std::to_string(i));
+                expectAt(probe, probe.candidate(b, k, i), at.left, at.top, designs::btnBlock.at(i),
+                         cell + " button " + std::to_string(i));
         }
     }
     // The corners that the board's look depends on, in pixels.
-    EXPECT_EQ(rectInParent(probe.box(8)).right, 581);
-    EXPECT_EQ(rectInParent(probe.box(8)).bottom, 581);
-    EXPECT_EQ(rectInParent(probe.box(5)).left, 392);
-    EXPECT_EQ(rectInParent(probe.box(5)).top, 196);
-    EXPECT_EQ(rectInParent(probe.cell(0, 8)).right, 189);
-    EXPECT_EQ(rectInParent(probe.candidate(0, 0, 8)).right, 60);
-    EXPECT_EQ(rectInParent(probe.unFix()).right, 649);
+    const RECT surface = rectInBoard(probe, {probe.surface()}), board{0, 0, 581, 581};
+    EXPECT_TRUE(EqualRect(&surface, &board));
+    EXPECT_EQ(rectInBoard(probe, probe.cell(5, 3)).left, 392);
+    EXPECT_EQ(rectInBoard(probe, probe.cell(5, 0)).top, 196);
+    EXPECT_EQ(rectInBoard(probe, probe.cell(0, 8)).right, 189);
+    EXPECT_EQ(rectInBoard(probe, probe.candidate(0, 0, 8)).right, 60);
+    EXPECT_EQ(rectInBoard(probe, probe.unFix()).right, 649);
 }
 
 TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndDigitsTheLargeBoldOne)
 {
-    for (HWND control : {probe.cell(3, 3), probe.fix().window}) {
+    for (HWND control : {probe.surface(), probe.fix().window}) {
         const LOGFONTW caption = fontOf(control);
         EXPECT_EQ(caption.lfHeight, -11);
         EXPECT_EQ(caption.lfWeight, 400);
@@ -485,78 +611,6 @@ TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndDigitsTheLargeBoldOne
     EXPECT_EQ(digit.lfCharSet, 0);
     EXPECT_FALSE(digit.lfItalic || digit.lfUnderline || digit.lfStrikeOut);
     EXPECT_STREQ(digit.lfFaceName, L"MS Sans Serif");
-}
-
-// ---- a property write: the platform's controls without the board's logic ----
-
-class ControlWriteTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = platform.createBoardWindow();
-        window->show();
-        pumpMessages();
-        probe = BoardProbe(FindWindowW(ui::win32::Win32BoardWindow::windowClass, L"Form2"));
-        ASSERT_NE(probe.board(), nullptr);
-        RedrawWindow(probe.board(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    void TearDown() override
-    {
-        window.reset();
-        pumpMessages();
-    }
-
-    // What waits to be painted again in cell 0 of box 0, in the cell; and
-    // whether anything of its box does.
-    RECT waitingInCell() const
-    {
-        RECT waiting{};
-        GetUpdateRect(probe.cell(0, 0), &waiting, FALSE);
-        return waiting;
-    }
-    bool boxWaits() const { return GetUpdateRect(probe.box(0), nullptr, FALSE); }
-    RECT squareOf(int i) const { return rectInParent(probe.candidate(0, 0, i)); }
-
-    ui::CellControls& cell() { return window->usrcntGrid(0).usrcntSquare(0); }
-
-    ui::win32::Win32Platform platform{GetModuleHandleW(nullptr)};
-    std::unique_ptr<ui::BoardWindow> window;
-    BoardProbe probe{nullptr};
-};
-
-bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
-
-TEST_F(ControlWriteTest, AWriteThatChangesNothingRepaintsNothing)
-{
-    cell().btnBlock(4).setVisible(true);
-    cell().btnBlock(4).setEnabled(true);
-    cell().btnBlock(4).setBackColor(SysColor::ButtonFace);
-    cell().btnBlock(8).setBackColor(SysColor::ActiveBorder);
-    cell().lbl().setCaption("1");  // the design's caption, not yet replaced
-    EXPECT_TRUE(waitingInCell() == RECT{});
-    EXPECT_FALSE(boxWaits());
-}
-
-TEST_F(ControlWriteTest, AChangeRepaintsThatCandidateAloneAndAScreenReaderHearsIt)
-{
-    cell().btnBlock(4).setBackColor(SysColor::WindowText);
-    EXPECT_TRUE(waitingInCell() == squareOf(4));
-    EXPECT_EQ(probe.face(probe.candidate(0, 0, 4)), resolve(SysColor::WindowText));
-
-    cell().btnBlock(2).setEnabled(false);
-    EXPECT_TRUE(waitingInCell() == squareOf(2));
-    EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 0, 2)));
-    EXPECT_FALSE(boxWaits());
-}
-
-TEST_F(ControlWriteTest, ANewCaptionRepaintsTheCellAndRenamesItsLabel)
-{
-    cell().lbl().setCaption("7");
-    RECT all;
-    GetClientRect(probe.cell(0, 0), &all);
-    EXPECT_TRUE(waitingInCell() == all);
-    EXPECT_FALSE(boxWaits());
-    EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "7"));
 }
 
 } // namespace

@@ -1,0 +1,231 @@
+#include "ui/win32/BoardSurface.h"
+
+#include <vector>
+
+#include "ui/win32/BoardAccessible.h"
+#include "ui/win32/ChildWindow.h"
+#include "ui/win32/FailureBox.h"
+#include "ui/win32/GdiPainter.h"
+#include "ui/win32/WindowClass.h"
+
+namespace ui::win32 {
+namespace {
+
+using ui::desktop::DrawnBoard;
+using ui::desktop::DrawnCell;
+
+ui::desktop::Point pointOf(LPARAM lParam)
+{
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+bool shiftDown() { return GetKeyState(VK_SHIFT) < 0; }
+
+} // namespace
+
+void BoardSurface::registerClass(HINSTANCE instance) { registerClassOnce(instance, windowClass, windowProc); }
+
+BoardSurface::BoardSurface(HWND parent, int id, int dpi, const Fonts& fonts, Canvas& canvas)
+    : board_(*this, dpi), fonts_(fonts), canvas_(canvas)
+{
+    window_ =
+        createChild(windowClass, L"", board_.bounds(), id, parent, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, this);
+}
+
+BoardSurface::~BoardSurface()
+{
+    if (window_)
+        DestroyWindow(window_);
+    if (accessible_) {
+        accessible_->disconnect();
+        accessible_->Release();
+    }
+}
+
+LRESULT CALLBACK BoardSurface::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<BoardSurface*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<BoardSurface*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->window_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->handle(message, wParam, lParam);
+}
+
+LRESULT BoardSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: paint(); return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(fonts_.caption());
+    case WM_GETDLGCODE: return dialogCode(reinterpret_cast<const MSG*>(lParam));
+    case WM_LBUTTONDOWN: press(pointOf(lParam), true); return 0;
+    case WM_RBUTTONDOWN: press(pointOf(lParam), false); return 0;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == window_)
+            board_.drag(pointOf(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == window_) {
+            board_.release(pointOf(lParam));
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED: board_.cancelPress(); return 0;
+    case WM_KEYDOWN: return keyDown(wParam, lParam);
+    case WM_KEYUP:
+        if (wParam == VK_SPACE && board_.keyUp(DrawnBoard::Key::Space, false))
+            return 0;
+        break;
+    case WM_SETFOCUS: board_.focusIn(entryFrom(reinterpret_cast<HWND>(wParam))); return 0;
+    case WM_KILLFOCUS: board_.focusOut(); return 0;
+    case WM_UPDATEUISTATE: InvalidateRect(window_, nullptr, FALSE); break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            if (!accessible_)
+                accessible_ = new BoardAccessible(window_, tree_);
+            return LresultFromObject(IID_IAccessible, wParam, accessible_);
+        }
+        break;
+    default: break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// A press where nothing takes it is nobody's. The capture comes first, so that
+// the focus the press gives finds the candidate held.
+void BoardSurface::press(ui::desktop::Point at, bool primary)
+{
+    if (!board_.press(at, primary))
+        return;
+    if (primary)
+        SetCapture(window_);
+    if (GetFocus() != window_) {
+        pressing_ = true;
+        SetFocus(window_);
+        pressing_ = false;
+    }
+}
+
+LRESULT BoardSurface::keyDown(WPARAM key, LPARAM flags)
+{
+    DrawnBoard::Key verb{};
+    switch (key) {
+    case VK_SPACE: verb = DrawnBoard::Key::Space; break;
+    case VK_ESCAPE: verb = DrawnBoard::Key::Escape; break;
+    case VK_TAB: verb = shiftDown() ? DrawnBoard::Key::Previous : DrawnBoard::Key::Next; break;
+    case VK_RIGHT:
+    case VK_DOWN: verb = DrawnBoard::Key::Next; break;
+    case VK_LEFT:
+    case VK_UP: verb = DrawnBoard::Key::Previous; break;
+    default: return DefWindowProcW(window_, WM_KEYDOWN, key, flags);
+    }
+    if (!board_.keyDown(verb, (flags & (1 << 30)) != 0) &&
+        (verb == DrawnBoard::Key::Next || verb == DrawnBoard::Key::Previous))
+        moveOn(verb == DrawnBoard::Key::Next);
+    return 0;
+}
+
+// The arrows and Space are the board's; Tab only while the focus moves on inside
+// the board, and Escape only while it lets a held candidate go.
+LRESULT BoardSurface::dialogCode(const MSG* message) const
+{
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (message && message->message == WM_KEYDOWN) {
+        if (message->wParam == VK_TAB && board_.wants(shiftDown() ? DrawnBoard::Key::Previous : DrawnBoard::Key::Next))
+            code |= DLGC_WANTTAB;
+        if (message->wParam == VK_ESCAPE && board_.wants(DrawnBoard::Key::Escape))
+            code |= DLGC_WANTMESSAGE;
+    }
+    return code;
+}
+
+void BoardSurface::moveOn(bool forward) const
+{
+    HWND root = GetAncestor(window_, GA_ROOT);
+    HWND next = GetNextDlgTabItem(root, window_, !forward);
+    SetFocus(next != window_ ? next : nullptr);
+}
+
+// Focus that comes from the control before the surface in tab order came by Tab,
+// from the one after it by Shift+Tab; focus that a press gives, or any other,
+// goes where the board has it.
+DrawnCell::Entry BoardSurface::entryFrom(HWND previous) const
+{
+    HWND root = GetAncestor(window_, GA_ROOT);
+    if (pressing_ || !previous || previous == window_ || !IsChild(root, previous))
+        return DrawnCell::Entry::Other;
+    if (GetNextDlgTabItem(root, previous, FALSE) == window_)
+        return DrawnCell::Entry::Front;
+    if (GetNextDlgTabItem(root, previous, TRUE) == window_)
+        return DrawnCell::Entry::Back;
+    return DrawnCell::Entry::Other;
+}
+
+// Each rectangle of the update region is drawn into the canvas on its own,
+// clipped to it, so that a cell draws again only the candidates within it; the
+// region's bounding rectangle then goes on the screen in one copy.
+void BoardSurface::paint()
+{
+    std::vector<RECT> areas;
+    if (HRGN region = CreateRectRgn(0, 0, 0, 0)) {
+        if (GetUpdateRgn(window_, region, FALSE) != ERROR) {
+            std::vector<char> data(GetRegionData(region, 0, nullptr));
+            auto* list = reinterpret_cast<RGNDATA*>(data.data());
+            if (!data.empty() && GetRegionData(region, static_cast<DWORD>(data.size()), list))
+                areas.assign(reinterpret_cast<const RECT*>(list->Buffer),
+                             reinterpret_cast<const RECT*>(list->Buffer) + list->rdh.nCount);
+        }
+        DeleteObject(region);
+    }
+    PAINTSTRUCT paint;
+    HDC screen = BeginPaint(window_, &paint);
+    const RECT& dirty = paint.rcPaint;
+    if (areas.empty())
+        areas.push_back(dirty);
+    {
+        GdiPainter painter(canvas_.dc, fonts_, !(SendMessageW(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
+        for (const RECT& area : areas) {
+            SelectClipRgn(canvas_.dc, nullptr);
+            IntersectClipRect(canvas_.dc, area.left, area.top, area.right, area.bottom);
+            board_.draw(painter, {area.left, area.top, area.right - area.left, area.bottom - area.top});
+        }
+    }
+    SelectClipRgn(canvas_.dc, nullptr);
+    BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, canvas_.dc, dirty.left,
+           dirty.top, SRCCOPY);
+    EndPaint(window_, &paint);
+}
+
+void BoardSurface::redraw(const ui::desktop::Rect& area)
+{
+    const RECT r{area.left, area.top, area.right(), area.bottom()};
+    if (window_)
+        InvalidateRect(window_, &r, FALSE);
+}
+
+void BoardSurface::click(const ui::Event<>& click) { clickAndShow(window_, click); }
+
+void BoardSurface::announce(ui::desktop::Part part, Announcement what)
+{
+    if (window_)
+        BoardAccessible::announce(window_, part, what);
+}
+
+void BoardSurface::takesFocusChanged(bool takesFocus)
+{
+    if (!window_)
+        return;
+    const LONG style = GetWindowLongW(window_, GWL_STYLE);
+    SetWindowLongW(window_, GWL_STYLE, takesFocus ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+} // namespace ui::win32

@@ -1,0 +1,62 @@
+#pragma once
+#include "ui/desktop/AccessibleBoard.h"
+#include "ui/desktop/DrawnBoard.h"
+#include "ui/win32/Canvas.h"
+#include "ui/win32/Fonts.h"
+#include "ui/win32/WindowsApi.h"
+
+namespace ui::win32 {
+
+class BoardAccessible;
+
+// The nine boxes of the board window as one child window, on which the desktop
+// board draws its 81 cells. It hands the board the window's mouse, key and focus
+// messages as the board's verbs, carries out its primitives in WM_PAINT through
+// an off-screen canvas, dispatches the clicks it reports and answers screen
+// readers with the board's tree (BoardAccessible). The keyboard focus rests on
+// the window and the board hands it on among its candidates; the window asks
+// the dialog manager for Tab while the board has a candidate further on, and at
+// the board's end the dialog manager passes the focus on.
+class BoardSurface final : private ui::desktop::BoardView {
+public:
+    static constexpr const wchar_t* windowClass = L"OrvaneBoardSurface";
+    static void registerClass(HINSTANCE instance);
+
+    // `canvas` is where the surface is drawn before it is shown, as large as the
+    // surface by the time it first paints.
+    BoardSurface(HWND parent, int id, int dpi, const Fonts& fonts, Canvas& canvas);
+    ~BoardSurface() override;
+    BoardSurface(const BoardSurface&) = delete;
+    BoardSurface& operator=(const BoardSurface&) = delete;
+
+    ui::desktop::DrawnBoard& board() { return board_; }
+    HWND window() const { return window_; }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void press(ui::desktop::Point at, bool primary);
+    LRESULT keyDown(WPARAM key, LPARAM flags);
+    LRESULT dialogCode(const MSG* message) const;
+    void moveOn(bool forward) const;
+    ui::desktop::DrawnCell::Entry entryFrom(HWND previous) const;
+    void paint();
+
+    void redraw(const ui::desktop::Rect& area) override;
+    void click(const ui::Event<>& click) override;
+    void announce(ui::desktop::Part part, Announcement what) override;
+    void passFocusOn() override { moveOn(true); }
+    void takesFocusChanged(bool takesFocus) override;
+
+    ui::desktop::DrawnBoard board_;
+    ui::desktop::AccessibleBoard tree_{board_};
+    const Fonts& fonts_;
+    Canvas& canvas_;
+    HWND window_ = nullptr;
+    bool pressing_ = false; // the focus a press gives goes where the press is
+    // Made when a screen reader first asks; it may outlive the window, which
+    // then disconnects it.
+    BoardAccessible* accessible_ = nullptr;
+};
+
+} // namespace ui::win32
