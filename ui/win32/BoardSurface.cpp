@@ -1,5 +1,7 @@
 #include "ui/win32/BoardSurface.h"
 
+#include "ui/desktop/BoardDrawing.h"
+
 #include <vector>
 
 #include "ui/win32/BoardAccessible.h"
@@ -196,7 +198,7 @@ void BoardSurface::paint()
         for (const RECT& area : areas) {
             SelectClipRgn(canvas_.dc, nullptr);
             IntersectClipRect(canvas_.dc, area.left, area.top, area.right, area.bottom);
-            board_.draw(painter, {area.left, area.top, area.right - area.left, area.bottom - area.top});
+            ui::desktop::drawBoard(board_, painter, {area.left, area.top, area.right - area.left, area.bottom - area.top});
         }
     }
     SelectClipRgn(canvas_.dc, nullptr);
