@@ -1,9 +1,8 @@
 #include "ui/win32/BoardSurface.h"
 
-#include "ui/desktop/BoardDrawing.h"
-
 #include <vector>
 
+#include "ui/desktop/BoardDrawing.h"
 #include "ui/win32/BoardAccessible.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/FailureBox.h"

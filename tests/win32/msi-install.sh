@@ -9,11 +9,11 @@ set -euo pipefail
 msi=$(realpath "$1")
 version=$2
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=../../../scripts/lib/wine.sh
-. "$here/../../../scripts/lib/wine.sh"
+# shellcheck source=../../scripts/lib/wine.sh
+. "$here/../../scripts/lib/wine.sh"
 wine_env "$3"
-# shellcheck source=../../../scripts/lib/virtual-display.sh
-. "$here/../../../scripts/lib/virtual-display.sh"
+# shellcheck source=../../scripts/lib/virtual-display.sh
+. "$here/../../scripts/lib/virtual-display.sh"
 
 fail() { echo "msi-install: $*" >&2; exit 1; }
 property() { msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
