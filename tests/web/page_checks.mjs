@@ -145,6 +145,17 @@ test("the accessibility tree names every control and tells barred, hidden and fi
   assert.ok(buttons.has(candidateName(4, 4, 8)));
   const images = named("image");
   assert.deepEqual([...images.keys()].sort(), ["Row 1, column 1, digit 5", "Row 9, column 9, digit 1"]);
+  // The board is a table of nine rows of nine cells, each cell holding its own candidates or, fixed, its digit.
+  const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+  const kids = (n) => n.childIds.map((id) => byId.get(id)).flatMap((k) => (k.ignored ? kids(k) : [k]));
+  const said = (n, depth) => {
+    const name = `${n.role.value} ${n.name?.value ?? ""}`.trim();
+    return depth ? [name, ...kids(n).map((k) => said(k, depth - 1))] : name;
+  };
+  const nine = [...Array(9).keys()];
+  const fixed = { 0: ["image Row 1, column 1, digit 5"], 80: ["image Row 9, column 9, digit 1"] };
+  const cell = (r, c) => [`cell Row ${r + 1}, column ${c + 1}`, ...(fixed[r * 9 + c] ?? nine.map((d) => `button ${candidateName(r, c, d)}`))];
+  assert.deepEqual(said(shown.find((n) => n.role?.value === "table"), 3), ["table Board", ...nine.map((r) => ["row", ...nine.map((c) => cell(r, c))])]);
   await page.context().close();
 });
 

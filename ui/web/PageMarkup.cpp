@@ -51,11 +51,46 @@ std::string colorTable()
     return light + "}" + dark + "}}";
 }
 
+std::string cellId(RowColumn place)
+{
+    return "r" + std::to_string(place.row + 1) + "c" + std::to_string(place.column + 1);
+}
+
+std::string cellName(RowColumn place)
+{
+    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1);
+}
+
+// The page holds the cells box by box, as Tab walks them, which leaves a screen
+// reader nothing to move by row or column. So an empty table of nine empty rows
+// comes first, each row owning its nine cells in column order: assistive
+// technology meets a 9 x 9 table while the elements, their order and the Tab
+// order stay as they are. The table and its rows draw nothing (boardStyle), and
+// are spans, so that the board's divs are still its boxes alone, as the page's
+// view finds them. The commands stay outside.
+std::string tableMarkup()
+{
+    std::string text = "<span class=t role=table aria-label=Board>";
+    for (int row = 0; row < 9; ++row) {
+        text += "<span role=row aria-owns=\"";
+        for (int column = 0; column < 9; ++column)
+            text += (column ? " " : "") + cellId({row, column});
+        text += "\"></span>";
+    }
+    return text + "</span>";
+}
+
 struct Markup {
     std::string text;
     void boxStart(std::int16_t b) { text += "<div class=" + boxClass(b) + ">"; }
     void boxEnd() { text += "</div>"; }
-    void cellStart(std::int16_t, std::int16_t k) { text += "<div class=c" + std::to_string(k) + ">"; }
+    // A cell is a table cell by its row and column (tableMarkup), found by its id.
+    void cellStart(std::int16_t b, std::int16_t k)
+    {
+        const RowColumn place = rowColumnOf({b, k});
+        text += "<div class=c" + std::to_string(k) + " id=" + cellId(place) + " role=cell aria-label=\"" +
+                cellName(place) + "\">";
+    }
     void cellEnd() { text += "</div>"; }
     // Named only once it shows a digit (page.js).
     void label(std::int16_t, std::int16_t)
@@ -100,6 +135,8 @@ std::string boardStyle()
         s += ".c" + std::to_string(cell.index) + "{" + box(cell) + "}";
     for (const auto& button : designs::btnBlock)
         s += ".k" + std::to_string(button.index) + "{" + box(button) + "}";
+    // The table and its rows are there for assistive technology alone: no box of their own.
+    s += ".t,.t span{display:contents}";
     s += ".l{" + box(designs::lbl) + ";color:" + colorOf(designs::lblText) + ";font:" + font(designs::lblFont) +
          ";text-align:center;line-height:1}";
     return s;
@@ -109,7 +146,7 @@ std::string boardMarkup()
 {
     Markup markup;
     walkInDocumentOrder(markup);
-    return markup.text;
+    return tableMarkup() + markup.text;
 }
 
 } // namespace ui::web

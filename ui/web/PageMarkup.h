@@ -11,7 +11,8 @@ namespace ui::web {
 // The style sheet: the colour table, then every size and place.
 std::string boardStyle();
 
-// The markup of the nine boxes and the three commands, in document order.
+// The markup of the table that tells assistive technology the cells' rows and
+// columns, then the nine boxes and the three commands, in document order.
 std::string boardMarkup();
 
 } // namespace ui::web
