@@ -7,7 +7,6 @@ namespace {
 
 using ui::desktop::AccessibleBoard;
 using Part = ui::desktop::Part;
-using Announcement = ui::desktop::BoardView::Announcement;
 
 constexpr LONG firstPartId = 100;
 
@@ -64,26 +63,6 @@ void BoardAccessible::disconnect()
     if (standard_)
         standard_->Release();
     standard_ = nullptr;
-}
-
-HRESULT BoardAccessible::QueryInterface(REFIID id, void** object)
-{
-    const bool known = id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible;
-    *object = known ? static_cast<IAccessible*>(this) : nullptr;
-    if (known)
-        AddRef();
-    return known ? S_OK : E_NOINTERFACE;
-}
-
-ULONG BoardAccessible::Release()
-{
-    const ULONG left = --references_;
-    if (left == 0) {
-        if (isBoard())
-            disconnect();
-        delete this;
-    }
-    return left;
 }
 
 LONG BoardAccessible::childIdOf(Part part)
@@ -309,19 +288,6 @@ HRESULT BoardAccessible::accDoDefaultAction(VARIANT child)
             return DISP_E_MEMBERNOTFOUND;
         return board_->tree_->doAction(part) ? S_OK : E_FAIL;
     });
-}
-
-void BoardAccessible::announce(HWND surface, Part part, Announcement what)
-{
-    DWORD event = EVENT_OBJECT_FOCUS;
-    switch (what) {
-    case Announcement::Focus: event = EVENT_OBJECT_FOCUS; break;
-    case Announcement::Show: event = EVENT_OBJECT_SHOW; break;
-    case Announcement::Hide: event = EVENT_OBJECT_HIDE; break;
-    case Announcement::StateChange: event = EVENT_OBJECT_STATECHANGE; break;
-    case Announcement::NameChange: event = EVENT_OBJECT_NAMECHANGE; break;
-    }
-    NotifyWinEvent(event, surface, OBJID_CLIENT, childIdOf(part));
 }
 
 } // namespace ui::win32

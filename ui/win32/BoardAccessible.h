@@ -29,11 +29,26 @@ public:
 
     // The child id of a part on the board object, as the events name it.
     static LONG childIdOf(Part part);
-    static void announce(HWND surface, Part part, ui::desktop::BoardView::Announcement what);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
+    {
+        const bool known = id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible;
+        *object = known ? static_cast<IAccessible*>(this) : nullptr;
+        if (known)
+            AddRef();
+        return known ? S_OK : E_NOINTERFACE;
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --references_;
+        if (left == 0) {
+            if (isBoard())
+                disconnect();
+            delete this;
+        }
+        return left;
+    }
 
     // Nothing is offered to scripting languages.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override

@@ -215,10 +215,19 @@ void BoardSurface::redraw(const ui::desktop::Rect& area)
 
 void BoardSurface::click(const ui::Event<>& click) { clickAndShow(window_, click); }
 
+// As Windows names the events, with the part's child id on the board object.
 void BoardSurface::announce(ui::desktop::Part part, Announcement what)
 {
+    DWORD event = EVENT_OBJECT_FOCUS;
+    switch (what) {
+    case Announcement::Focus: break;
+    case Announcement::Show: event = EVENT_OBJECT_SHOW; break;
+    case Announcement::Hide: event = EVENT_OBJECT_HIDE; break;
+    case Announcement::StateChange: event = EVENT_OBJECT_STATECHANGE; break;
+    case Announcement::NameChange: event = EVENT_OBJECT_NAMECHANGE; break;
+    }
     if (window_)
-        BoardAccessible::announce(window_, part, what);
+        NotifyWinEvent(event, window_, OBJID_CLIENT, BoardAccessible::childIdOf(part));
 }
 
 void BoardSurface::takesFocusChanged(bool takesFocus)
