@@ -255,7 +255,8 @@ BOOL CALLBACK findBoard(HWND window, LPARAM found)
     GetWindowThreadProcessId(window, &owner);
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
-    if (owner != wanted.process || std::wstring(className) != L"OrvaneBoard")
+    // Shown, not merely made: the window is sized to its design before it is shown.
+    if (owner != wanted.process || std::wstring(className) != L"OrvaneBoard" || !IsWindowVisible(window))
         return TRUE;
     wanted.window = window;
     return FALSE;
