@@ -95,18 +95,11 @@ Part DrawnBoard::at(Point point) const
     return {};
 }
 
-Part DrawnBoard::focus() const
-{
-    const std::int16_t ordinal = tabOrder.at(static_cast<std::size_t>(focusAt_));
-    return {ordinal, cell(ordinal).focus()};
-}
+Part DrawnBoard::focus() const { return {tabOrder.at(static_cast<std::size_t>(focusAt_)), cellAtStop(focusAt_).focus()}; }
 
 DrawnCell& DrawnBoard::cellAtStop(int stop) const { return *cells_.at(static_cast<std::size_t>(tabOrder.at(static_cast<std::size_t>(stop)))); }
 
-int DrawnBoard::stopOf(std::int16_t ordinal)
-{
-    return static_cast<int>(std::find(tabOrder.begin(), tabOrder.end(), ordinal) - tabOrder.begin());
-}
+int DrawnBoard::stopOf(std::int16_t ordinal) { return static_cast<int>(std::ranges::find(tabOrder, ordinal) - tabOrder.begin()); }
 
 int DrawnBoard::firstStop(int from, bool forward) const
 {
