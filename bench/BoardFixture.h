@@ -41,6 +41,6 @@ public:
     }
 
 private:
-    ui::NullBoardWindow* window_ = nullptr;  // owned by board_
+    ui::NullBoardWindow* window_ = nullptr; // owned by board_
     std::unique_ptr<Orvane_Main> board_;
 };

@@ -48,8 +48,7 @@ double msSince(Clock::time_point start)
 
 class Area {
 public:
-    Area(Display* display, int left, int top, int width, int height)
-        : display_(display), left_(left), top_(top)
+    Area(Display* display, int left, int top, int width, int height) : display_(display), left_(left), top_(top)
     {
         const int screen = DefaultScreen(display);
         image_ = XShmCreateImage(display, DefaultVisual(display, screen), DefaultDepth(display, screen), ZPixmap,
@@ -102,7 +101,8 @@ private:
             for (int x = 0; x < image_->width; ++x) {
                 const unsigned long pixel = XGetPixel(image_, x, y);
                 const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16),
-                                              static_cast<unsigned char>(pixel >> 8), static_cast<unsigned char>(pixel)};
+                                              static_cast<unsigned char>(pixel >> 8),
+                                              static_cast<unsigned char>(pixel)};
                 std::fwrite(rgb, 1, 3, file);
             }
         std::fclose(file);

@@ -99,7 +99,8 @@ int main(int argc, char* argv[])
         fail("cannot open the display (xcb error " + std::to_string(error) + ")");
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_generic_error_t* error = xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask));
+    xcb_generic_error_t* error =
+        xcb_request_check(x, xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask));
     if (error != nullptr)
         fail("cannot listen on the root window");
 

@@ -6,9 +6,9 @@
 
 namespace fuzz {
 
-using ui::RowColumn;
 using support::ButtonState;
 using support::CellState;
+using ui::RowColumn;
 using ui::SysColor;
 
 namespace {
@@ -93,8 +93,7 @@ void checkFixed(RowColumn pos, const CellState& cell, int pick, Findings& out)
 
 } // namespace
 
-std::string brokenInvariants(const support::BoardState& shown, const support::ReferenceModel& picks,
-                             std::size_t limit)
+std::string brokenInvariants(const support::BoardState& shown, const support::ReferenceModel& picks, std::size_t limit)
 {
     const auto held = heldByPeers(picks);
     Findings out(limit);

@@ -4,8 +4,8 @@
 
 namespace fuzz {
 
-using ui::RowColumn;
 using support::PlayerAction;
+using ui::RowColumn;
 
 namespace {
 

@@ -26,16 +26,16 @@ constexpr int pointsToPixels(std::int32_t tenThousandthsOfPoint, int dpi)
 }
 
 struct Control {
-    std::int16_t index;        // place in its control array; -1 for a single control
+    std::int16_t index; // place in its control array; -1 for a single control
     int left, top, width, height;
     std::int16_t tabIndex;
-    std::string_view caption;  // empty for controls without one
-    SysColor face;             // face or background when created
+    std::string_view caption; // empty for controls without one
+    SysColor face;            // face or background when created
 };
 
 struct Font {
     std::string_view name;
-    int weight;                   // 400 regular, 700 bold
+    int weight; // 400 regular, 700 bold
     std::int32_t tenThousandthsOfPoint;
     int charset;
     bool italic, underline, strikethrough;

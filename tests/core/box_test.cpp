@@ -12,9 +12,9 @@
 #include "support/FakeBox.h"
 #include "support/WriteLog.h"
 
-using ui::BoxCell;
 using support::FakeBox;
 using support::WriteLog;
+using ui::BoxCell;
 using ui::SysColor;
 using Writes = std::vector<std::string>;
 
@@ -173,11 +173,12 @@ TEST_P(BoxLine, SetRowAndSetColReachTheirThreeCellsInOrder)
     EXPECT_TRUE(chosen.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BoxLine,
-    ::testing::Values(LineCase{true, 0, {0, 1, 2}}, LineCase{true, 1, {3, 4, 5}}, LineCase{true, 2, {6, 7, 8}},
-                      LineCase{false, 0, {0, 3, 6}}, LineCase{false, 1, {1, 4, 7}}, LineCase{false, 2, {2, 5, 8}},
-                      LineCase{true, 3, {}}, LineCase{true, -1, {}}, LineCase{true, 32767, {}},
-                      LineCase{false, 3, {}}, LineCase{false, -1, {}}, LineCase{false, -32768, {}}));
+INSTANTIATE_TEST_SUITE_P(Table, BoxLine,
+                         ::testing::Values(LineCase{true, 0, {0, 1, 2}}, LineCase{true, 1, {3, 4, 5}},
+                                           LineCase{true, 2, {6, 7, 8}}, LineCase{false, 0, {0, 3, 6}},
+                                           LineCase{false, 1, {1, 4, 7}}, LineCase{false, 2, {2, 5, 8}},
+                                           LineCase{true, 3, {}}, LineCase{true, -1, {}}, LineCase{true, 32767, {}},
+                                           LineCase{false, 3, {}}, LineCase{false, -1, {}},
+                                           LineCase{false, -32768, {}}));
 
 } // namespace

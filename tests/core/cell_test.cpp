@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <stdexcept>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,8 +21,14 @@ namespace {
 std::string button(int i) { return "btnBlock " + std::to_string(i) + ": "; }
 
 // What one repaint writes to button i, by the four rows of the repaint table.
-Writes openFree(int i) { return {button(i) + "Visible=true", button(i) + "Enabled=true", button(i) + "BackColor=ButtonFace"}; }
-Writes openBarred(int i) { return {button(i) + "Visible=true", button(i) + "Enabled=false", button(i) + "BackColor=WindowText"}; }
+Writes openFree(int i)
+{
+    return {button(i) + "Visible=true", button(i) + "Enabled=true", button(i) + "BackColor=ButtonFace"};
+}
+Writes openBarred(int i)
+{
+    return {button(i) + "Visible=true", button(i) + "Enabled=false", button(i) + "BackColor=WindowText"};
+}
 Writes pickedFree(int i) { return {button(i) + "Enabled=true", button(i) + "BackColor=ButtonFace"}; }
 Writes pickedBarred(int i) { return {button(i) + "Visible=false", button(i) + "BackColor=WindowText"}; }
 

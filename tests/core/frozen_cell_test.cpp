@@ -6,9 +6,9 @@
 #include "support/ReferenceModel.h"
 #include "support/TestBoard.h"
 
-using ui::RowColumn;
 using support::PlayerAction;
 using support::TestBoard;
+using ui::RowColumn;
 using ui::SysColor;
 
 namespace {
@@ -23,7 +23,7 @@ TEST_P(FrozenCellKeepsItsBars, FixShowsThePickNotTheDigitAPeerTookBack)
     const RowColumn first{0, 0};
     const RowColumn peer = GetParam();
     const PlayerAction game[] = {
-        PlayerAction::click(first, 4), PlayerAction::fix(),        PlayerAction::click(peer, 6),
+        PlayerAction::click(first, 4), PlayerAction::fix(),          PlayerAction::click(peer, 6),
         PlayerAction::unFix(),         PlayerAction::click(peer, 6), PlayerAction::fix(),
     };
     TestBoard board;

@@ -8,10 +8,10 @@
 #include "support/TestBoard.h"
 #include "support/VisibleState.h"
 
-using ui::RowColumn;
 using support::BoardState;
-using ui::BoxCell;
 using support::TestBoard;
+using ui::BoxCell;
+using ui::RowColumn;
 using ui::SysColor;
 
 namespace {

@@ -62,7 +62,8 @@ TEST(DesktopEntry, StartsTheInstalledProgramWithoutATerminal)
     const QString program = entry.value("Exec").section(' ', 0, 0);
     EXPECT_FALSE(program.isEmpty());
     const QFileInfo installed(stage + "/games/" + program);
-    EXPECT_TRUE(installed.isFile() && installed.isExecutable()) << program.toStdString() << " is not installed in games/";
+    EXPECT_TRUE(installed.isFile() && installed.isExecutable())
+        << program.toStdString() << " is not installed in games/";
     EXPECT_EQ(entry.value("Terminal"), "false");
     EXPECT_EQ(entry.value("Name"), "Orvane");
 }
@@ -92,7 +93,8 @@ TEST_P(InstalledPng, IsTheDesignScaledByWholeBlocks)
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
             if (!sameColour(image.pixelColor(x, y), designColour(x, y, size)) && wrong++ < 3)
-                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << image.pixelColor(x, y).name(QColor::HexArgb).toStdString();
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is "
+                              << image.pixelColor(x, y).name(QColor::HexArgb).toStdString();
     EXPECT_EQ(wrong, 0);
 }
 

@@ -47,7 +47,8 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
                             board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
         if (byHand)
             ASSERT_TRUE(board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 3))
-                << "seed " << seed << ", step " << step << " (" << action.text() << ")\n" << recent.text();
+                << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
+                << recent.text();
         else
             board.perform(action);
         model.perform(action);
@@ -57,7 +58,8 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         ASSERT_EQ(differences, "") << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
                                    << recent.text();
         ASSERT_TRUE(board.drawnBoardShowsWhatItHolds())
-            << "seed " << seed << ", step " << step << " (" << action.text() << ")\n" << recent.text();
+            << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
+            << recent.text();
     }
 
     // A game that never fills the board or never freezes a full one would prove little.

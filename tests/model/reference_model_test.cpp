@@ -5,8 +5,8 @@
 
 #include "support/ReferenceModel.h"
 
-using ui::RowColumn;
 using support::ReferenceModel;
+using ui::RowColumn;
 
 namespace {
 

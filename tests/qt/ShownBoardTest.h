@@ -54,7 +54,8 @@ struct CellLabel {
     QString caption() const { return QString::fromStdString(surface->board().cell(ordinal).caption()); }
 };
 template <class T>
-concept CellPart = requires(const T& part) {
+concept CellPart = requires(const T& part)
+{
     part.cell();
     part.geometry();
 };
@@ -117,7 +118,6 @@ protected:
     {
         QTest::mouseClick(&part.cell(), Qt::LeftButton, {}, part.geometry().center());
     }
-
 
     // Key strokes go to the window, which hands them to its focus widget.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

@@ -27,8 +27,8 @@ TEST_F(FocusTest, TabWalksTheBoardThenResetFixUnFixAndRoundAgainAndShiftTabComes
     press(Qt::Key_Down);
     EXPECT_EQ(focused(), stop(0, 0, 2)) << "the arrows move on as Tab does";
     button(8, 8, 8).setFocus();
-    for (const Stop& next : {stop(view_->resetButton()), stop(view_->fixButton()), stop(view_->unFixButton()),
-                             stop(0, 0, 0)}) {
+    for (const Stop& next :
+         {stop(view_->resetButton()), stop(view_->fixButton()), stop(view_->unFixButton()), stop(0, 0, 0)}) {
         press(Qt::Key_Tab);
         ASSERT_EQ(focused(), next);
     }

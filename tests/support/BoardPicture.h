@@ -46,7 +46,8 @@ private:
 
     void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;
     void edge(const ui::desktop::Rect& area, bool sunk) override;
-    void text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour, bool embossed) override;
+    void text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour,
+              bool embossed) override;
     void focusFrame(const ui::desktop::Rect& area) override;
     // The candidate whose square holds the centre of `area`, if it is one.
     Drawn* candidateAt(const ui::desktop::Rect& area);

@@ -5,7 +5,10 @@
 namespace support {
 
 FakeButton::FakeButton(WriteLog& log, ControlAddress where, ui::SysColor face, ui::Button* mirror)
-    : log_(log), where_(std::move(where)), state_{true, true, face}, mirror_(mirror)
+    : log_(log),
+      where_(std::move(where)),
+      state_{true, true, face},
+      mirror_(mirror)
 {
 }
 

@@ -23,9 +23,9 @@ FakeCell::FakeCell(WriteLog& log, std::int16_t grid, std::int16_t cell, ui::Cell
              mirror ? &mirror->lbl() : nullptr)
 {
     for (std::int16_t i = 0; i < 9; ++i)
-        buttons_.at(i) = std::make_unique<FakeButton>(log, addressOf(grid, cell, ControlAddress::Role::CandidateButton, i),
-                                                      ui::designs::btnBlock.at(i).face,
-                                                      mirror ? &mirror->btnBlock(i) : nullptr);
+        buttons_.at(i) =
+            std::make_unique<FakeButton>(log, addressOf(grid, cell, ControlAddress::Role::CandidateButton, i),
+                                         ui::designs::btnBlock.at(i).face, mirror ? &mirror->btnBlock(i) : nullptr);
 }
 
 CellState FakeCell::visibleState() const

@@ -18,7 +18,8 @@ namespace support {
 // on to `mirror`, a cell as the desktops draw it, when there is one.
 class FakeCell final : public ui::CellControls {
 public:
-    explicit FakeCell(WriteLog& log, std::int16_t grid = -1, std::int16_t cell = -1, ui::CellControls* mirror = nullptr);
+    explicit FakeCell(WriteLog& log, std::int16_t grid = -1, std::int16_t cell = -1,
+                      ui::CellControls* mirror = nullptr);
 
     ui::Button& btnBlock(std::int16_t index) override { return *buttons_.at(index); }
     ui::Label& lbl() override { return label_; }

@@ -5,7 +5,10 @@
 namespace support {
 
 FakeLabel::FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption, ui::Label* mirror)
-    : log_(log), where_(std::move(where)), caption_(designCaption), mirror_(mirror)
+    : log_(log),
+      where_(std::move(where)),
+      caption_(designCaption),
+      mirror_(mirror)
 {
 }
 

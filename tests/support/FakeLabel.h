@@ -10,7 +10,8 @@ namespace support {
 // A cell's label in the recording fake: keeps its caption, logs every write.
 class FakeLabel final : public ui::Label {
 public:
-    explicit FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption, ui::Label* mirror = nullptr);
+    explicit FakeLabel(WriteLog& log, ControlAddress where, std::string_view designCaption,
+                       ui::Label* mirror = nullptr);
 
     void setCaption(std::string_view caption) override;
     const std::string& caption() const { return caption_; }

@@ -12,7 +12,7 @@ namespace support {
 struct PlayerAction {
     enum class Kind { Click, Fix, UnFix, Reset };
     Kind kind = Kind::Click;
-    RowColumn pos{};    // for a click
+    RowColumn pos{};   // for a click
     int candidate = 0; // for a click: 0 to 8, the digit candidate + 1
 
     static PlayerAction click(RowColumn pos, int candidate) { return {Kind::Click, pos, candidate}; }

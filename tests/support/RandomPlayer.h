@@ -23,7 +23,10 @@ public:
 private:
     int below(int n) { return static_cast<int>(random_() % static_cast<std::uint32_t>(n)); }
     template <class T>
-    const T& anyOf(const std::vector<T>& items) { return items.at(below(static_cast<int>(items.size()))); }
+    const T& anyOf(const std::vector<T>& items)
+    {
+        return items.at(below(static_cast<int>(items.size())));
+    }
 
     std::mt19937 random_;
 };

@@ -19,8 +19,8 @@ struct ControlAddress {
     std::int16_t grid = -1;
     std::int16_t cell = -1;
     Role role = Role::CandidateButton;
-    std::int16_t index = -1;  // the candidate, for a candidate button
-    std::string name;         // the command button's name, for a command button
+    std::int16_t index = -1; // the candidate, for a candidate button
+    std::string name;        // the command button's name, for a command button
 
     std::string text() const; // "grid 3 / cell 4 / btnBlock 2", "cell 4 / lbl", "cmdFix"
 };
@@ -28,8 +28,8 @@ struct ControlAddress {
 struct LogEntry {
     enum class What { Visible, Enabled, BackColor, Caption, CreateBoardWindow, Show };
     What what = What::Visible;
-    ControlAddress where;  // for property writes
-    bool flag = false;     // Visible, Enabled
+    ControlAddress where; // for property writes
+    bool flag = false;    // Visible, Enabled
     ui::SysColor color = ui::SysColor::ButtonFace;
     std::string caption;
 

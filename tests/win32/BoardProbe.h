@@ -9,7 +9,7 @@
 // surface's events give it.
 struct Control {
     HWND window = nullptr;
-    LONG child = 0;  // the window itself
+    LONG child = 0; // the window itself
     bool operator==(const Control&) const = default;
 };
 

@@ -35,7 +35,10 @@ bool isPeer(int b1, int k1, int b2, int k2)
 }
 
 // The names a screen reader hears, as the Linux program gives them.
-ui::RowColumn placeOf(int b, int k) { return ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)}); }
+ui::RowColumn placeOf(int b, int k)
+{
+    return ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
+}
 std::wstring wide(const std::string& text) { return {text.begin(), text.end()}; }
 std::wstring candidateNameOf(int b, int k, int i)
 {
@@ -201,9 +204,9 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
 {
     click(0, 0, digit5);
     probe.clickAt(probe.fix());
-    click(0, 1, digit7);  // same row, while cell 0 is frozen
+    click(0, 1, digit7); // same row, while cell 0 is frozen
     probe.clickAt(probe.unFix());
-    click(0, 1, digit7);  // taken back
+    click(0, 1, digit7); // taken back
     probe.clickAt(probe.fix());
     EXPECT_EQ(BoardProbe::accessibleName(probe.label(0, 0)), digitNameOf(0, 0, "5"));
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
@@ -215,8 +218,8 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
 TEST_F(BoardWindowTest, AScreenReaderReadsATableOfCellsAndHearsEveryCandidateByItsPlace)
 {
     IAccessible* board = nullptr;
-    ASSERT_TRUE(SUCCEEDED(AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible,
-                                                     reinterpret_cast<void**>(&board))));
+    ASSERT_TRUE(SUCCEEDED(
+        AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&board))));
     LONG count = 0;
     board->get_accChildCount(&count);
     EXPECT_EQ(count, 81);
@@ -232,8 +235,9 @@ TEST_F(BoardWindowTest, AScreenReaderReadsATableOfCellsAndHearsEveryCandidateByI
             ASSERT_NE(cell, nullptr) << where;
             EXPECT_EQ(roleOf(cell, CHILDID_SELF), ROLE_SYSTEM_CELL) << where;
             const ui::RowColumn place = placeOf(b, k);
-            EXPECT_EQ(nameOf(cell, CHILDID_SELF), L"Row " + std::to_wstring(place.row + 1) + L", column " +
-                                                      std::to_wstring(place.column + 1)) << where;
+            EXPECT_EQ(nameOf(cell, CHILDID_SELF),
+                      L"Row " + std::to_wstring(place.row + 1) + L", column " + std::to_wstring(place.column + 1))
+                << where;
             cell->get_accChildCount(&count);
             EXPECT_EQ(count, 10) << where;
             for (int i = 0; i < 9; ++i) {
@@ -290,7 +294,7 @@ TEST_F(BoardWindowTest, BarredDigitsAreEmbossedFixedDigitsShowAndTheFocusIsFrame
     const auto count = [](const std::vector<COLORREF>& pixels, COLORREF colour) {
         return std::count(pixels.begin(), pixels.end(), colour);
     };
-    const auto frame = [this](Control candidate) {  // the column of the frame's left side
+    const auto frame = [this](Control candidate) { // the column of the frame's left side
         const std::vector<COLORREF> square = probe.pixels(candidate, 3);
         const LONG width = BoardProbe::screenRect(candidate).right - BoardProbe::screenRect(candidate).left - 6;
         int marked = 0;
@@ -346,11 +350,11 @@ TEST_F(BoardWindowTest, AHiddenOrDisabledCandidateLetsTheClickThrough)
     ASSERT_FALSE(BoardProbe::shown(probe.candidate(0, 0, 2)));
     ASSERT_FALSE(BoardProbe::enabled(probe.candidate(0, 1, digit5)));
 
-    click(0, 0, 2);  // hidden "3" of the picked cell: no pick of 3 anywhere
+    click(0, 0, 2); // hidden "3" of the picked cell: no pick of 3 anywhere
     EXPECT_TRUE(BoardProbe::enabled(probe.candidate(0, 1, 2)));
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 0, digit5)));
 
-    click(0, 1, digit5);  // barred "5" of a peer: cell 1 stays open
+    click(0, 1, digit5); // barred "5" of a peer: cell 1 stays open
     EXPECT_TRUE(BoardProbe::shown(probe.candidate(0, 1, 0)));
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 1, digit5)));
 }
@@ -381,11 +385,11 @@ TEST_F(BoardWindowTest, TabVisitsEveryControlInTheDesignedOrderAndComesRound)
 
 TEST_F(BoardWindowTest, SpacePicksTheFocusedCandidateAndTabPassesOverBarredOnes)
 {
-    probe.pressKey(VK_SPACE);  // "1" of box 0, cell 0
+    probe.pressKey(VK_SPACE); // "1" of box 0, cell 0
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, 1)));
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 1, 0)));
 
-    probe.pressKey(VK_TAB);  // past the hidden rest of cell 0 and the barred "1" of cell 1
+    probe.pressKey(VK_TAB); // past the hidden rest of cell 0 and the barred "1" of cell 1
     EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 1, 1));
     probe.pressKey(VK_SPACE);
     EXPECT_FALSE(BoardProbe::enabled(probe.candidate(0, 2, 1)));
@@ -407,8 +411,8 @@ TEST_F(BoardWindowTest, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAga
 {
     probe.pressKey(VK_TAB);
     ASSERT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 1));
-    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
+                                 nullptr);
     SetActiveWindow(other);
     pumpMessages();
     ASSERT_NE(BoardProbe::focus(), probe.candidate(0, 0, 1));
@@ -465,7 +469,8 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
                     << "box " << b << " cell " << k;
             } else {
                 EXPECT_TRUE(BoardProbe::enabled(same)) << "box " << b << " cell " << k;
-                EXPECT_FALSE(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE)) << "box " << b << " cell " << k;
+                EXPECT_FALSE(heard & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE))
+                    << "box " << b << " cell " << k;
             }
         }
     EXPECT_EQ(barred, 20);

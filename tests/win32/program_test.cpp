@@ -133,7 +133,8 @@ protected:
         HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), type);
         if (!found)
             return {nullptr, 0};
-        return {static_cast<const std::byte*>(LockResource(LoadResource(module, found))), SizeofResource(module, found)};
+        return {static_cast<const std::byte*>(LockResource(LoadResource(module, found))),
+                SizeofResource(module, found)};
     }
 
     std::vector<GroupIconEntry> groupEntries() const
@@ -297,8 +298,8 @@ TEST(ProgramRun, OpensTheBoardAndEndsWhenTheWindowIsClosed)
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     RunningProgram program;
-    ASSERT_TRUE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &program.info));
+    ASSERT_TRUE(CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &program.info));
 
     HWND board = waitForBoard(program);
     ASSERT_NE(board, nullptr) << "Orvane.exe opened no board window";

@@ -21,7 +21,10 @@ public:
 
     explicit AccessibleBoard(DrawnBoard& board) : board_(board) {}
 
-    static int childCount(Part part) { return part.cell == Part::none ? DrawnBoard::cells : part.part == Part::none ? 10 : 0; }
+    static int childCount(Part part)
+    {
+        return part.cell == Part::none ? DrawnBoard::cells : part.part == Part::none ? 10 : 0;
+    }
     static Part child(Part parent, int index);
     static Part parent(Part part) { return part.part != Part::none ? Part{part.cell} : Part{}; }
     static int indexInParent(Part part) { return part.part != Part::none ? part.part : part.cell; }
@@ -42,7 +45,10 @@ public:
     Part focus() const { return board_.hasFocus() ? board_.focus() : Part{}; }
 
 private:
-    static bool isCandidate(Part part) { return part.cell != Part::none && part.part >= 0 && part.part < DrawnCell::size; }
+    static bool isCandidate(Part part)
+    {
+        return part.cell != Part::none && part.part >= 0 && part.part < DrawnCell::size;
+    }
 
     DrawnBoard& board_;
 };

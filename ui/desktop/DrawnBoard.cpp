@@ -60,7 +60,8 @@ DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
     for (std::size_t i = 0; i < candidatePlaces_.size(); ++i)
         candidatePlaces_.at(i) = pixelsOf(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
-        cells_.at(static_cast<std::size_t>(n)) = std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));
+        cells_.at(static_cast<std::size_t>(n)) =
+            std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));
 }
 
 DrawnBoard::~DrawnBoard() = default;
@@ -95,11 +96,20 @@ Part DrawnBoard::at(Point point) const
     return {};
 }
 
-Part DrawnBoard::focus() const { return {tabOrder.at(static_cast<std::size_t>(focusAt_)), cellAtStop(focusAt_).focus()}; }
+Part DrawnBoard::focus() const
+{
+    return {tabOrder.at(static_cast<std::size_t>(focusAt_)), cellAtStop(focusAt_).focus()};
+}
 
-DrawnCell& DrawnBoard::cellAtStop(int stop) const { return *cells_.at(static_cast<std::size_t>(tabOrder.at(static_cast<std::size_t>(stop)))); }
+DrawnCell& DrawnBoard::cellAtStop(int stop) const
+{
+    return *cells_.at(static_cast<std::size_t>(tabOrder.at(static_cast<std::size_t>(stop))));
+}
 
-int DrawnBoard::stopOf(std::int16_t ordinal) { return static_cast<int>(std::ranges::find(tabOrder, ordinal) - tabOrder.begin()); }
+int DrawnBoard::stopOf(std::int16_t ordinal)
+{
+    return static_cast<int>(std::ranges::find(tabOrder, ordinal) - tabOrder.begin());
+}
 
 int DrawnBoard::firstStop(int from, bool forward) const
 {
@@ -112,7 +122,8 @@ int DrawnBoard::firstStop(int from, bool forward) const
 bool DrawnBoard::press(Point at, bool primary)
 {
     const Part hit = this->at(at);
-    if (hit.cell == Part::none || !cell(hit.cell).press(hit.part == Part::label ? DrawnCell::none : hit.part, primary).handled)
+    if (hit.cell == Part::none ||
+        !cell(hit.cell).press(hit.part == Part::label ? DrawnCell::none : hit.part, primary).handled)
         return false;
     if (primary)
         mouseCell_ = hit.cell;

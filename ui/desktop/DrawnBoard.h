@@ -90,7 +90,6 @@ public:
     // Assistive technology's press: the candidate takes the focus and clicks.
     bool activate(Part part);
 
-
 private:
     class Box;
 

@@ -14,8 +14,8 @@ DrawnCell::DrawnCell(CellView& view, RowColumn place)
     : ChangedOnlyLabel(designs::lbl.caption),
       view_(view),
       place_(place),
-      candidates_{{{*this, 0}, {*this, 1}, {*this, 2}, {*this, 3}, {*this, 4}, {*this, 5}, {*this, 6}, {*this, 7},
-                   {*this, 8}}},
+      candidates_{
+          {{*this, 0}, {*this, 1}, {*this, 2}, {*this, 3}, {*this, 4}, {*this, 5}, {*this, 6}, {*this, 7}, {*this, 8}}},
       focus_(tabOrder.front())
 {
 }

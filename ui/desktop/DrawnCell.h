@@ -55,7 +55,8 @@ public:
     Look look(std::int16_t index) const
     {
         const Candidate& shown = candidates_.at(static_cast<std::size_t>(index));
-        return {shown.backColor(), shown.visible(), shown.enabled(), focused_ && focus_ == index, held_ == index && down_};
+        return {shown.backColor(), shown.visible(), shown.enabled(), focused_ && focus_ == index,
+                held_ == index && down_};
     }
     using ChangedOnlyLabel::caption;
     // "Row 4, column 7, candidate 5", and "Row 4, column 7, digit 5" or nothing.
@@ -91,7 +92,11 @@ private:
     class Candidate final : public ChangedOnlyButton {
     public:
         Candidate(DrawnCell& cell, std::int16_t index)
-            : ChangedOnlyButton(designs::btnBlock.at(static_cast<std::size_t>(index)).face), cell_(cell), index_(index) {}
+            : ChangedOnlyButton(designs::btnBlock.at(static_cast<std::size_t>(index)).face),
+              cell_(cell),
+              index_(index)
+        {
+        }
 
     private:
         void showVisible(bool) override { cell_.candidateChanged(index_, CellView::Change::Visible); }

@@ -52,7 +52,9 @@ bool keyOf(int key, DrawnBoard::Key& out)
 } // namespace
 
 BoardSurface::BoardSurface(QWidget* parent)
-    : QWidget(parent), board_(*this, designDpi), digitFont_(designFont(ui::designs::lblFont))
+    : QWidget(parent),
+      board_(*this, designDpi),
+      digitFont_(designFont(ui::designs::lblFont))
 {
     installBoardAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -124,7 +126,8 @@ void BoardSurface::focusOutEvent(QFocusEvent* event) { board_.focusOut(event->re
 
 bool BoardSurface::focusNextPrevChild(bool next)
 {
-    if (window()->focusWidget() == this && board_.keyDown(next ? DrawnBoard::Key::Next : DrawnBoard::Key::Previous, false))
+    if (window()->focusWidget() == this &&
+        board_.keyDown(next ? DrawnBoard::Key::Next : DrawnBoard::Key::Previous, false))
         return true;
     return QWidget::focusNextPrevChild(next);
 }

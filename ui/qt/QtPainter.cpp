@@ -28,9 +28,11 @@ CaptionLayouts::CaptionLayouts(const QFont& font) : font(font)
     }
 }
 
-QtPainter::QtPainter(QPainter& painter, const QPalette& colours, const CaptionLayouts& captions,
-                     const QFont& digitFont)
-    : painter_(painter), colours_(colours), captions_(captions), digitFont_(digitFont)
+QtPainter::QtPainter(QPainter& painter, const QPalette& colours, const CaptionLayouts& captions, const QFont& digitFont)
+    : painter_(painter),
+      colours_(colours),
+      captions_(captions),
+      digitFont_(digitFont)
 {
     painter_.setFont(captions_.font);
 }

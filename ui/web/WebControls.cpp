@@ -12,7 +12,9 @@ void WebButton::showEnabled(bool enabled) { page::setEnabled(element_, enabled);
 void WebButton::showBackColor(SysColor color) { page::setFace(element_, static_cast<std::uint32_t>(color)); }
 
 WebLabel::WebLabel(int element, RowColumn place)
-    : ChangedOnlyLabel(designs::lbl.caption), element_(element), place_(place)
+    : ChangedOnlyLabel(designs::lbl.caption),
+      element_(element),
+      place_(place)
 {
 }
 
@@ -21,8 +23,7 @@ void WebLabel::showCaption(const std::string& caption)
     page::setCaption(element_, caption.c_str(), caption.empty() ? "" : digitName(place_, caption).c_str());
 }
 
-WebCell::WebCell(std::int16_t box, std::int16_t cell)
-    : label_(labelElement(box, cell), rowColumnOf({box, cell}))
+WebCell::WebCell(std::int16_t box, std::int16_t cell) : label_(labelElement(box, cell), rowColumnOf({box, cell}))
 {
     for (const auto& design : designs::btnBlock)
         buttons_.at(static_cast<std::size_t>(design.index)) =

@@ -27,7 +27,9 @@ bool shiftDown() { return GetKeyState(VK_SHIFT) < 0; }
 void BoardSurface::registerClass(HINSTANCE instance) { registerClassOnce(instance, windowClass, windowProc); }
 
 BoardSurface::BoardSurface(HWND parent, int id, int dpi, const Fonts& fonts, Canvas& canvas)
-    : board_(*this, dpi), fonts_(fonts), canvas_(canvas)
+    : board_(*this, dpi),
+      fonts_(fonts),
+      canvas_(canvas)
 {
     window_ =
         createChild(windowClass, L"", board_.bounds(), id, parent, WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, this);
@@ -197,7 +199,8 @@ void BoardSurface::paint()
         for (const RECT& area : areas) {
             SelectClipRgn(canvas_.dc, nullptr);
             IntersectClipRect(canvas_.dc, area.left, area.top, area.right, area.bottom);
-            ui::desktop::drawBoard(board_, painter, {area.left, area.top, area.right - area.left, area.bottom - area.top});
+            ui::desktop::drawBoard(board_, painter,
+                                   {area.left, area.top, area.right - area.left, area.bottom - area.top});
         }
     }
     SelectClipRgn(canvas_.dc, nullptr);

@@ -12,7 +12,10 @@ RECT toRect(const ui::desktop::Rect& r) { return {r.left, r.top, r.right(), r.bo
 } // namespace
 
 GdiPainter::GdiPainter(HDC dc, const Fonts& fonts, bool showFocus)
-    : dc_(dc), fonts_(fonts), showFocus_(showFocus), previousFont_(SelectObject(dc, fonts.caption()))
+    : dc_(dc),
+      fonts_(fonts),
+      showFocus_(showFocus),
+      previousFont_(SelectObject(dc, fonts.caption()))
 {
     SetBkMode(dc_, TRANSPARENT);
 }

@@ -14,8 +14,9 @@ inline void registerClassOnce(HINSTANCE instance, const wchar_t* name, WNDPROC p
     windowClass.cbSize = sizeof windowClass;
     if (GetClassInfoExW(instance, name, &windowClass))
         return;
-    windowClass = {sizeof windowClass, 0, procedure, 0, 0, instance, nullptr, LoadCursorW(nullptr, IDC_ARROW),
-                   background, nullptr, name, nullptr};
+    windowClass = {
+        sizeof windowClass, 0,       procedure, 0,      0, instance, nullptr, LoadCursorW(nullptr, IDC_ARROW),
+        background,         nullptr, name,      nullptr};
     checked(RegisterClassExW(&windowClass), "RegisterClassEx");
 }
 
