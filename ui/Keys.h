@@ -1,0 +1,48 @@
+#pragma once
+#include <string_view>
+
+// The keys a player plays the board with, the same on every front-end. A
+// front-end turns its own key codes into these verbs and hands them to the board;
+// where the focus goes and what is clicked is decided once, in KeyMoves.h.
+namespace ui {
+
+enum class Key {
+    Space,    // holds the focused candidate down; its release clicks (the desktops)
+    Escape,   // lets go of a held candidate
+    Next,     // Tab: the next tab stop in the designs' order
+    Previous, // Shift+Tab
+    Left,     // the arrows: to the neighbouring cell
+    Right,
+    Up,
+    Down,
+    RowStart, // Home and End: the first or last cell of the row
+    RowEnd,
+    BoardStart, // Ctrl+Home and Ctrl+End: the board's first or last tab stop
+    BoardEnd,
+    Digit1, // 1 to 9, the top row's or the keypad's: presses that candidate
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    TakeBack, // Delete and Backspace: takes back the cell's pick
+};
+
+constexpr Key digitKey(int digit) { return static_cast<Key>(static_cast<int>(Key::Digit1) + digit - 1); }
+
+// The candidate index 0 to 8 a digit key presses, or -1 for any other key.
+constexpr int candidateOf(Key key)
+{
+    const int n = static_cast<int>(key) - static_cast<int>(Key::Digit1);
+    return n >= 0 && n < 9 ? n : -1;
+}
+
+// The board's description for assistive technology: its keys, in one sentence.
+inline constexpr std::string_view keysDescription =
+    "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate "
+    "and Delete takes back the cell's pick.";
+
+} // namespace ui
