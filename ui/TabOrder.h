@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ui/BoardPlace.h"
 #include "ui/Designs.h"
 
 // The order in which Tab moves the focus, taken from the stored designs' tab
@@ -24,6 +25,20 @@ constexpr std::array<std::int16_t, N> inTabOrder(const std::array<Control, N>& d
         const std::int16_t tb = designs[static_cast<std::size_t>(b)].tabIndex;
         return ta != tb ? ta < tb : a < b;
     });
+    return order;
+}
+
+// The board's 81 cells, each by its place row-major (row * 9 + column), in tab
+// order: box by box, and in a box cell by cell.
+constexpr std::array<std::int16_t, 81> cellsInTabOrder()
+{
+    std::array<std::int16_t, 81> order{};
+    std::size_t n = 0;
+    for (const std::int16_t b : inTabOrder(usrcntGrid))
+        for (const std::int16_t k : inTabOrder(usrcntSquare)) {
+            const RowColumn place = rowColumnOf({b, k});
+            order[n++] = static_cast<std::int16_t>(place.row * 9 + place.column);
+        }
     return order;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -20,7 +21,7 @@ class DrawnBoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        drawn.focusIn(DrawnCell::Entry::Other);
+        drawn.focusIn(DrawnBoard::Entry::Other);
         picture.paint();
         picture.announced.clear();
     }
@@ -43,10 +44,10 @@ TEST_F(DrawnBoardTest, TabWalksEveryCandidateInTheDesignsOrderThenLeavesAndComes
     EXPECT_EQ(drawn.focus(), at(8, 8, 8));
     EXPECT_FALSE(drawn.wants(Key::Next));
     drawn.focusOut();
-    drawn.focusIn(DrawnCell::Entry::Back);
+    drawn.focusIn(DrawnBoard::Entry::Back);
     EXPECT_EQ(drawn.focus(), at(8, 8, 8));
     drawn.focusOut();
-    drawn.focusIn(DrawnCell::Entry::Front);
+    drawn.focusIn(DrawnBoard::Entry::Front);
     EXPECT_EQ(drawn.focus(), at(0, 0, 0));
     for (int n = 0; n < 9; ++n)
         drawn.keyDown(Key::Next, false);
@@ -129,3 +130,90 @@ TEST_F(DrawnBoardTest, ScreenReadersReadANineByNineTableOfNamedCells)
 }
 
 } // namespace
+
+// Picks of 1 to 8 along the first row and a 9 below its first cell bar every
+// candidate of that cell; the second row's second cell keeps 3 to 8 free.
+class KeysTest : public DrawnBoardTest {
+protected:
+    void SetUp() override
+    {
+        DrawnBoardTest::SetUp();
+        for (int column = 1; column < 9; ++column)
+            board.click(ui::RowColumn{0, column}, column - 1);
+        board.click(ui::RowColumn{1, 0}, 8);
+    }
+    bool press(Key key) { return drawn.keyDown(key, false); }
+};
+
+TEST_F(KeysTest, TheArrowsGoFromCellToCellAndACellWithNoFreeCandidateTakesTheFocusItself)
+{
+    EXPECT_EQ(drawn.focus(), at(0, 0)) << "its candidates were barred under the focus";
+    EXPECT_EQ(std::ranges::count(picture.announced, std::pair(at(0, 0), ui::desktop::BoardView::Announcement::Focus)),
+              1);
+    EXPECT_TRUE(press(Key::Up));
+    EXPECT_TRUE(press(Key::Left));
+    EXPECT_EQ(drawn.focus(), at(0, 0)) << "at the board's edge it stays";
+    press(Key::Right);
+    EXPECT_EQ(drawn.focus(), at(0, 1, 0)) << "the pick, the one free candidate";
+    press(Key::Down);
+    EXPECT_EQ(drawn.focus(), at(1, 1, 2)) << "the 1 is barred: the first free candidate";
+    press(Key::Next);
+    press(Key::Next);
+    press(Key::Down);
+    EXPECT_EQ(drawn.focus(), at(2, 1, 4)) << "the same digit";
+    press(Key::RowEnd);
+    EXPECT_EQ(drawn.focus(), at(2, 8, 4));
+    press(Key::RowStart);
+    EXPECT_EQ(drawn.focus(), at(2, 0, 4));
+    ASSERT_TRUE(picture.showsWhatItHolds());
+
+    board.pressFix();
+    press(Key::BoardStart);
+    EXPECT_EQ(drawn.focus(), at(1, 1, 2)) << "the first cells are fixed or barred: no tab stops";
+    EXPECT_FALSE(press(Key::Previous)) << "Shift+Tab leaves for the commands";
+    press(Key::Up);
+    EXPECT_EQ(drawn.focus(), at(0, 1, Part::label)) << "a fixed cell, through its label";
+    EXPECT_EQ(AccessibleBoard(drawn).name(drawn.focus()), "Row 1, column 2, digit 1");
+    press(Key::Left);
+    press(Key::Left);
+    EXPECT_TRUE(press(Key::Next));
+    EXPECT_EQ(drawn.focus(), at(1, 1, 2)) << "Tab from a cell itself: the next tab stop";
+    press(Key::BoardEnd);
+    EXPECT_EQ(drawn.focus(), at(8, 8, 8));
+    EXPECT_FALSE(press(Key::Next));
+    EXPECT_FALSE(drawn.wants(Key::Next));
+}
+
+TEST_F(KeysTest, ADigitPressesAFreeCandidateAsAClickAndDeleteTakesBackThePick)
+{
+    press(Key::Down);
+    press(Key::Right);
+    ASSERT_EQ(drawn.focus(), at(1, 1, 2));
+    picture.clicked.clear();
+    press(Key::Digit1);
+    press(Key::TakeBack);
+    EXPECT_TRUE(picture.clicked.empty()) << "a barred candidate, and no pick to take back";
+    press(Key::Digit5);
+    EXPECT_EQ(drawn.focus(), at(1, 1, 4));
+    drawn.keyDown(Key::Digit4, true);
+    press(Key::Digit4);
+    EXPECT_EQ(drawn.focus(), at(1, 1, 4)) << "a held key clicks once, and 4 is hidden by the pick";
+    press(Key::Digit5);
+    press(Key::Digit6);
+    press(Key::TakeBack);
+    EXPECT_EQ(picture.clicked, (std::vector{at(1, 1, 4), at(1, 1, 4), at(1, 1, 5), at(1, 1, 5)}));
+    EXPECT_EQ(drawn.focus(), at(1, 1, 5));
+}
+
+// The window active again, with the focus on a cell that has no free candidate:
+// the cell itself is announced, never a candidate that cannot take the focus.
+TEST_F(KeysTest, FocusComingBackFindsTheCellItselfAndALabelIsNoButton)
+{
+    drawn.focusOut();
+    picture.announced.clear();
+    drawn.focusIn(DrawnBoard::Entry::Other);
+    EXPECT_EQ(picture.announced, (std::vector{std::pair(at(0, 0), ui::desktop::BoardView::Announcement::Focus)}));
+    EXPECT_TRUE(picture.showsWhatItHolds()) << "with its focus frame";
+    EXPECT_FALSE(drawn.activate(at(0, 1, Part::label)));
+    EXPECT_FALSE(drawn.activate(at(0, 1)));
+}

@@ -46,7 +46,7 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
                             board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
         if (byHand)
-            ASSERT_TRUE(board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 3))
+            ASSERT_TRUE(board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 4))
                 << "seed " << seed << ", step " << step << " (" << action.text() << ")\n"
                 << recent.text();
         else

@@ -12,6 +12,7 @@
 
 #include "app/Orvane_Main.h"
 #include "support/BoardPlaces.h"
+#include "support/VisibleState.h"
 #include "tests/qt/PaintLog.h"
 #include "ui/Dispatch.h"
 #include "ui/qt/QtBoardWindow.h"
@@ -123,6 +124,22 @@ protected:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(window().windowHandle(), key, modifiers);
+    }
+
+    // What the player sees, as the widgets themselves report it.
+    support::BoardState shownByWidgets()
+    {
+        support::BoardState state;
+        for (int n = 0; n < support::cellCount; ++n) {
+            const ui::BoxCell place = support::boxCellOfOrdinal(n);
+            support::CellState& cell = state.at(place);
+            cell.caption = label(place.box, place.cell).caption().toStdString();
+            for (int i = 0; i < 9; ++i) {
+                const Candidate widget = button(place.box, place.cell, i);
+                cell.btnBlock.at(i) = {widget.isVisible(), widget.isEnabled(), widget.face()};
+            }
+        }
+        return state;
     }
 
     QImage shot() { return window().grab().toImage(); }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ShownBoardTest.h"
+#include "support/ReferenceModel.h"
 
 // A focus stop is a command's widget, or the surface and the candidate it holds
 // the focus for.
@@ -23,9 +24,6 @@ protected:
 TEST_F(FocusTest, TabWalksTheBoardThenResetFixUnFixAndRoundAgainAndShiftTabComesBack)
 {
     ASSERT_EQ(focused(), stop(0, 0, 0));
-    press(Qt::Key_Right);
-    press(Qt::Key_Down);
-    EXPECT_EQ(focused(), stop(0, 0, 2)) << "the arrows move on as Tab does";
     button(8, 8, 8).setFocus();
     for (const Stop& next :
          {stop(view_->resetButton()), stop(view_->fixButton()), stop(view_->unFixButton()), stop(0, 0, 0)}) {
@@ -80,4 +78,61 @@ TEST_F(FocusTest, KeysInAnInactiveWindowStillMoveTheFocusAndPick)
     press(Qt::Key_Backtab, Qt::ShiftModifier);
     press(Qt::Key_Space);
     EXPECT_TRUE(button(8, 7, 0).isHidden()) << "Shift+Tab led past the barred 9 to the 8, which Space picked";
+}
+
+// A short game played with keys alone, through Qt's key events: after every key
+// the board shows what the reference model predicts and the focus is where the
+// keys lead.
+TEST_F(FocusTest, AGameByKeysAlone)
+{
+    using Act = void (support::ReferenceModel::*)();
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Stop focus;
+        ui::RowColumn pick{-1, -1}; // the model's click, if the key clicks
+        int candidate = 0;
+        Act command = nullptr;
+    };
+    const Stop r1c1 = stop(0, 0, 0);
+    const Stop r1c1Label{&view_->surface(), {0, ui::desktop::Part::label}};
+    const std::vector<Step> game{
+        {Qt::Key_5, {}, stop(0, 0, 4), {0, 0}, 4},
+        {Qt::Key_Right, {}, stop(0, 1, 0)}, // the 5 is barred there: the first free candidate
+        {Qt::Key_End, {}, stop(2, 2, 0)},
+        {Qt::Key_7, {}, stop(2, 2, 6), {0, 8}, 6},
+        {Qt::Key_Down, {}, stop(2, 5, 0)},
+        {Qt::Key_Delete, {}, stop(2, 5, 0)}, // no pick there: nothing
+        {Qt::Key_Up, {}, stop(2, 2, 6)},     // the 1 is hidden: the pick
+        {Qt::Key_Backspace, {}, stop(2, 2, 6), {0, 8}, 6},
+        {Qt::Key_Home, {}, stop(0, 0, 4)},
+        {Qt::Key_End, Qt::ControlModifier, stop(8, 8, 8)},
+        {Qt::Key_Tab, {}, stop(view_->resetButton())},
+        {Qt::Key_Tab, {}, stop(view_->fixButton())},
+        {Qt::Key_Space, {}, stop(view_->fixButton()), {-1, -1}, 0, &support::ReferenceModel::fix},
+        {Qt::Key_Tab, {}, stop(view_->unFixButton())},
+        {Qt::Key_Tab, {}, stop(0, 1, 0)}, // the fixed cell is no tab stop
+        {Qt::Key_Left, {}, r1c1Label},
+        {Qt::Key_4, {}, r1c1Label},
+        {Qt::Key_Tab, {}, stop(0, 1, 0)},
+        {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->unFixButton())},
+        {Qt::Key_Space, {}, stop(view_->unFixButton()), {-1, -1}, 0, &support::ReferenceModel::unFix},
+        {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->fixButton())},
+        {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->resetButton())},
+        {Qt::Key_Space, {}, stop(view_->resetButton()), {-1, -1}, 0, &support::ReferenceModel::reset},
+        {Qt::Key_Home, Qt::ControlModifier, stop(view_->resetButton())}, // not the board's while a command has it
+        {Qt::Key_Tab, {}, stop(view_->fixButton())},
+    };
+    support::ReferenceModel model;
+    ASSERT_EQ(focused(), r1c1);
+    for (std::size_t n = 0; n < game.size(); ++n) {
+        const Step& step = game[n];
+        press(step.key, step.modifiers);
+        if (step.pick.row >= 0)
+            model.click(step.pick, step.candidate);
+        if (step.command)
+            (model.*step.command)();
+        ASSERT_EQ(support::describeDifferences(model.visibleState(), shownByWidgets()), "") << "key " << n;
+        ASSERT_EQ(focused(), step.focus) << "key " << n;
+    }
 }

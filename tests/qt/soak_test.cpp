@@ -36,22 +36,6 @@ long numberFromEnvironment(const char* name, long fallback)
 
 class SoakTest : public ShownBoardTest {
 protected:
-    // What the player sees, as the widgets themselves report it.
-    support::BoardState shownByWidgets()
-    {
-        support::BoardState state;
-        for (int n = 0; n < support::cellCount; ++n) {
-            const ui::BoxCell place = support::boxCellOfOrdinal(n);
-            support::CellState& cell = state.at(place);
-            cell.caption = label(place.box, place.cell).caption().toStdString();
-            for (int i = 0; i < 9; ++i) {
-                const Candidate widget = button(place.box, place.cell, i);
-                cell.btnBlock.at(i) = {widget.isVisible(), widget.isEnabled(), widget.face()};
-            }
-        }
-        return state;
-    }
-
     // Returns whether the click went through the window.
     bool play(const PlayerAction& action, bool byMouse)
     {

@@ -34,7 +34,7 @@ bool BoardPicture::showsWhatItHolds()
     paint();
     for (std::int16_t n = 0; n < ui::desktop::DrawnBoard::cells; ++n) {
         const ui::desktop::DrawnCell& cell = board_.cell(n);
-        if (captions_.at(n) != cell.caption())
+        if (captions_.at(n) != cell.caption() || cellFrames_.at(n) != cell.focusedItself())
             return false;
         for (std::int16_t i = 0; i < 9; ++i) {
             const auto look = cell.look(i);
@@ -60,13 +60,6 @@ void BoardPicture::click(const ui::Event<>& click)
             }
 }
 
-// No window here to take the focus on: it leaves the board.
-void BoardPicture::passFocusOn()
-{
-    ++focusPassedOn;
-    board_.focusOut();
-}
-
 // A fill that is not a candidate's square covers whatever it reaches within the
 // area drawn; a cell's label fill empties its caption.
 void BoardPicture::fill(const Rect& area, ui::SysColor colour)
@@ -80,6 +73,7 @@ void BoardPicture::fill(const Rect& area, ui::SysColor colour)
         if (!cell.intersects(area) || !cell.intersects(clip_))
             continue;
         captions_.at(n).clear();
+        cellFrames_.at(n) = false;
         for (std::int16_t i = 0; i < 9; ++i) {
             const Rect square = board_.placeOf({n, i});
             if (square.intersects(area) && square.intersects(clip_))
@@ -105,10 +99,16 @@ void BoardPicture::text(const Rect& area, std::string_view text, Font font, ui::
     }
 }
 
+// A candidate's focus frame, or one around a whole cell that holds the focus itself.
 void BoardPicture::focusFrame(const Rect& area)
 {
-    if (Drawn* candidate = candidateAt(area))
+    if (Drawn* candidate = candidateAt(area)) {
         candidate->focusFrame = true;
+        return;
+    }
+    for (std::int16_t n = 0; n < ui::desktop::DrawnBoard::cells; ++n)
+        if (area == board_.placeOf({n}).inset(2))
+            cellFrames_.at(n) = true;
 }
 
 // A candidate's square, its caption a pixel down and right, or its focus frame.

@@ -30,7 +30,6 @@ public:
 
     std::vector<Part> clicked;                            // since last cleared
     std::vector<std::pair<Part, Announcement>> announced; // since last cleared
-    int focusPassedOn = 0;
 
 private:
     struct Drawn {
@@ -41,7 +40,6 @@ private:
     void redraw(const ui::desktop::Rect& area) override { dirty_.push_back(area); }
     void click(const ui::Event<>& click) override;
     void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
-    void passFocusOn() override;
     void takesFocusChanged(bool) override {}
 
     void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;
@@ -58,6 +56,7 @@ private:
     ui::desktop::Rect clip_;
     std::array<std::array<Drawn, 9>, 81> candidates_{};
     std::array<std::string, 81> captions_{};
+    std::array<bool, 81> cellFrames_{};
 };
 
 } // namespace support

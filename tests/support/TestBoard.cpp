@@ -24,11 +24,13 @@ bool TestBoard::clickByHand(BoxCell place, int candidate, int hand)
     using Key = ui::desktop::DrawnBoard::Key;
     if (hand == 2)
         return drawn.activate(part) && clickedOnce();
+    if (hand == 3)
+        return clickByKeys(part) && clickedOnce();
     // The desktop paints between the player's inputs, as the event loop turns.
     if (!drawn.press(picture.centreOf(part), hand == 0))
         return false;
     if (!drawn.hasFocus())
-        drawn.focusIn(ui::desktop::DrawnCell::Entry::Other);
+        drawn.focusIn(ui::desktop::DrawnBoard::Entry::Other);
     picture.paint();
     if (hand == 0) {
         drawn.drag({-1, -1});
@@ -48,11 +50,38 @@ bool TestBoard::clickByHand(BoxCell place, int candidate, int hand)
     return clickedOnce();
 }
 
+// The arrows to the cell, by Home or End first where that is shorter, then the
+// digit; or Delete where the click takes the cell's pick back.
+bool TestBoard::clickByKeys(BoardPicture::Part part)
+{
+    using Key = ui::Key;
+    ui::desktop::DrawnBoard& drawn = window_.picture().board();
+    if (!drawn.hasFocus())
+        drawn.focusIn(ui::desktop::DrawnBoard::Entry::Other);
+    const int row = part.cell / 9, column = part.cell % 9;
+    if (column == 0 || column == 8)
+        drawn.keyDown(column == 0 ? Key::RowStart : Key::RowEnd, false);
+    // Each arrow moves one cell, so eight of each reach any cell.
+    for (int n = 0; n < 8 && drawn.focus().cell / 9 != row; ++n)
+        drawn.keyDown(drawn.focus().cell / 9 < row ? Key::Down : Key::Up, true);
+    for (int n = 0; n < 8 && drawn.focus().cell % 9 != column; ++n)
+        drawn.keyDown(drawn.focus().cell % 9 < column ? Key::Right : Key::Left, true);
+    const ui::desktop::DrawnCell& cell = drawn.cell(part.cell);
+    const bool takeBack = !cell.look(part.part == 0 ? 1 : 0).visible;
+    drawn.keyDown(takeBack ? Key::TakeBack : ui::digitKey(part.part + 1), false);
+    return drawn.focus() == part;
+}
+
+// The focus rests on a free candidate, or on a cell that has none: through its
+// label while that shows a digit.
 bool TestBoard::drawnBoardShowsWhatItHolds()
 {
     ui::desktop::DrawnBoard& drawn = window_.picture().board();
     const BoardPicture::Part focus = drawn.focus();
-    return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || drawn.cell(focus.cell).takesFocus(focus.part));
+    const ui::desktop::DrawnCell& cell = drawn.cell(focus.cell);
+    const bool itself = !cell.takesFocus() &&
+                        focus.part == (cell.caption().empty() ? BoardPicture::Part::none : BoardPicture::Part::label);
+    return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || itself || cell.takesFocus(focus.part));
 }
 
 void TestBoard::perform(const PlayerAction& action)

@@ -35,7 +35,8 @@ public:
     // A click on a shown, free candidate as the desktop board takes it: a press
     // and release of the mouse, dragged off and back on between (hand 0), a
     // press of Space on the focused candidate (1), or a press by assistive
-    // technology (2). True when the board clicked that candidate, and only it.
+    // technology (2), or by keys from where the focus is (3). True when the board
+    // clicked that candidate, and only it.
     bool clickByHand(BoxCell place, int candidate, int hand);
     // Whether the desktop board's picture kept up with what it holds, and the
     // focus, where the board has it, is on a candidate that takes it.
@@ -44,6 +45,7 @@ public:
     BoardState visibleState() const { return window_.visibleState(); }
 
 private:
+    bool clickByKeys(BoardPicture::Part part);
     explicit TestBoard(std::unique_ptr<FakeBoardWindow> window);
 
     // The window is owned by the board; this reference stays valid as long as the board.

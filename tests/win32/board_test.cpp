@@ -501,7 +501,6 @@ TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
         void redraw(const ui::desktop::Rect&) override {}
         void click(const ui::Event<>&) override {}
         void announce(ui::desktop::Part, Announcement) override {}
-        void passFocusOn() override {}
         void takesFocusChanged(bool) override {}
     } view;
     ui::desktop::DrawnBoard board(view, 96);

@@ -5,7 +5,8 @@ namespace {
 
 // The label over the whole cell, then each shown candidate: its face, a raised
 // edge (sunk while held down, its caption a pixel down and right), the caption
-// embossed while barred, and the focus frame.
+// embossed while barred, and the focus frame; last the frame of a cell that holds
+// the focus itself.
 void drawCell(const DrawnBoard& board, Painter& painter, std::int16_t ordinal, const Rect& dirty)
 {
     const DrawnCell& drawn = board.cell(ordinal);
@@ -26,6 +27,8 @@ void drawCell(const DrawnBoard& board, Painter& painter, std::int16_t ordinal, c
         if (look.focused)
             painter.focusFrame(place.inset(3));
     }
+    if (drawn.focusedItself())
+        painter.focusFrame(whole.inset(2));
 }
 
 } // namespace

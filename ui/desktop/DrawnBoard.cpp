@@ -5,8 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "ui/TabOrder.h"
-
 namespace ui::desktop {
 namespace {
 
@@ -17,16 +15,6 @@ Rect pixelsOf(const designs::Control& design, int dpi, Point origin = {})
 }
 
 constexpr std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
-
-// The cells in the designs' tab order: box by box, and in a box cell by cell.
-constexpr auto tabOrder = [] {
-    std::array<std::int16_t, DrawnBoard::cells> order{};
-    std::size_t n = 0;
-    for (const std::int16_t b : designs::inTabOrder(designs::usrcntGrid))
-        for (const std::int16_t k : designs::inTabOrder(designs::usrcntSquare))
-            order.at(n++) = ordinalOf(rowColumnOf({b, k}));
-    return order;
-}();
 
 } // namespace
 
@@ -96,27 +84,21 @@ Part DrawnBoard::at(Point point) const
     return {};
 }
 
-Part DrawnBoard::focus() const
+Part DrawnBoard::focus() const { return {focusCell_, cell(focusCell_).focus()}; }
+
+bool DrawnBoard::shown(std::int16_t ordinal, std::int16_t candidate) const
 {
-    return {tabOrder.at(static_cast<std::size_t>(focusAt_)), cellAtStop(focusAt_).focus()};
+    return cell(ordinal).look(candidate).visible;
 }
 
-DrawnCell& DrawnBoard::cellAtStop(int stop) const
+bool DrawnBoard::barred(std::int16_t ordinal, std::int16_t candidate) const
 {
-    return *cells_.at(static_cast<std::size_t>(tabOrder.at(static_cast<std::size_t>(stop))));
+    return !cell(ordinal).look(candidate).enabled;
 }
 
-int DrawnBoard::stopOf(std::int16_t ordinal)
+bool DrawnBoard::anyCandidateTakesFocus() const
 {
-    return static_cast<int>(std::ranges::find(tabOrder, ordinal) - tabOrder.begin());
-}
-
-int DrawnBoard::firstStop(int from, bool forward) const
-{
-    for (int stop = from; stop >= 0 && stop < cells; stop += forward ? 1 : -1)
-        if (cellAtStop(stop).takesFocus())
-            return stop;
-    return -1;
+    return std::ranges::any_of(cells_, [](const auto& cell) { return cell->takesFocus(); });
 }
 
 bool DrawnBoard::press(Point at, bool primary)
@@ -127,7 +109,7 @@ bool DrawnBoard::press(Point at, bool primary)
         return false;
     if (primary)
         mouseCell_ = hit.cell;
-    moveTo(stopOf(hit.cell), DrawnCell::Entry::Other);
+    moveTo({hit.cell, hit.part});
     return true;
 }
 
@@ -159,59 +141,44 @@ void DrawnBoard::cancelPress()
 
 bool DrawnBoard::keyDown(Key key, bool autoRepeat)
 {
-    DrawnCell& focused = cellAtStop(focusAt_);
-    switch (key) {
-    case Key::Space: return focused.spaceDown(autoRepeat).handled;
-    case Key::Escape: return focused.escape().handled;
-    case Key::Next: return tab(true);
-    case Key::Previous: return tab(false);
-    }
-    return false;
+    DrawnCell& focused = cell(focusCell_);
+    if (key == Key::Space)
+        return focused.spaceDown(autoRepeat).handled;
+    if (key == Key::Escape)
+        return focused.escape().handled;
+    const KeyAnswer answer = answerKey(*this, focusHere(), key);
+    if (!answer.handled || (autoRepeat && answer.click != BoardFocus::itself))
+        return answer.handled;
+    moveTo(answer.focus);
+    if (answer.click != BoardFocus::itself)
+        clickIf(cell(answer.focus.cell), {true, answer.click});
+    return true;
 }
 
 bool DrawnBoard::keyUp(Key key, bool autoRepeat)
 {
     if (key != Key::Space)
         return false;
-    DrawnCell& focused = cellAtStop(focusAt_);
+    DrawnCell& focused = cell(focusCell_);
     const DrawnCell::Reply reply = focused.spaceUp(autoRepeat);
     clickIf(focused, reply);
     return reply.handled;
 }
 
-// Escape is the board's while a candidate is held, even one dragged off; Tab and
-// the arrows while the focus can move on inside the board.
+// Escape is the board's while a candidate is held, even one dragged off; Tab
+// while the focus moves on inside the board; every other key always.
 bool DrawnBoard::wants(Key key) const
 {
-    const DrawnCell& focused = cellAtStop(focusAt_);
-    switch (key) {
-    case Key::Space: return true;
-    case Key::Escape: return focused.holds();
-    case Key::Next:
-    case Key::Previous: {
-        const bool forward = key == Key::Next;
-        return focused.canTab(forward) || firstStop(focusAt_ + (forward ? 1 : -1), forward) != -1;
-    }
-    }
-    return false;
+    if (key == Key::Escape)
+        return cell(focusCell_).holds();
+    return key == Key::Space || answerKey(*this, focusHere(), key).handled;
 }
 
-bool DrawnBoard::tab(bool forward)
-{
-    if (cellAtStop(focusAt_).tab(forward).handled)
-        return true;
-    const int to = firstStop(focusAt_ + (forward ? 1 : -1), forward);
-    if (to == -1)
-        return false;
-    moveTo(to, forward ? DrawnCell::Entry::Front : DrawnCell::Entry::Back);
-    return true;
-}
-
-void DrawnBoard::focusIn(DrawnCell::Entry entry)
+void DrawnBoard::focusIn(Entry entry)
 {
     aimFocus(entry);
     focused_ = true;
-    cellAtStop(focusAt_).focusIn(entry);
+    cell(focusCell_).focusIn();
 }
 
 void DrawnBoard::focusOut(bool keepHeld)
@@ -219,45 +186,41 @@ void DrawnBoard::focusOut(bool keepHeld)
     if (!focused_)
         return;
     focused_ = false;
-    cellAtStop(focusAt_).focusOut(keepHeld);
+    cell(focusCell_).focusOut(keepHeld);
 }
 
-// By Tab to the first candidate that takes the focus, by Shift+Tab to the last,
-// and otherwise back to where the focus was, or on from there.
-void DrawnBoard::aimFocus(DrawnCell::Entry entry)
+// By Tab to the board's first stop, by Shift+Tab to its last, and otherwise
+// back to where the focus was, landing again if it may no longer rest there.
+void DrawnBoard::aimFocus(Entry entry)
 {
-    int to = entry == DrawnCell::Entry::Front  ? firstStop(0, true)
-             : entry == DrawnCell::Entry::Back ? firstStop(cells - 1, false)
-                                               : firstStop(focusAt_, true);
-    if (to == -1)
-        to = firstStop(0, true);
-    if (to != -1 && !focused_)
-        moveTo(to, entry);
+    if (focused_)
+        return;
+    const BoardFocus here = focusHere();
+    const BoardFocus back = landIn(*this, here.cell, here.candidate);
+    moveTo(entry == Entry::Front ? firstStop(*this, back) : entry == Entry::Back ? lastStop(*this, back) : back);
 }
 
-// Without the focus, the cell is only told where the focus will land in it.
-void DrawnBoard::moveTo(int stop, DrawnCell::Entry entry)
+// Without the keyboard focus, the cells only remember where it will land.
+void DrawnBoard::moveTo(BoardFocus to)
 {
-    const int from = std::exchange(focusAt_, stop);
-    DrawnCell& to = cellAtStop(stop);
-    if (!focused_) {
-        to.focusIn(entry);
-        to.focusOut(true);
-    } else if (from != stop) {
-        cellAtStop(from).focusOut();
-        to.focusIn(entry);
-    }
+    const bool otherCell = to.cell != focusCell_;
+    if (otherCell && focused_)
+        cell(focusCell_).focusOut();
+    focusCell_ = to.cell;
+    cell(to.cell).focusOn(to.candidate);
+    if (otherCell && focused_)
+        cell(to.cell).focusIn();
 }
 
 bool DrawnBoard::activate(Part part)
 {
-    if (part.cell == Part::none)
+    if (part.cell == Part::none || part.part < 0 || part.part >= DrawnCell::size)
         return false;
     DrawnCell& pressed = cell(part.cell);
     const DrawnCell::Reply reply = pressed.activate(part.part);
     if (!reply.handled)
         return false;
-    moveTo(stopOf(part.cell), DrawnCell::Entry::Other);
+    moveTo({part.cell, part.part});
     clickIf(pressed, reply);
     return true;
 }
@@ -289,20 +252,17 @@ void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
     case Change::FocusGone: break;
     }
     if (change == Change::Visible || change == Change::Enabled) {
-        const bool takes = cell(ordinal).takesFocus() || firstStop(0, true) != -1;
+        const bool takes = cell(ordinal).takesFocus() || anyCandidateTakesFocus();
         if (takes != std::exchange(takesFocus_, takes))
             view_.takesFocusChanged(takes);
     }
 }
 
-// The focused candidate went, with none after it in its cell: on to the next cell.
-void DrawnBoard::passFocusOn(RowColumn place)
+void DrawnBoard::focusMustMove(RowColumn place)
 {
-    const int next = firstStop(stopOf(ordinalOf(place)) + 1, true);
-    if (next != -1)
-        moveTo(next, DrawnCell::Entry::Front);
-    else
-        view_.passFocusOn();
+    const std::int16_t ordinal = ordinalOf(place);
+    if (ordinal == focusCell_)
+        moveTo(landIn(*this, ordinal, cell(ordinal).focusedCandidate()));
 }
 
 } // namespace ui::desktop

@@ -5,6 +5,8 @@
 
 #include "ui/BoardPlace.h"
 #include "ui/Controls.h"
+#include "ui/KeyMoves.h"
+#include "ui/Keys.h"
 #include "ui/desktop/DrawnCell.h"
 #include "ui/desktop/Painter.h"
 
@@ -40,17 +42,17 @@ public:
     // A candidate was clicked: raise its event through the one dispatch point.
     virtual void click(const Event<>& click) = 0;
     virtual void announce(Part part, Announcement what) = 0;
-    // The focused candidate went and nothing after it on the board takes the
-    // focus: it goes on to the window's next control.
-    virtual void passFocusOn() = 0;
     // Whether any candidate takes the focus, so the surface is a tab stop.
     virtual void takesFocusChanged(bool takesFocus) = 0;
 };
 
-class DrawnBoard final : private CellView {
+class DrawnBoard final : private CellView, private ShownBoard {
 public:
     static constexpr int cells = 81;
-    enum class Key { Space, Escape, Next, Previous }; // Next: Tab and the arrows right and down
+    using Key = ui::Key;
+    // How the focus comes to the board: by Tab, by Shift+Tab, or otherwise (a
+    // press, the window active again).
+    enum class Entry { Front, Back, Other };
 
     DrawnBoard(BoardView& view, int dpi);
     ~DrawnBoard();
@@ -76,32 +78,35 @@ public:
     void release(Point at);
     void cancelPress();
     // Space presses the focused candidate and its release clicks; Escape lets go
-    // of a held one; Next and Previous move the focus on, false at the board's end.
+    // of a held one; the other keys move the focus or click as KeyMoves.h says.
+    // False where the key is not the board's: Tab past its end goes on to the
+    // window's next control. A held key moves the focus, but clicks only once.
     bool keyDown(Key key, bool autoRepeat);
     bool keyUp(Key key, bool autoRepeat);
     bool wants(Key key) const;
-    void focusIn(DrawnCell::Entry entry);
+    void focusIn(Entry entry);
     void focusOut(bool keepHeld = false);
     // Where the focus will land when it comes, without giving it.
-    void aimFocus(DrawnCell::Entry entry);
+    void aimFocus(Entry entry);
     bool hasFocus() const { return focused_; }
+    // A candidate, or a cell that has none free: through its label while it shows a digit.
     Part focus() const;
     bool takesFocus() const { return takesFocus_; }
-    // Assistive technology's press: the candidate takes the focus and clicks.
+    // Assistive technology's press: the candidate takes the focus and clicks;
+    // false for anything but a candidate that takes the focus.
     bool activate(Part part);
 
 private:
     class Box;
 
-    DrawnCell& cellAtStop(int stop) const;
-    static int stopOf(std::int16_t ordinal);
-    // The first stop from `from` on (or back) whose cell takes the focus; -1 if none.
-    int firstStop(int from, bool forward) const;
-    bool tab(bool forward);
-    void moveTo(int stop, DrawnCell::Entry entry);
+    BoardFocus focusHere() const { return {focusCell_, cell(focusCell_).focusedCandidate()}; }
+    void moveTo(BoardFocus to);
     void clickIf(const DrawnCell& cell, DrawnCell::Reply reply);
     void cellChanged(RowColumn place, std::int16_t part, Change change) override;
-    void passFocusOn(RowColumn place) override;
+    void focusMustMove(RowColumn place) override;
+    bool shown(std::int16_t cell, std::int16_t candidate) const override;
+    bool barred(std::int16_t cell, std::int16_t candidate) const override;
+    bool anyCandidateTakesFocus() const;
 
     BoardView& view_;
     Rect bounds_;
@@ -110,7 +115,7 @@ private:
     std::array<Rect, DrawnCell::size> candidatePlaces_{}; // within a cell
     std::array<std::unique_ptr<DrawnCell>, cells> cells_;
     std::array<std::unique_ptr<Box>, 9> boxes_;
-    int focusAt_ = 0; // the stop whose cell has the focus, or will
+    std::int16_t focusCell_ = 0; // the cell that has the focus, or will
     bool focused_ = false;
     bool takesFocus_ = true;
     std::int16_t mouseCell_ = Part::none; // the cell a mouse press holds

@@ -7,31 +7,22 @@
 
 namespace ui::desktop {
 
-constexpr auto tabOrder = designs::inTabOrder(designs::btnBlock);
-constexpr int tabStops = static_cast<int>(tabOrder.size());
-
 DrawnCell::DrawnCell(CellView& view, RowColumn place)
     : ChangedOnlyLabel(designs::lbl.caption),
       view_(view),
       place_(place),
       candidates_{
           {{*this, 0}, {*this, 1}, {*this, 2}, {*this, 3}, {*this, 4}, {*this, 5}, {*this, 6}, {*this, 7}, {*this, 8}}},
-      focus_(tabOrder.front())
+      focus_(designs::inTabOrder(designs::btnBlock).front())
 {
 }
 
-std::int16_t DrawnCell::stop(int from, bool forward) const
+bool DrawnCell::takesFocus() const
 {
-    for (int n = from; n >= 0 && n < tabStops; n += forward ? 1 : -1)
-        if (takesFocus(tabOrder.at(static_cast<std::size_t>(n))))
-            return tabOrder.at(static_cast<std::size_t>(n));
-    return none;
-}
-
-std::int16_t DrawnCell::next(bool forward) const
-{
-    const auto position = static_cast<int>(std::find(tabOrder.begin(), tabOrder.end(), focus_) - tabOrder.begin());
-    return stop(position + (forward ? 1 : -1), forward);
+    for (std::int16_t i = 0; i < size; ++i)
+        if (takesFocus(i))
+            return true;
+    return false;
 }
 
 // A press on a barred candidate or on the label goes on to the box beneath.
@@ -39,7 +30,7 @@ DrawnCell::Reply DrawnCell::press(std::int16_t at, bool primary)
 {
     if (!takesFocus(at))
         return {};
-    moveFocus(at);
+    focusOn(at);
     if (primary)
         hold(at, HeldBy::Mouse);
     return {true};
@@ -73,24 +64,10 @@ DrawnCell::Reply DrawnCell::spaceUp(bool autoRepeat) { return {true, autoRepeat 
 
 DrawnCell::Reply DrawnCell::escape() { return {letGo() != none}; }
 
-DrawnCell::Reply DrawnCell::tab(bool forward)
+void DrawnCell::focusIn()
 {
-    const std::int16_t to = next(forward);
-    moveFocus(to == none ? focus_ : to);
-    return {to != none};
-}
-
-// By Tab to the first candidate that takes the focus, by Shift+Tab to the last.
-void DrawnCell::focusIn(Entry entry)
-{
-    const std::int16_t to = entry == Entry::Back                           ? stop(tabStops - 1, false)
-                            : entry == Entry::Front || !takesFocus(focus_) ? stop(0, true)
-                                                                           : focus_;
-    const std::int16_t before = std::exchange(focus_, to == none ? focus_ : to);
-    if (focused_ && before != focus_)
-        changed(before, CellView::Change::FocusGone);
     focused_ = true;
-    changed(focus_, CellView::Change::FocusCame);
+    changed(focus(), CellView::Change::FocusCame);
 }
 
 void DrawnCell::focusOut(bool keepHeld)
@@ -98,38 +75,39 @@ void DrawnCell::focusOut(bool keepHeld)
     if (!keepHeld)
         letGo();
     focused_ = false;
-    changed(focus_, CellView::Change::FocusGone);
+    changed(focus(), CellView::Change::FocusGone);
 }
 
 DrawnCell::Reply DrawnCell::activate(std::int16_t index)
 {
     if (!takesFocus(index))
         return {};
-    moveFocus(index);
+    focusOn(index);
     return {true, index};
 }
 
-// A candidate hidden or barred is let go, and hands the focus on to the next.
+// A candidate hidden or barred is let go. The focus may rest on the cell itself
+// only while no candidate takes it.
 void DrawnCell::candidateChanged(std::int16_t index, CellView::Change change)
 {
     changed(index, change);
-    if (takesFocus(index))
-        return;
-    if (held_ == index)
+    const bool takes = takesFocus(index);
+    if (held_ == index && !takes)
         letGo();
-    if (focus_ == index && focused_ && !tab(true).handled)
-        view_.passFocusOn(place_);
+    if (focused_ && (focus_ == index ? !takes : focus_ == none && takes))
+        view_.focusMustMove(place_);
 }
 
-void DrawnCell::moveFocus(std::int16_t to)
+void DrawnCell::focusOn(std::int16_t to)
 {
     if (to == focus_)
         return;
     letGo();
-    const std::int16_t from = std::exchange(focus_, to);
+    const std::int16_t from = focus();
+    focus_ = to;
     if (focused_) {
         changed(from, CellView::Change::FocusGone);
-        changed(to, CellView::Change::FocusCame);
+        changed(focus(), CellView::Change::FocusCame);
     }
 }
 

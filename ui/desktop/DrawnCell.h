@@ -22,8 +22,9 @@ public:
     virtual ~CellView() = default;
     // `part` (a candidate, or the label) of the cell at `place` looks different.
     virtual void cellChanged(RowColumn place, std::int16_t part, Change change) = 0;
-    // Its focused candidate was hidden or barred, and none after it takes the focus.
-    virtual void passFocusOn(RowColumn place) = 0;
+    // The cell holds the focus where it no longer may: on a candidate now hidden
+    // or barred, or itself while a candidate is free again.
+    virtual void focusMustMove(RowColumn place) = 0;
 };
 
 // The cell is its own label: where no candidate shows, the label is all it is.
@@ -43,8 +44,6 @@ public:
         bool handled = false;
         std::int16_t clicked = none;
     };
-    // By Tab, by Shift+Tab, or otherwise (a press, the window active again).
-    enum class Entry { Front, Back, Other };
 
     DrawnCell(CellView& view, RowColumn place);
     DrawnCell(const DrawnCell&) = delete;
@@ -63,10 +62,15 @@ public:
     std::string candidateName(std::int16_t index) const { return ui::candidateName(place_, index); }
     std::string labelName() const { return caption().empty() ? std::string() : digitName(place_, caption()); }
 
-    // Shown and not barred: a candidate that takes the focus, or any.
+    // Shown and not barred: a candidate that takes the focus.
     bool takesFocus(std::int16_t index) const { return index != none && look(index).visible && look(index).enabled; }
-    bool takesFocus() const { return stop(0, true) != none; }
-    std::int16_t focus() const { return focus_; }
+    bool takesFocus() const;
+    // The candidate the focus is on, or none while the cell holds it itself.
+    std::int16_t focusedCandidate() const { return focus_; }
+    // The part that holds the focus: a candidate, else the label while it shows a
+    // digit, else (none) the cell.
+    std::int16_t focus() const { return focus_ != none || caption().empty() ? focus_ : labelPart; }
+    bool focusedItself() const { return focused_ && focus_ == none; }
 
     // The mouse, `at` the candidate under the pointer or none: a press focuses it,
     // the primary button holds it down while over it, and the release there clicks.
@@ -77,10 +81,10 @@ public:
     Reply spaceDown(bool autoRepeat);
     Reply spaceUp(bool autoRepeat);
     Reply escape();
-    // Tab, Shift+Tab and the arrows: on to the next candidate that takes the focus.
-    Reply tab(bool forward);
-    bool canTab(bool forward) const { return next(forward) != none; }
-    void focusIn(Entry entry);
+    // The focus goes to a candidate, or (none) to the cell itself; it shows only
+    // while the cell has the keyboard focus.
+    void focusOn(std::int16_t to);
+    void focusIn();
     void focusOut(bool keepHeld = false); // kept held while a popup has the focus
     // Assistive technology's press: the candidate takes the focus and clicks at once.
     Reply activate(std::int16_t index);
@@ -110,10 +114,6 @@ private:
     void showCaption(const std::string&) override { changed(labelPart, CellView::Change::Caption); }
     void changed(std::int16_t part, CellView::Change change) { view_.cellChanged(place_, part, change); }
     void candidateChanged(std::int16_t index, CellView::Change change);
-    // The first candidate from tab position `from` on (or back) that takes the focus.
-    std::int16_t stop(int from, bool forward) const;
-    std::int16_t next(bool forward) const;
-    void moveFocus(std::int16_t to);
     bool heldBy(HeldBy by) const { return held_ != none && heldBy_ == by; }
     void hold(std::int16_t index, HeldBy by);
     void setDown(bool down);

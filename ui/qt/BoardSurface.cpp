@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <optional>
 
 #include "ui/Dispatch.h"
 #include "ui/desktop/BoardDrawing.h"
@@ -15,7 +16,6 @@ namespace ui::qt {
 namespace {
 
 using ui::desktop::DrawnBoard;
-using ui::desktop::DrawnCell;
 
 // Qt's device-independent pixels are the designs' pixels at 96 dots per inch.
 constexpr int designDpi = 96;
@@ -26,26 +26,40 @@ ui::desktop::Point pointOf(const QMouseEvent& event)
     return {at.x(), at.y()};
 }
 
-DrawnCell::Entry entryBy(Qt::FocusReason reason)
+DrawnBoard::Entry entryBy(Qt::FocusReason reason)
 {
     switch (reason) {
-    case Qt::TabFocusReason: return DrawnCell::Entry::Front;
-    case Qt::BacktabFocusReason: return DrawnCell::Entry::Back;
-    default: return DrawnCell::Entry::Other;
+    case Qt::TabFocusReason: return DrawnBoard::Entry::Front;
+    case Qt::BacktabFocusReason: return DrawnBoard::Entry::Back;
+    default: return DrawnBoard::Entry::Other;
     }
 }
 
-// Space and Escape, and the arrows, which move the focus as Tab and Shift+Tab do.
-bool keyOf(int key, DrawnBoard::Key& out)
+// The board's keys. With Alt, or with Ctrl where Ctrl is not part of the key, a
+// key is left to Qt; Tab comes by focusNextPrevChild.
+std::optional<ui::Key> keyOf(const QKeyEvent& event)
 {
+    using ui::Key;
+    const int key = event.key();
+    if (event.modifiers() & Qt::AltModifier)
+        return std::nullopt;
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    if (key == Qt::Key_Home || key == Qt::Key_End)
+        return key == Qt::Key_Home ? (ctrl ? Key::BoardStart : Key::RowStart) : (ctrl ? Key::BoardEnd : Key::RowEnd);
+    if (ctrl)
+        return std::nullopt;
+    if (key >= Qt::Key_1 && key <= Qt::Key_9)
+        return ui::digitKey(key - Qt::Key_0);
     switch (key) {
-    case Qt::Key_Space: out = DrawnBoard::Key::Space; return true;
-    case Qt::Key_Escape: out = DrawnBoard::Key::Escape; return true;
-    case Qt::Key_Right:
-    case Qt::Key_Down: out = DrawnBoard::Key::Next; return true;
-    case Qt::Key_Left:
-    case Qt::Key_Up: out = DrawnBoard::Key::Previous; return true;
-    default: return false;
+    case Qt::Key_Space: return Key::Space;
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: return Key::TakeBack;
+    default: return std::nullopt;
     }
 }
 
@@ -102,21 +116,15 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
 
 void BoardSurface::keyPressEvent(QKeyEvent* event)
 {
-    DrawnBoard::Key key{};
-    if (!keyOf(event->key(), key)) {
+    const std::optional<ui::Key> key = keyOf(*event);
+    if (!key || !board_.keyDown(*key, event->isAutoRepeat()))
         event->ignore();
-    } else if (!board_.keyDown(key, event->isAutoRepeat())) {
-        if (key == DrawnBoard::Key::Next || key == DrawnBoard::Key::Previous)
-            QWidget::focusNextPrevChild(key == DrawnBoard::Key::Next);
-        else
-            event->ignore();
-    }
 }
 
 void BoardSurface::keyReleaseEvent(QKeyEvent* event)
 {
-    DrawnBoard::Key key{};
-    if (!keyOf(event->key(), key) || !board_.keyUp(key, event->isAutoRepeat()))
+    const std::optional<ui::Key> key = keyOf(*event);
+    if (!key || !board_.keyUp(*key, event->isAutoRepeat()))
         event->ignore();
 }
 
@@ -135,7 +143,7 @@ bool BoardSurface::focusNextPrevChild(bool next)
 void BoardSurface::enteredByTab(bool forward)
 {
     if (!board_.hasFocus())
-        board_.aimFocus(forward ? DrawnCell::Entry::Front : DrawnCell::Entry::Back);
+        board_.aimFocus(forward ? DrawnBoard::Entry::Front : DrawnBoard::Entry::Back);
 }
 
 void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, area.top, area.width, area.height); }
@@ -143,12 +151,6 @@ void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, are
 void BoardSurface::click(const ui::Event<>& click) { ui::dispatchClick(click); }
 
 void BoardSurface::announce(ui::desktop::Part part, Announcement what) { announceOnBoard(*this, part, what); }
-
-void BoardSurface::passFocusOn()
-{
-    if (!QWidget::focusNextPrevChild(true))
-        clearFocus();
-}
 
 void BoardSurface::takesFocusChanged(bool takesFocus) { setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus); }
 

@@ -39,7 +39,6 @@ private:
     void redraw(const ui::desktop::Rect& area) override;
     void click(const ui::Event<>& click) override;
     void announce(ui::desktop::Part part, Announcement what) override;
-    void passFocusOn() override;
     void takesFocusChanged(bool takesFocus) override;
 
     ui::desktop::DrawnBoard board_;

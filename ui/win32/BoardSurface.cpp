@@ -1,5 +1,6 @@
 #include "ui/win32/BoardSurface.h"
 
+#include <optional>
 #include <vector>
 
 #include "ui/desktop/BoardDrawing.h"
@@ -13,7 +14,6 @@ namespace ui::win32 {
 namespace {
 
 using ui::desktop::DrawnBoard;
-using ui::desktop::DrawnCell;
 
 ui::desktop::Point pointOf(LPARAM lParam)
 {
@@ -21,6 +21,34 @@ ui::desktop::Point pointOf(LPARAM lParam)
 }
 
 bool shiftDown() { return GetKeyState(VK_SHIFT) < 0; }
+
+// The board's keys. Keys with Alt come as system keys and stay the system's;
+// with Ctrl, only Home and End are the board's.
+std::optional<ui::Key> keyOf(WPARAM key)
+{
+    using ui::Key;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if (key == VK_HOME || key == VK_END)
+        return key == VK_HOME ? (ctrl ? Key::BoardStart : Key::RowStart) : (ctrl ? Key::BoardEnd : Key::RowEnd);
+    if (ctrl)
+        return std::nullopt;
+    if (key >= '1' && key <= '9')
+        return ui::digitKey(static_cast<int>(key - '0'));
+    if (key >= VK_NUMPAD1 && key <= VK_NUMPAD9)
+        return ui::digitKey(static_cast<int>(key - VK_NUMPAD0));
+    switch (key) {
+    case VK_SPACE: return Key::Space;
+    case VK_ESCAPE: return Key::Escape;
+    case VK_TAB: return shiftDown() ? Key::Previous : Key::Next;
+    case VK_LEFT: return Key::Left;
+    case VK_RIGHT: return Key::Right;
+    case VK_UP: return Key::Up;
+    case VK_DOWN: return Key::Down;
+    case VK_DELETE:
+    case VK_BACK: return Key::TakeBack;
+    default: return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -85,7 +113,7 @@ LRESULT BoardSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CAPTURECHANGED: board_.cancelPress(); return 0;
     case WM_KEYDOWN: return keyDown(wParam, lParam);
     case WM_KEYUP:
-        if (wParam == VK_SPACE && board_.keyUp(DrawnBoard::Key::Space, false))
+        if (wParam == VK_SPACE && board_.keyUp(ui::Key::Space, false))
             return 0;
         break;
     case WM_SETFOCUS: board_.focusIn(entryFrom(reinterpret_cast<HWND>(wParam))); return 0;
@@ -120,32 +148,23 @@ void BoardSurface::press(ui::desktop::Point at, bool primary)
 
 LRESULT BoardSurface::keyDown(WPARAM key, LPARAM flags)
 {
-    DrawnBoard::Key verb{};
-    switch (key) {
-    case VK_SPACE: verb = DrawnBoard::Key::Space; break;
-    case VK_ESCAPE: verb = DrawnBoard::Key::Escape; break;
-    case VK_TAB: verb = shiftDown() ? DrawnBoard::Key::Previous : DrawnBoard::Key::Next; break;
-    case VK_RIGHT:
-    case VK_DOWN: verb = DrawnBoard::Key::Next; break;
-    case VK_LEFT:
-    case VK_UP: verb = DrawnBoard::Key::Previous; break;
-    default: return DefWindowProcW(window_, WM_KEYDOWN, key, flags);
-    }
-    if (!board_.keyDown(verb, (flags & (1 << 30)) != 0) &&
-        (verb == DrawnBoard::Key::Next || verb == DrawnBoard::Key::Previous))
-        moveOn(verb == DrawnBoard::Key::Next);
+    const std::optional<ui::Key> verb = keyOf(key);
+    if (!verb)
+        return DefWindowProcW(window_, WM_KEYDOWN, key, flags);
+    if (!board_.keyDown(*verb, (flags & (1 << 30)) != 0) && (verb == ui::Key::Next || verb == ui::Key::Previous))
+        moveOn(verb == ui::Key::Next);
     return 0;
 }
 
-// The arrows and Space are the board's; Tab only while the focus moves on inside
-// the board, and Escape only while it lets a held candidate go.
+// The arrows, Space and the digits are the board's; Tab only while the focus
+// moves on inside the board, and Escape only while it lets a held candidate go.
 LRESULT BoardSurface::dialogCode(const MSG* message) const
 {
     LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
     if (message && message->message == WM_KEYDOWN) {
-        if (message->wParam == VK_TAB && board_.wants(shiftDown() ? DrawnBoard::Key::Previous : DrawnBoard::Key::Next))
+        if (message->wParam == VK_TAB && board_.wants(shiftDown() ? ui::Key::Previous : ui::Key::Next))
             code |= DLGC_WANTTAB;
-        if (message->wParam == VK_ESCAPE && board_.wants(DrawnBoard::Key::Escape))
+        if (message->wParam == VK_ESCAPE && board_.wants(ui::Key::Escape))
             code |= DLGC_WANTMESSAGE;
     }
     return code;
@@ -161,16 +180,16 @@ void BoardSurface::moveOn(bool forward) const
 // Focus that comes from the control before the surface in tab order came by Tab,
 // from the one after it by Shift+Tab; focus that a press gives, or any other,
 // goes where the board has it.
-DrawnCell::Entry BoardSurface::entryFrom(HWND previous) const
+DrawnBoard::Entry BoardSurface::entryFrom(HWND previous) const
 {
     HWND root = GetAncestor(window_, GA_ROOT);
     if (pressing_ || !previous || previous == window_ || !IsChild(root, previous))
-        return DrawnCell::Entry::Other;
+        return DrawnBoard::Entry::Other;
     if (GetNextDlgTabItem(root, previous, FALSE) == window_)
-        return DrawnCell::Entry::Front;
+        return DrawnBoard::Entry::Front;
     if (GetNextDlgTabItem(root, previous, TRUE) == window_)
-        return DrawnCell::Entry::Back;
-    return DrawnCell::Entry::Other;
+        return DrawnBoard::Entry::Back;
+    return DrawnBoard::Entry::Other;
 }
 
 // Each rectangle of the update region is drawn into the canvas on its own,

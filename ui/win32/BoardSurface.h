@@ -39,13 +39,12 @@ private:
     LRESULT keyDown(WPARAM key, LPARAM flags);
     LRESULT dialogCode(const MSG* message) const;
     void moveOn(bool forward) const;
-    ui::desktop::DrawnCell::Entry entryFrom(HWND previous) const;
+    ui::desktop::DrawnBoard::Entry entryFrom(HWND previous) const;
     void paint();
 
     void redraw(const ui::desktop::Rect& area) override;
     void click(const ui::Event<>& click) override;
     void announce(ui::desktop::Part part, Announcement what) override;
-    void passFocusOn() override { moveOn(true); }
     void takesFocusChanged(bool takesFocus) override;
 
     ui::desktop::DrawnBoard board_;
