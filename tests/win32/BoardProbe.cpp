@@ -240,3 +240,39 @@ void BoardProbe::pressKey(WPARAM key, bool shift) const
     keys[VK_SHIFT] = shiftWas;
     SetKeyboardState(keys);
 }
+
+void BoardProbe::typeKey(WORD key, bool ctrl, bool shift) const
+{
+    std::vector<INPUT> inputs;
+    const auto add = [&inputs](WORD vk, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    const WORD held[] = {static_cast<WORD>(ctrl ? VK_CONTROL : 0), static_cast<WORD>(shift ? VK_SHIFT : 0)};
+    for (const WORD vk : held)
+        if (vk)
+            add(vk, false);
+    add(key, false);
+    add(key, true);
+    for (const WORD vk : held)
+        if (vk)
+            add(vk, true);
+    SetForegroundWindow(board_);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    const WORD last = inputs.back().ki.wVk;
+    const DWORD until = GetTickCount() + 5000;
+    for (bool seen = false; !seen && GetTickCount() < until;) {
+        MSG message;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            continue;
+        }
+        seen = message.message == WM_KEYUP && message.wParam == last;
+        if (message.message != WM_QUIT)
+            ui::win32::deliver(message);
+    }
+    pumpMessages();
+}

@@ -66,6 +66,9 @@ public:
     // A key pressed and released on the focused window, through the message loop;
     // with Shift held down when `shift`.
     void pressKey(WPARAM key, bool shift = false) const;
+    // A key typed on the real keyboard (SendInput), with Ctrl or Shift held down,
+    // once the program has seen its release.
+    void typeKey(WORD key, bool ctrl = false, bool shift = false) const;
 
 private:
     COLORREF onScreen(Control candidate, int x, int y) const;

@@ -12,6 +12,7 @@
 #include "BoardProbe.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
+#include "support/ReferenceModel.h"
 #include "ui/Designs.h"
 #include "ui/win32/BoardAccessible.h"
 #include "ui/win32/Dpi.h"
@@ -380,7 +381,78 @@ TEST_F(BoardWindowTest, TabVisitsEveryControlInTheDesignedOrderAndComesRound)
         probe.pressKey(VK_TAB, true);
     EXPECT_EQ(BoardProbe::focus(), probe.candidate(8, 8, 8));
     probe.pressKey(VK_LEFT);
-    EXPECT_EQ(BoardProbe::focus(), probe.candidate(8, 8, 7));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(8, 7, 8)) << "the cell to the left, on the same digit";
+}
+
+// A short game played with keys alone, typed on the keyboard: after every key
+// the board shows what the reference model predicts and the focus is where the
+// keys lead.
+TEST_F(BoardWindowTest, AGameByKeysAlone)
+{
+    using Act = void (support::ReferenceModel::*)();
+    struct Step {
+        WORD key;
+        bool ctrl;
+        Control focus;
+        ui::RowColumn pick{-1, -1}; // the model's click, if the key clicks
+        int candidate = 0;
+        Act command = nullptr;
+    };
+    const std::vector<Step> game{
+        {'5', false, probe.candidate(0, 0, 4), {0, 0}, 4},
+        {VK_RIGHT, false, probe.candidate(0, 1, 0)}, // the 5 is barred there: the first free candidate
+        {VK_END, false, probe.candidate(2, 2, 0)},
+        {VK_NUMPAD7, false, probe.candidate(2, 2, 6), {0, 8}, 6},
+        {VK_DOWN, false, probe.candidate(2, 5, 0)},
+        {VK_DELETE, false, probe.candidate(2, 5, 0)}, // no pick there: nothing
+        {VK_UP, false, probe.candidate(2, 2, 6)},     // the 1 is hidden: the pick
+        {VK_BACK, false, probe.candidate(2, 2, 6), {0, 8}, 6},
+        {VK_HOME, false, probe.candidate(0, 0, 4)},
+        {VK_END, true, probe.candidate(8, 8, 8)},
+        {VK_TAB, false, probe.reset()},
+        {VK_TAB, false, probe.fix()},
+        {VK_SPACE, false, probe.fix(), {-1, -1}, 0, &support::ReferenceModel::fix},
+        {VK_TAB, false, probe.unFix()},
+        {VK_TAB, false, probe.candidate(0, 1, 0)}, // the fixed cell is no tab stop
+        {VK_LEFT, false, probe.label(0, 0)},
+        {'4', false, probe.label(0, 0)},
+        {VK_HOME, true, probe.candidate(0, 1, 0)},
+        {VK_TAB, false, probe.candidate(0, 1, 1)},
+        {VK_SPACE, false, probe.candidate(0, 1, 1), {0, 1}, 1},
+        {VK_END, true, probe.candidate(8, 8, 8)},
+        {VK_TAB, false, probe.reset()},
+        {VK_SPACE, false, probe.reset(), {-1, -1}, 0, &support::ReferenceModel::reset},
+        {'1', true, probe.reset()}, // Ctrl+1 is not the board's, nor a command's
+    };
+    support::ReferenceModel model;
+    ASSERT_EQ(BoardProbe::focus(), probe.candidate(0, 0, 0));
+    for (std::size_t n = 0; n < game.size(); ++n) {
+        const Step& step = game[n];
+        probe.typeKey(step.key, step.ctrl);
+        if (step.pick.row >= 0)
+            model.click(step.pick, step.candidate);
+        if (step.command)
+            (model.*step.command)();
+        ASSERT_EQ(BoardProbe::focus(), step.focus) << "key " << n;
+        // A move that clicked would show at the next key that may click; a
+        // screen reader's reading of the whole board is slow under Wine.
+        const WORD moves[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_TAB};
+        if (std::ranges::find(moves, step.key) != std::end(moves))
+            continue;
+        const support::BoardState expected = model.visibleState();
+        for (int b = 0; b < 9; ++b)
+            for (int k = 0; k < 9; ++k) {
+                const support::CellState& cell =
+                    expected.at(ui::BoxCell{static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
+                const std::wstring digit = cell.caption.empty() ? L"" : digitNameOf(b, k, cell.caption.c_str());
+                ASSERT_EQ(BoardProbe::accessibleName(probe.label(b, k)), digit) << "key " << n;
+                for (int i = 0; i < 9; ++i) {
+                    const Control shown = probe.candidate(b, k, i);
+                    ASSERT_EQ(BoardProbe::shown(shown), cell.btnBlock.at(i).visible) << "key " << n;
+                    ASSERT_EQ(BoardProbe::enabled(shown), cell.btnBlock.at(i).enabled) << "key " << n;
+                }
+            }
+    }
 }
 
 TEST_F(BoardWindowTest, SpacePicksTheFocusedCandidateAndTabPassesOverBarredOnes)
