@@ -107,7 +107,7 @@ void BoardPicture::focusFrame(const Rect& area)
         return;
     }
     for (std::int16_t n = 0; n < ui::desktop::DrawnBoard::cells; ++n)
-        if (area == board_.placeOf({n}).inset(2))
+        if (area == board_.placeOf({n}))
             cellFrames_.at(n) = true;
 }
 

@@ -28,7 +28,7 @@ void drawCell(const DrawnBoard& board, Painter& painter, std::int16_t ordinal, c
             painter.focusFrame(place.inset(3));
     }
     if (drawn.focusedItself())
-        painter.focusFrame(whole.inset(2));
+        painter.focusFrame(whole);
 }
 
 } // namespace
