@@ -153,8 +153,11 @@ TEST_F(KeysTest, TheArrowsGoFromCellToCellAndACellWithNoFreeCandidateTakesTheFoc
     EXPECT_TRUE(press(Key::Up));
     EXPECT_TRUE(press(Key::Left));
     EXPECT_EQ(drawn.focus(), at(0, 0)) << "at the board's edge it stays";
+    picture.paint();
     press(Key::Right);
     EXPECT_EQ(drawn.focus(), at(0, 1, 0)) << "the pick, the one free candidate";
+    EXPECT_EQ(picture.paint(), (std::vector{drawn.placeOf(at(0, 0)), drawn.placeOf(at(0, 1, 0))}))
+        << "a move draws the two focus frames again, and nothing else";
     press(Key::Down);
     EXPECT_EQ(drawn.focus(), at(1, 1, 2)) << "the 1 is barred: the first free candidate";
     press(Key::Next);
