@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "support/BoardPicture.h"
@@ -41,6 +42,9 @@ public:
     // All 729 candidate buttons and 81 labels as they are now.
     BoardState visibleState() const;
     BoardPicture& picture() { return picture_; }
+    // Where a click on the desktop board goes: when unset, to the candidate's
+    // Click as the toolkit delivers it; a test board sends it through its history.
+    std::function<void(BoxCell, std::int16_t)> boardClicks;
 
 private:
     std::shared_ptr<WriteLog> log_;

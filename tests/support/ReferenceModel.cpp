@@ -1,5 +1,6 @@
 #include "support/ReferenceModel.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace support {
@@ -20,7 +21,7 @@ std::array<std::vector<RowColumn>, cellCount> computePeers()
 
 } // namespace
 
-ReferenceModel::ReferenceModel()
+ReferenceModel::ReferenceModel(std::size_t historyLimit) : historyLimit_(historyLimit)
 {
     // As the window opens: every button shown and enabled on Button face, except
     // that "9" wears its design-time Active border; every label already emptied.
@@ -36,12 +37,51 @@ const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
 
 void ReferenceModel::perform(const PlayerAction& action)
 {
+    const bool travels = action.kind == PlayerAction::Kind::Undo || action.kind == PlayerAction::Kind::Redo;
+    if (historyLimit_ == 0 || travels) {
+        act(action);
+        return;
+    }
+    const Board before = cells_;
+    act(action);
+    const auto samePick = [](const Cell& a, const Cell& b) { return a.picked == b.picked && a.fixed == b.fixed; };
+    if (std::equal(before.begin(), before.end(), cells_.begin(), samePick))
+        return;
+    done_.push_back(before);
+    undone_.clear();
+    if (done_.size() > historyLimit_)
+        done_.pop_front();
+}
+
+void ReferenceModel::act(const PlayerAction& action)
+{
     switch (action.kind) {
     case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
     case PlayerAction::Kind::Fix: fix(); break;
     case PlayerAction::Kind::UnFix: unFix(); break;
     case PlayerAction::Kind::Reset: reset(); break;
+    case PlayerAction::Kind::Undo: undo(); break;
+    case PlayerAction::Kind::Redo: redo(); break;
     }
+}
+
+bool ReferenceModel::undo() { return travel(done_, undone_); }
+bool ReferenceModel::redo() { return travel(undone_, done_); }
+
+bool ReferenceModel::travel(std::deque<Board>& from, std::deque<Board>& to)
+{
+    if (from.empty())
+        return false;
+    to.push_back(cells_);
+    for (std::size_t n = 0; n < cells_.size(); ++n) {
+        const SysColor nineWas = cells_.at(n).buttons.at(8).backColor;
+        cells_.at(n) = from.back().at(n);
+        ButtonState& nine = cells_.at(n).buttons.at(8);
+        if (nine.backColor == SysColor::ActiveBorder && nineWas != SysColor::ActiveBorder)
+            nine.backColor = SysColor::ButtonFace; // the free "9" of an untouched cell, repainted
+    }
+    from.pop_back();
+    return true;
 }
 
 int ReferenceModel::pickCount() const

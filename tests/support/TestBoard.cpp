@@ -4,9 +4,18 @@
 
 namespace support {
 
-TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>())) {}
+TestBoard::TestBoard(std::size_t historyLimit)
+    : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>()), historyLimit)
+{
+}
 
-TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window)) {}
+TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window, std::size_t historyLimit)
+    : window_(*window),
+      board_(std::move(window)),
+      history_(board_, historyLimit)
+{
+    window_.boardClicks = [this](BoxCell place, std::int16_t candidate) { history_.click(place, candidate); };
+}
 
 void TestBoard::click(BoxCell place, int candidate)
 {
@@ -58,10 +67,12 @@ bool TestBoard::drawnBoardShowsWhatItHolds()
 void TestBoard::perform(const PlayerAction& action)
 {
     switch (action.kind) {
-    case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
-    case PlayerAction::Kind::Fix: pressFix(); break;
-    case PlayerAction::Kind::UnFix: pressUnFix(); break;
-    case PlayerAction::Kind::Reset: pressReset(); break;
+    case PlayerAction::Kind::Click: history_.click(action.pos, static_cast<std::int16_t>(action.candidate)); break;
+    case PlayerAction::Kind::Fix: history_.fix(); break;
+    case PlayerAction::Kind::UnFix: history_.unFix(); break;
+    case PlayerAction::Kind::Reset: history_.reset(); break;
+    case PlayerAction::Kind::Undo: history_.undo(); break;
+    case PlayerAction::Kind::Redo: history_.redo(); break;
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <memory>
 
+#include "app/History.h"
 #include "app/Orvane_Main.h"
 #include "support/BoardPlaces.h"
 #include "support/FakeBoardWindow.h"
@@ -13,12 +15,15 @@ namespace support {
 // The real board (Orvane_Main with its boxes and cells) on a recording fake
 // window, with the player's hands: clicks raise the buttons' Click events the
 // way a front-end delivers them. The log already holds what creating the board
-// wrote (the 81 labels emptied); clear it before watching an action.
+// wrote (the 81 labels emptied); clear it before watching an action. Actions
+// performed, and clicks on the desktop board, go through the board's history
+// (of `historyLimit` actions), as a front-end sends them.
 class TestBoard {
 public:
-    TestBoard();
+    explicit TestBoard(std::size_t historyLimit = History::defaultLimit);
 
     Orvane_Main& board() { return board_; }
+    History& history() { return history_; }
     FakeBoardWindow& window() { return window_; }
     WriteLog& log() { return window_.log(); }
     const WriteLog& log() const { return window_.log(); }
@@ -44,11 +49,12 @@ public:
     BoardState visibleState() const { return window_.visibleState(); }
 
 private:
-    explicit TestBoard(std::unique_ptr<FakeBoardWindow> window);
+    TestBoard(std::unique_ptr<FakeBoardWindow> window, std::size_t historyLimit);
 
     // The window is owned by the board; this reference stays valid as long as the board.
     FakeBoardWindow& window_;
     Orvane_Main board_;
+    History history_;
 };
 
 } // namespace support
