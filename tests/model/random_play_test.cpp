@@ -13,8 +13,6 @@ using support::PlayerAction;
 namespace {
 
 constexpr int stepsPerGame = 13000;
-// Small, so that the oldest actions go all the time.
-constexpr std::size_t historyLimit = 100;
 
 struct Coverage {
     int mostPicks = 0;
@@ -34,9 +32,9 @@ class RandomPlay : public ::testing::TestWithParam<std::uint32_t> {};
 TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
 {
     const std::uint32_t seed = GetParam();
-    support::TestBoard board(historyLimit);
+    support::TestBoard board;
     board.log().setRecording(false);
-    support::ReferenceModel model(historyLimit);
+    support::ReferenceModel model(support::TestBoard::historyLimit);
     support::RandomPlayer player(seed, true);
     support::RecentMoves recent(12);
     Coverage coverage;
@@ -58,11 +56,9 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         // Every other free candidate is clicked by hand, on the desktop board.
         const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
                             board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
-        if (byHand)
-            ASSERT_TRUE(board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 3)) << where();
-        else
-            board.perform(action);
-        model.perform(action);
+        const bool acted = byHand ? board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 3)
+                                  : board.perform(action);
+        ASSERT_EQ(acted, model.perform(action)) << where();
         coverage.mostPicks = std::max(coverage.mostPicks, model.pickCount());
         coverage.undoneResets += action.kind == PlayerAction::Kind::Undo && picksBefore == 0 && model.pickCount() >= 30;
 

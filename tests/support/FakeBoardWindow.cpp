@@ -21,10 +21,7 @@ FakeBoardWindow::FakeBoardWindow(std::shared_ptr<WriteLog> log)
     : log_(std::move(log)),
       picture_([this](BoardPicture::Part part) {
           const BoxCell place = ui::boxCellOf(ui::desktop::DrawnBoard::placeOfCell(part.cell));
-          if (boardClicks)
-              boardClicks(place, part.part);
-          else
-              cell(place).button(part.part).click();
+          boardClicks ? boardClicks(place, part.part) : cell(place).button(part.part).click();
       }),
       cmdFix_(*log_, commandButton("cmdFix"), ui::SysColor::ButtonFace),
       cmdUnFix_(*log_, commandButton("cmdUnFix"), ui::SysColor::ButtonFace),

@@ -42,8 +42,7 @@ public:
     // All 729 candidate buttons and 81 labels as they are now.
     BoardState visibleState() const;
     BoardPicture& picture() { return picture_; }
-    // Where a click on the desktop board goes: when unset, to the candidate's
-    // Click as the toolkit delivers it; a test board sends it through its history.
+    // Where desktop board clicks go, when not straight to the candidate's Click.
     std::function<void(BoxCell, std::int16_t)> boardClicks;
 
 private:

@@ -30,13 +30,11 @@ Choices choicesOn(const ReferenceModel& model)
 PlayerAction RandomPlayer::next(const ReferenceModel& model)
 {
     using Kind = PlayerAction::Kind;
-    if (!undoes_)
-        return play(model);
-    // Out of 100, undo: 70 after an undo, 50 after a "Reset", none after a redo,
-    // else 3; redo: 10 after an undo, 50 after a redo, else 2.
-    const int roll = below(100);
-    const int undos = last_ == Kind::Undo ? 70 : last_ == Kind::Reset ? 50 : last_ == Kind::Redo ? 0 : 3;
-    const int redos = last_ == Kind::Undo ? 10 : last_ == Kind::Redo ? 50 : 2;
+    // Out of 100, undo: 60 after an undo, 50 after a "Reset", else 3; redo: 25
+    // after an undo or a redo, else 2.
+    const int roll = undoes_ ? below(100) : 100;
+    const int undos = last_ == Kind::Undo ? 60 : last_ == Kind::Reset ? 50 : 3;
+    const int redos = last_ == Kind::Undo || last_ == Kind::Redo ? 25 : 2;
     const PlayerAction action = roll < undos           ? PlayerAction::undo()
                                 : roll < undos + redos ? PlayerAction::redo()
                                                        : play(model);

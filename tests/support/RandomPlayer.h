@@ -14,8 +14,8 @@ namespace support {
 // they are emptied. It only makes clicks a front-end would deliver (on a
 // visible, enabled button) plus clicks on fixed cells, which must be ignored.
 // One that `undoes` also undoes and redoes: a "Reset" half the time at once, as
-// a slip; otherwise now and then, often a few steps back in a row, and now and
-// then it redoes what it undid. The same seed always gives the same game.
+// a slip, else now and then, often a few steps back and forth. The same seed
+// always gives the same game.
 class RandomPlayer {
 public:
     explicit RandomPlayer(std::uint32_t seed, bool undoes = false) : random_(seed), undoes_(undoes) {}

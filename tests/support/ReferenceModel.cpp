@@ -35,38 +35,26 @@ const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
     return peers.at(rowMajorIndexOf(pos));
 }
 
-void ReferenceModel::perform(const PlayerAction& action)
+bool ReferenceModel::perform(const PlayerAction& action)
 {
-    const bool travels = action.kind == PlayerAction::Kind::Undo || action.kind == PlayerAction::Kind::Redo;
-    if (historyLimit_ == 0 || travels) {
-        act(action);
-        return;
-    }
-    const Board before = cells_;
-    act(action);
-    const auto samePick = [](const Cell& a, const Cell& b) { return a.picked == b.picked && a.fixed == b.fixed; };
-    if (std::equal(before.begin(), before.end(), cells_.begin(), samePick))
-        return;
-    done_.push_back(before);
-    undone_.clear();
-    if (done_.size() > historyLimit_)
-        done_.pop_front();
-}
-
-void ReferenceModel::act(const PlayerAction& action)
-{
+    const Board before = historyLimit_ > 0 ? cells_ : Board{};
     switch (action.kind) {
     case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
     case PlayerAction::Kind::Fix: fix(); break;
     case PlayerAction::Kind::UnFix: unFix(); break;
     case PlayerAction::Kind::Reset: reset(); break;
-    case PlayerAction::Kind::Undo: undo(); break;
-    case PlayerAction::Kind::Redo: redo(); break;
+    case PlayerAction::Kind::Undo: return travel(done_, undone_);
+    case PlayerAction::Kind::Redo: return travel(undone_, done_);
     }
+    const auto samePick = [](const Cell& a, const Cell& b) { return a.picked == b.picked && a.fixed == b.fixed; };
+    if (historyLimit_ > 0 && !std::equal(before.begin(), before.end(), cells_.begin(), samePick)) {
+        done_.push_back(before);
+        undone_.clear();
+        if (done_.size() > historyLimit_)
+            done_.pop_front();
+    }
+    return true;
 }
-
-bool ReferenceModel::undo() { return travel(done_, undone_); }
-bool ReferenceModel::redo() { return travel(undone_, done_); }
 
 bool ReferenceModel::travel(std::deque<Board>& from, std::deque<Board>& to)
 {
@@ -74,11 +62,10 @@ bool ReferenceModel::travel(std::deque<Board>& from, std::deque<Board>& to)
         return false;
     to.push_back(cells_);
     for (std::size_t n = 0; n < cells_.size(); ++n) {
-        const SysColor nineWas = cells_.at(n).buttons.at(8).backColor;
+        const bool nineRepainted = cells_.at(n).buttons.at(8).backColor != SysColor::ActiveBorder;
         cells_.at(n) = from.back().at(n);
-        ButtonState& nine = cells_.at(n).buttons.at(8);
-        if (nine.backColor == SysColor::ActiveBorder && nineWas != SysColor::ActiveBorder)
-            nine.backColor = SysColor::ButtonFace; // the free "9" of an untouched cell, repainted
+        if (nineRepainted && cells_.at(n).buttons.at(8).backColor == SysColor::ActiveBorder)
+            cells_.at(n).buttons.at(8).backColor = SysColor::ButtonFace; // free, as in any cell without bars
     }
     from.pop_back();
     return true;

@@ -32,23 +32,19 @@ namespace support {
 // It takes the clicks a player can make: on a visible, enabled button, or on a
 // fixed cell (which ignores it). Any other click throws std::logic_error: no
 // front-end delivers it, and the core's answer to it is not modelled.
-//
-// Given a history limit, it also undoes and redoes, by keeping a copy of its
-// whole board from before each of the newest `historyLimit` actions that changed
-// a pick or a freeze: undo and redo must bring the board back exactly, save the
-// design-time face of "9", which stays gone once a cell has repainted it away.
+// Given a history limit, it undoes and redoes by keeping copies of its board from
+// before each of the newest actions that changed a pick or a freeze, save that a
+// "9" once repainted never wears its design-time face again.
 class ReferenceModel {
 public:
     explicit ReferenceModel(std::size_t historyLimit = 0);
 
-    void perform(const PlayerAction& action);
+    // False only when there was nothing to undo or redo.
+    bool perform(const PlayerAction& action);
     void click(RowColumn pos, int candidate);
     void fix();
     void unFix();
     void reset();
-    // False, and nothing changes, when there is nothing to undo or redo.
-    bool undo();
-    bool redo();
 
     bool isPicked(RowColumn pos) const { return cellAt(pos).picked >= 0; }
     int picked(RowColumn pos) const { return cellAt(pos).picked; } // -1 when none
@@ -77,7 +73,6 @@ private:
 
     using Board = std::array<Cell, cellCount>;
 
-    void act(const PlayerAction& action);
     bool travel(std::deque<Board>& from, std::deque<Board>& to);
     Cell& cellAt(RowColumn pos) { return cells_.at(rowMajorIndexOf(pos)); }
     const Cell& cellAt(RowColumn pos) const { return cells_.at(rowMajorIndexOf(pos)); }

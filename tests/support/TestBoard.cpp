@@ -4,15 +4,9 @@
 
 namespace support {
 
-TestBoard::TestBoard(std::size_t historyLimit)
-    : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>()), historyLimit)
-{
-}
+TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>())) {}
 
-TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window, std::size_t historyLimit)
-    : window_(*window),
-      board_(std::move(window)),
-      history_(board_, historyLimit)
+TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window))
 {
     window_.boardClicks = [this](BoxCell place, std::int16_t candidate) { history_.click(place, candidate); };
 }
@@ -64,16 +58,17 @@ bool TestBoard::drawnBoardShowsWhatItHolds()
     return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || drawn.cell(focus.cell).takesFocus(focus.part));
 }
 
-void TestBoard::perform(const PlayerAction& action)
+bool TestBoard::perform(const PlayerAction& action)
 {
     switch (action.kind) {
     case PlayerAction::Kind::Click: history_.click(action.pos, static_cast<std::int16_t>(action.candidate)); break;
     case PlayerAction::Kind::Fix: history_.fix(); break;
     case PlayerAction::Kind::UnFix: history_.unFix(); break;
     case PlayerAction::Kind::Reset: history_.reset(); break;
-    case PlayerAction::Kind::Undo: history_.undo(); break;
-    case PlayerAction::Kind::Redo: history_.redo(); break;
+    case PlayerAction::Kind::Undo: return history_.undo().happened;
+    case PlayerAction::Kind::Redo: return history_.redo().happened;
     }
+    return true;
 }
 
 } // namespace support

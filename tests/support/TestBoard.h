@@ -16,14 +16,14 @@ namespace support {
 // window, with the player's hands: clicks raise the buttons' Click events the
 // way a front-end delivers them. The log already holds what creating the board
 // wrote (the 81 labels emptied); clear it before watching an action. Actions
-// performed, and clicks on the desktop board, go through the board's history
-// (of `historyLimit` actions), as a front-end sends them.
+// performed and desktop board clicks go through the history, as a front-end's do.
 class TestBoard {
 public:
-    explicit TestBoard(std::size_t historyLimit = History::defaultLimit);
+    TestBoard();
+    // Few, so that a model keeping a copy of its board for each keeps up.
+    static constexpr std::size_t historyLimit = 100;
 
     Orvane_Main& board() { return board_; }
-    History& history() { return history_; }
     FakeBoardWindow& window() { return window_; }
     WriteLog& log() { return window_.log(); }
     const WriteLog& log() const { return window_.log(); }
@@ -35,7 +35,8 @@ public:
     void pressFix() { window_.fixButton().click(); }
     void pressUnFix() { window_.unFixButton().click(); }
     void pressReset() { window_.resetButton().click(); }
-    void perform(const PlayerAction& action);
+    // False only when there was nothing to undo or redo.
+    bool perform(const PlayerAction& action);
 
     // A click on a shown, free candidate as the desktop board takes it: a press
     // and release of the mouse, dragged off and back on between (hand 0), a
@@ -49,12 +50,12 @@ public:
     BoardState visibleState() const { return window_.visibleState(); }
 
 private:
-    TestBoard(std::unique_ptr<FakeBoardWindow> window, std::size_t historyLimit);
+    explicit TestBoard(std::unique_ptr<FakeBoardWindow> window);
 
     // The window is owned by the board; this reference stays valid as long as the board.
     FakeBoardWindow& window_;
     Orvane_Main board_;
-    History history_;
+    History history_{board_, historyLimit};
 };
 
 } // namespace support

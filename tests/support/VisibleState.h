@@ -38,12 +38,9 @@ struct BoardState {
 
 std::string colorName(ui::SysColor color);
 
-// The board as a player can see it: a hidden button's Enabled left out. A hidden
-// candidate keeps the Enabled it had before it was hidden, and never shows it:
-// what shows it again writes its Enabled first (a repaint of a cell with no pick,
-// Clear), or is a frozen pick that "Un-Fix" shows again, free and enabled. A pick
-// that undo makes again, of a "Reset" or a take-back, hides its cell's barred
-// candidates as they are now, not as they were at the first pick.
+// The board as a player sees it: a hidden button's Enabled, which a repaint writes
+// before it shows it again, left out. A pick that undo makes again hides the
+// barred candidates as they are then, not as they were at the first pick.
 BoardState asSeen(BoardState state);
 
 // One line per differing property, "grid 3 / cell 4 / btnBlock 2: Visible expected
