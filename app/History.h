@@ -27,7 +27,9 @@
 // undoing "Reset" picks again every digit the board held, then freezes the cells
 // that were frozen. Redo does the action again. The one thing undo cannot bring
 // back is a "9" still wearing its design's face: once a repaint takes it away,
-// it stays away.
+// it stays away. (A pick made again hides its barred candidates as they stand
+// then, so a hidden button may keep another Enabled than before, never seen:
+// whatever shows it again writes its Enabled first.)
 class History {
 public:
     // 10,000 actions take at most about half a MiB: a click keeps 5 bytes,
