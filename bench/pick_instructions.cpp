@@ -1,9 +1,9 @@
 // Fixed amounts of work for callgrind to count, each in a function of its own:
 // picks and take-backs in every cell, "Fix", "Un-Fix" and "Reset" on a board of
 // thirty picks, and "Reset" of a finished game (81 cells picked and frozen) on
-// the core, through the history, and its undo. Counting instructions is exact, unlike timing on a busy
-// machine: the pick path's count is kept as a reference for a test, and
-// scripts/bench judges all four by their counts.
+// the core and through the history, and its undo. Counting instructions is
+// exact, unlike timing on a busy machine: the pick path's count is kept as a
+// reference for a test, and scripts/bench judges them all by their counts.
 #include "bench/BoardFixture.h"
 
 // Not inlined, so callgrind can count each function alone and leave start-up out.
