@@ -8,14 +8,12 @@
 
 namespace {
 
-// Random play seldom undoes as far as its history's limit. Past 10,000 actions the
-// oldest go, whatever their size, with their memory: 10,000 of the largest that
-// play records, "Reset" after every pick, take at most a MiB, and no more later.
+// Past 10,000 actions the oldest go, whatever their size, with their memory: 10,000
+// of the largest play records ("Reset" after every pick) take at most a MiB.
 TEST(HistoryLimit, KeepsTheNewest10000ActionsInAtMostAMebibyte)
 {
     Orvane_Main board(std::make_unique<ui::NullBoardWindow>());
     History history(board);
-    EXPECT_FALSE(history.undo().happened || history.redo().happened);
     const auto pickAndReset = [&] {
         for (int n = 0; n < 5000; ++n) {
             history.click(ui::BoxCell{8, 8}, 8);

@@ -7,9 +7,8 @@
 
 namespace support {
 
-// One thing the player does: click a candidate button, press "Fix", "Un-Fix"
-// or "Reset", or undo or redo one of those. The same action drives the board
-// and the reference model.
+// One thing the player does: click a candidate button, press "Fix", "Un-Fix" or
+// "Reset", undo or redo. The same action drives the board and the reference model.
 struct PlayerAction {
     enum class Kind { Click, Fix, UnFix, Reset, Undo, Redo };
     Kind kind = Kind::Click;

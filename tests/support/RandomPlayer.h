@@ -13,9 +13,8 @@ namespace support {
 // poke at a frozen cell, and rarely a "Reset", so that boards fill up before
 // they are emptied. It only makes clicks a front-end would deliver (on a
 // visible, enabled button) plus clicks on fixed cells, which must be ignored.
-// One that `undoes` also undoes and redoes: a "Reset" half the time at once, as
-// a slip, else now and then, often a few steps back and forth. The same seed
-// always gives the same game.
+// One that `undoes` also undoes and redoes, often a few steps back and forth, and
+// a "Reset" half the time at once. The same seed always gives the same game.
 class RandomPlayer {
 public:
     explicit RandomPlayer(std::uint32_t seed, bool undoes = false) : random_(seed), undoes_(undoes) {}
