@@ -20,6 +20,9 @@ public:
     void show();
 
     const usrcntSquare& box(std::int16_t index) const { return usrcntGrid(index); }
+    usrcntSquare& box(std::int16_t index) { return usrcntGrid(index); }
+    // The window's controls, whose Click the history raises as the player's clicks do.
+    ui::BoardWindow& window() { return *window_; }
 
     void cmdFix_Click();
     void cmdUnFix_Click();

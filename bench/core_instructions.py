@@ -17,6 +17,9 @@ COUNTED = (
     ('"Fix" on a board of 30 picks', "fixThirty", 1, 5_500),
     ('"Un-Fix" on a board of 30 picks', "unFixThirty", 1, 5_000),
     ('"Reset" on a board of 30 picks', "resetThirty", 1, 25_000),
+    ('"Reset" of a finished game (81 frozen picks)', "coreResetOfFinishedGame", 1, 25_000),
+    ("  the same through the history, which records it", "historyResetOfFinishedGame", 1, 48_000),
+    ("  its undo: 81 picks clicked again, 81 cells frozen", "undoResetOfFinishedGame", 1, 730_000),
 )
 
 

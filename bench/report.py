@@ -26,7 +26,10 @@ RATIOS = (
     ("  the same, as the process's first window", "BM_QtFirstWindow", "BM_EmptyFirstWindow", 30),
 )
 CORE = (("pick and take-back", "BM_PickAndTakeBack"), ('"Fix"', "BM_Fix"), ('"Un-Fix"', "BM_UnFix"),
-        ('"Reset"', "BM_Reset"))
+        ('"Reset"', "BM_Reset"), ('"Reset" of a finished game', "BM_ResetFinishedGame"),
+        ("its undo", "BM_UndoResetFinishedGame"))
+# The undo history's memory, once it holds this many of the largest actions play records.
+HISTORY = ("undo history of 10,000 actions, half of them \"Reset\"", "BM_HistoryOf10000", 1 << 20)
 
 
 def read(paths):
@@ -47,7 +50,7 @@ def read(paths):
                 continue
             scale = UNITS[run["time_unit"]] / run.get("batch", 1)
             kept.setdefault(name, []).append({"cpu": run["cpu_time"] * scale, "wall": run["real_time"] * scale,
-                                              **{k: v for k, v in run.items() if k in ("paints", "widgets")}})
+                                              **{k: v for k, v in run.items() if k in ("paints", "widgets", "bytes")}})
     return kept
 
 
@@ -79,6 +82,12 @@ def main():
                      + (f"; {', '.join(extra)}" if extra else ""))
     core = [f"{what} {shown(median(runs[name], 'cpu'))}" for what, name in CORE if name in runs]
     figures.note("the core's times, cpu: " + ", ".join(core))
+    what, name, budget = HISTORY
+    if name in runs:
+        held = max(run["bytes"] for run in runs[name])
+        judge.figure(what, f"{held / 1024:,.0f} KiB", f"{budget // 1024:,} KiB", held <= budget)
+    else:
+        judge.missing(what, f"{budget // 1024:,} KiB")
     judge.exit()
 
 

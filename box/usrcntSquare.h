@@ -23,6 +23,8 @@ public:
     void SetRow(std::int16_t row, std::int16_t btnIndex, bool setIt);
 
     const usrcntBlock& cell(std::int16_t index) const { return usrcntSquare_(index); }
+    // The history freezes the cells it brings back one by one, as only fixIt on a cell can.
+    usrcntBlock& cell(std::int16_t index) { return usrcntSquare_(index); }
 
     // (squareIndex, btnIndex, setIt)
     ui::Event<std::int16_t, std::int16_t, bool> Chosen;

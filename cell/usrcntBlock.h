@@ -24,6 +24,10 @@ public:
     // How many bars stand on a candidate, read-only, so that checks from outside
     // (the fuzzer) can hold the counters to what the picks around the cell imply.
     std::int16_t barsOn(std::int16_t index) const { return blockCount.at(index); }
+    // Whether the player has picked in this cell, and frozen the pick, read-only, so
+    // that the history can tell what an action changed and what undoing it restores.
+    bool hasPick() const { return isSet; }
+    bool isFrozen() const { return isFixed; }
 
     // (btnIndex, setIt): the clicked candidate and the cell's new isSet.
     ui::Event<std::int16_t, bool> Chosen;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "support/BoardPicture.h"
@@ -41,6 +42,8 @@ public:
     // All 729 candidate buttons and 81 labels as they are now.
     BoardState visibleState() const;
     BoardPicture& picture() { return picture_; }
+    // Where desktop board clicks go, when not straight to the candidate's Click.
+    std::function<void(BoxCell, std::int16_t)> boardClicks;
 
 private:
     std::shared_ptr<WriteLog> log_;

@@ -11,6 +11,8 @@ std::string PlayerAction::text() const
     case Kind::Fix: return "\"Fix\"";
     case Kind::UnFix: return "\"Un-Fix\"";
     case Kind::Reset: return "\"Reset\"";
+    case Kind::Undo: return "undo";
+    case Kind::Redo: return "redo";
     }
     return "?";
 }

@@ -7,10 +7,10 @@
 
 namespace support {
 
-// One thing the player does: click a candidate button, or press "Fix",
-// "Un-Fix" or "Reset". The same action drives the board and the reference model.
+// One thing the player does: click a candidate button, press "Fix", "Un-Fix" or
+// "Reset", undo or redo. The same action drives the board and the reference model.
 struct PlayerAction {
-    enum class Kind { Click, Fix, UnFix, Reset };
+    enum class Kind { Click, Fix, UnFix, Reset, Undo, Redo };
     Kind kind = Kind::Click;
     RowColumn pos{};   // for a click
     int candidate = 0; // for a click: 0 to 8, the digit candidate + 1
@@ -19,6 +19,8 @@ struct PlayerAction {
     static PlayerAction fix() { return {Kind::Fix, {}, 0}; }
     static PlayerAction unFix() { return {Kind::UnFix, {}, 0}; }
     static PlayerAction reset() { return {Kind::Reset, {}, 0}; }
+    static PlayerAction undo() { return {Kind::Undo, {}, 0}; }
+    static PlayerAction redo() { return {Kind::Redo, {}, 0}; }
 
     // "click \"5\" at row 2, col 7", "\"Fix\"", ...
     std::string text() const;

@@ -29,6 +29,21 @@ Choices choicesOn(const ReferenceModel& model)
 
 PlayerAction RandomPlayer::next(const ReferenceModel& model)
 {
+    using Kind = PlayerAction::Kind;
+    // Out of 100, undo: 60 after an undo, 50 after a "Reset", else 3; redo: 25
+    // after an undo or a redo, else 2.
+    const int roll = undoes_ ? below(100) : 100;
+    const int undos = last_ == Kind::Undo ? 60 : last_ == Kind::Reset ? 50 : 3;
+    const int redos = last_ == Kind::Undo || last_ == Kind::Redo ? 25 : 2;
+    const PlayerAction action = roll < undos           ? PlayerAction::undo()
+                                : roll < undos + redos ? PlayerAction::redo()
+                                                       : play(model);
+    last_ = action.kind;
+    return action;
+}
+
+PlayerAction RandomPlayer::play(const ReferenceModel& model)
+{
     const Choices choices = choicesOn(model);
     // Out of 1000: picks 700, take-backs 180, "Fix" 45, "Un-Fix" 45, a poke at a
     // fixed cell 27, "Reset" 3 (about one game in three hundred moves).

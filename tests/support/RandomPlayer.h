@@ -13,14 +13,17 @@ namespace support {
 // poke at a frozen cell, and rarely a "Reset", so that boards fill up before
 // they are emptied. It only makes clicks a front-end would deliver (on a
 // visible, enabled button) plus clicks on fixed cells, which must be ignored.
-// The same seed always gives the same game.
+// One that `undoes` also undoes and redoes, often a few steps back and forth, and
+// a "Reset" half the time at once. The same seed always gives the same game.
 class RandomPlayer {
 public:
-    explicit RandomPlayer(std::uint32_t seed) : random_(seed) {}
+    explicit RandomPlayer(std::uint32_t seed, bool undoes = false) : random_(seed), undoes_(undoes) {}
 
     PlayerAction next(const ReferenceModel& model);
 
 private:
+    PlayerAction play(const ReferenceModel& model);
+
     int below(int n) { return static_cast<int>(random_() % static_cast<std::uint32_t>(n)); }
     template <class T>
     const T& anyOf(const std::vector<T>& items)
@@ -29,6 +32,8 @@ private:
     }
 
     std::mt19937 random_;
+    bool undoes_;
+    PlayerAction::Kind last_ = PlayerAction::Kind::Click;
 };
 
 } // namespace support

@@ -1,5 +1,6 @@
 #include "support/ReferenceModel.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace support {
@@ -20,7 +21,7 @@ std::array<std::vector<RowColumn>, cellCount> computePeers()
 
 } // namespace
 
-ReferenceModel::ReferenceModel()
+ReferenceModel::ReferenceModel(std::size_t historyLimit) : historyLimit_(historyLimit)
 {
     // As the window opens: every button shown and enabled on Button face, except
     // that "9" wears its design-time Active border; every label already emptied.
@@ -34,14 +35,40 @@ const std::vector<RowColumn>& ReferenceModel::peersOf(RowColumn pos)
     return peers.at(rowMajorIndexOf(pos));
 }
 
-void ReferenceModel::perform(const PlayerAction& action)
+bool ReferenceModel::perform(const PlayerAction& action)
 {
+    const Board before = historyLimit_ > 0 ? cells_ : Board{};
     switch (action.kind) {
     case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
     case PlayerAction::Kind::Fix: fix(); break;
     case PlayerAction::Kind::UnFix: unFix(); break;
     case PlayerAction::Kind::Reset: reset(); break;
+    case PlayerAction::Kind::Undo: return travel(done_, undone_);
+    case PlayerAction::Kind::Redo: return travel(undone_, done_);
     }
+    const auto samePick = [](const Cell& a, const Cell& b) { return a.picked == b.picked && a.fixed == b.fixed; };
+    if (historyLimit_ > 0 && !std::equal(before.begin(), before.end(), cells_.begin(), samePick)) {
+        done_.push_back(before);
+        undone_.clear();
+        if (done_.size() > historyLimit_)
+            done_.pop_front();
+    }
+    return true;
+}
+
+bool ReferenceModel::travel(std::deque<Board>& from, std::deque<Board>& to)
+{
+    if (from.empty())
+        return false;
+    to.push_back(cells_);
+    for (std::size_t n = 0; n < cells_.size(); ++n) {
+        const bool nineRepainted = cells_.at(n).buttons.at(8).backColor != SysColor::ActiveBorder;
+        cells_.at(n) = from.back().at(n);
+        if (nineRepainted && cells_.at(n).buttons.at(8).backColor == SysColor::ActiveBorder)
+            cells_.at(n).buttons.at(8).backColor = SysColor::ButtonFace; // free, as in any cell without bars
+    }
+    from.pop_back();
+    return true;
 }
 
 int ReferenceModel::pickCount() const

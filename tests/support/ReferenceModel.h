@@ -1,5 +1,7 @@
 #pragma once
 #include <array>
+#include <cstddef>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -30,11 +32,15 @@ namespace support {
 // It takes the clicks a player can make: on a visible, enabled button, or on a
 // fixed cell (which ignores it). Any other click throws std::logic_error: no
 // front-end delivers it, and the core's answer to it is not modelled.
+// Given a history limit, it undoes and redoes by keeping copies of its board from
+// before each of the newest actions that changed a pick or a freeze, save that a
+// "9" once repainted never wears its design-time face again.
 class ReferenceModel {
 public:
-    ReferenceModel();
+    explicit ReferenceModel(std::size_t historyLimit = 0);
 
-    void perform(const PlayerAction& action);
+    // False only when there was nothing to undo or redo.
+    bool perform(const PlayerAction& action);
     void click(RowColumn pos, int candidate);
     void fix();
     void unFix();
@@ -65,11 +71,16 @@ private:
         std::string caption;
     };
 
+    using Board = std::array<Cell, cellCount>;
+
+    bool travel(std::deque<Board>& from, std::deque<Board>& to);
     Cell& cellAt(RowColumn pos) { return cells_.at(rowMajorIndexOf(pos)); }
     const Cell& cellAt(RowColumn pos) const { return cells_.at(rowMajorIndexOf(pos)); }
     void repaint(RowColumn pos);
 
-    std::array<Cell, cellCount> cells_{};
+    Board cells_{};
+    std::size_t historyLimit_;
+    std::deque<Board> done_, undone_; // the newest last
 };
 
 } // namespace support

@@ -6,7 +6,10 @@ namespace support {
 
 TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>())) {}
 
-TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window)) {}
+TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window))
+{
+    window_.boardClicks = [this](BoxCell place, std::int16_t candidate) { history_.click(place, candidate); };
+}
 
 void TestBoard::click(BoxCell place, int candidate)
 {
@@ -84,14 +87,17 @@ bool TestBoard::drawnBoardShowsWhatItHolds()
     return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || itself || cell.takesFocus(focus.part));
 }
 
-void TestBoard::perform(const PlayerAction& action)
+bool TestBoard::perform(const PlayerAction& action)
 {
     switch (action.kind) {
-    case PlayerAction::Kind::Click: click(action.pos, action.candidate); break;
-    case PlayerAction::Kind::Fix: pressFix(); break;
-    case PlayerAction::Kind::UnFix: pressUnFix(); break;
-    case PlayerAction::Kind::Reset: pressReset(); break;
+    case PlayerAction::Kind::Click: history_.click(action.pos, static_cast<std::int16_t>(action.candidate)); break;
+    case PlayerAction::Kind::Fix: history_.fix(); break;
+    case PlayerAction::Kind::UnFix: history_.unFix(); break;
+    case PlayerAction::Kind::Reset: history_.reset(); break;
+    case PlayerAction::Kind::Undo: return history_.undo().happened;
+    case PlayerAction::Kind::Redo: return history_.redo().happened;
     }
+    return true;
 }
 
 } // namespace support

@@ -1,6 +1,8 @@
 #pragma once
+#include <cstddef>
 #include <memory>
 
+#include "app/History.h"
 #include "app/Orvane_Main.h"
 #include "support/BoardPlaces.h"
 #include "support/FakeBoardWindow.h"
@@ -13,10 +15,13 @@ namespace support {
 // The real board (Orvane_Main with its boxes and cells) on a recording fake
 // window, with the player's hands: clicks raise the buttons' Click events the
 // way a front-end delivers them. The log already holds what creating the board
-// wrote (the 81 labels emptied); clear it before watching an action.
+// wrote (the 81 labels emptied); clear it before watching an action. Actions
+// performed and desktop board clicks go through the history, as a front-end's do.
 class TestBoard {
 public:
     TestBoard();
+    // Few, so that a model keeping a copy of its board for each keeps up.
+    static constexpr std::size_t historyLimit = 100;
 
     Orvane_Main& board() { return board_; }
     FakeBoardWindow& window() { return window_; }
@@ -30,7 +35,8 @@ public:
     void pressFix() { window_.fixButton().click(); }
     void pressUnFix() { window_.unFixButton().click(); }
     void pressReset() { window_.resetButton().click(); }
-    void perform(const PlayerAction& action);
+    // False only when there was nothing to undo or redo.
+    bool perform(const PlayerAction& action);
 
     // A click on a shown, free candidate as the desktop board takes it: a press
     // and release of the mouse, dragged off and back on between (hand 0), a
@@ -51,6 +57,7 @@ private:
     // The window is owned by the board; this reference stays valid as long as the board.
     FakeBoardWindow& window_;
     Orvane_Main board_;
+    History history_{board_, historyLimit};
 };
 
 } // namespace support

@@ -38,6 +38,11 @@ struct BoardState {
 
 std::string colorName(ui::SysColor color);
 
+// The board as a player sees it: a hidden button's Enabled, which a repaint writes
+// before it shows it again, left out. A pick that undo makes again hides the
+// barred candidates as they are then, not as they were at the first pick.
+BoardState asSeen(BoardState state);
+
 // One line per differing property, "grid 3 / cell 4 / btnBlock 2: Visible expected
 // true, is false", at most `limit` of them; empty when the two states are equal.
 std::string describeDifferences(const BoardState& expected, const BoardState& actual, std::size_t limit = 12);
