@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-#include "app/Orvane_Main.h"
+#include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "support/VisibleState.h"
 #include "tests/qt/PaintLog.h"
@@ -41,7 +41,8 @@ struct Candidate {
     void click() const
     {
         if (isEnabled())
-            ui::dispatchClick(surface->board().cell(part.cell).btnBlock(part.part).Click);
+            ui::dispatch(
+                [this] { modOrvane::history()->click(ui::desktop::DrawnBoard::placeOfCell(part.cell), part.part); });
     }
     // As a press of any other mouse button than the first: the focus, and no click.
     void setFocus() const { QTest::mouseClick(surface, Qt::RightButton, {}, geometry().center()); }
@@ -70,18 +71,24 @@ protected:
     {
         savedPalette_ = QApplication::palette();
         QApplication::setPalette(distinctPalette());
-        auto created = std::make_unique<ui::qt::QtBoardWindow>();
-        view_ = created.get();
-        board_ = std::make_unique<Orvane_Main>(std::move(created));
-        board_->show();
+        Made made;
+        view_ = made.window.get();
+        modOrvane::Main(made);
+        board_ = modOrvane::board();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 
     void TearDown() override
     {
-        board_.reset();
+        modOrvane::releaseBoard();
         QApplication::setPalette(savedPalette_);
     }
+
+    // Hands the program's start a window made beforehand, as the tests keep a hold of it.
+    struct Made final : ui::Platform {
+        std::unique_ptr<ui::qt::QtBoardWindow> window = std::make_unique<ui::qt::QtBoardWindow>();
+        std::unique_ptr<ui::BoardWindow> createBoardWindow() override { return std::move(window); }
+    };
 
     static QPalette distinctPalette()
     {
@@ -198,7 +205,7 @@ protected:
     }
 
     ui::qt::QtBoardWindow* view_ = nullptr;
-    std::unique_ptr<Orvane_Main> board_;
+    Orvane_Main* board_ = nullptr; // the program's, made by Main
 
 private:
     QPalette savedPalette_;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -85,54 +86,62 @@ TEST_F(FocusTest, KeysInAnInactiveWindowStillMoveTheFocusAndPick)
 // keys lead.
 TEST_F(FocusTest, AGameByKeysAlone)
 {
-    using Act = void (support::ReferenceModel::*)();
+    using support::PlayerAction;
     struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         Stop focus;
-        ui::RowColumn pick{-1, -1}; // the model's click, if the key clicks
-        int candidate = 0;
-        Act command = nullptr;
+        std::optional<PlayerAction> action{}; // what the key does, for the model
     };
-    const Stop r1c1 = stop(0, 0, 0);
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
     const Stop r1c1Label{&view_->surface(), {0, ui::desktop::Part::label}};
     const std::vector<Step> game{
-        {Qt::Key_5, {}, stop(0, 0, 4), {0, 0}, 4},
+        {Qt::Key_5, {}, stop(0, 0, 4), PlayerAction::click({0, 0}, 4)},
         {Qt::Key_Right, {}, stop(0, 1, 0)}, // the 5 is barred there: the first free candidate
         {Qt::Key_End, {}, stop(2, 2, 0)},
-        {Qt::Key_7, {}, stop(2, 2, 6), {0, 8}, 6},
+        {Qt::Key_7, {}, stop(2, 2, 6), PlayerAction::click({0, 8}, 6)},
         {Qt::Key_Down, {}, stop(2, 5, 0)},
         {Qt::Key_Delete, {}, stop(2, 5, 0)}, // no pick there: nothing
         {Qt::Key_Up, {}, stop(2, 2, 6)},     // the 1 is hidden: the pick
-        {Qt::Key_Backspace, {}, stop(2, 2, 6), {0, 8}, 6},
+        {Qt::Key_Backspace, {}, stop(2, 2, 6), PlayerAction::click({0, 8}, 6)},
         {Qt::Key_Home, {}, stop(0, 0, 4)},
-        {Qt::Key_End, Qt::ControlModifier, stop(8, 8, 8)},
+        {Qt::Key_End, ctrl, stop(8, 8, 8)},
         {Qt::Key_Tab, {}, stop(view_->resetButton())},
         {Qt::Key_Tab, {}, stop(view_->fixButton())},
-        {Qt::Key_Space, {}, stop(view_->fixButton()), {-1, -1}, 0, &support::ReferenceModel::fix},
+        {Qt::Key_Space, {}, stop(view_->fixButton()), PlayerAction::fix()},
         {Qt::Key_Tab, {}, stop(view_->unFixButton())},
         {Qt::Key_Tab, {}, stop(0, 1, 0)}, // the fixed cell is no tab stop
         {Qt::Key_Left, {}, r1c1Label},
         {Qt::Key_4, {}, r1c1Label},
         {Qt::Key_Tab, {}, stop(0, 1, 0)},
         {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->unFixButton())},
-        {Qt::Key_Space, {}, stop(view_->unFixButton()), {-1, -1}, 0, &support::ReferenceModel::unFix},
+        {Qt::Key_Space, {}, stop(view_->unFixButton()), PlayerAction::unFix()},
         {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->fixButton())},
         {Qt::Key_Backtab, Qt::ShiftModifier, stop(view_->resetButton())},
-        {Qt::Key_Space, {}, stop(view_->resetButton()), {-1, -1}, 0, &support::ReferenceModel::reset},
-        {Qt::Key_Home, Qt::ControlModifier, stop(view_->resetButton())}, // not the board's while a command has it
+        {Qt::Key_Space, {}, stop(view_->resetButton()), PlayerAction::reset()},
+        {Qt::Key_Home, ctrl, stop(view_->resetButton())}, // not the board's while a command has it
+        // Undo and redo: a command's leaves the focus where it is.
+        {Qt::Key_Z, ctrl, stop(view_->resetButton()), PlayerAction::undo()},
+        {Qt::Key_Z, ctrl, stop(view_->resetButton()), PlayerAction::undo()},
+        {Qt::Key_Z, ctrl, stop(view_->resetButton()), PlayerAction::undo()},
+        {Qt::Key_Z, ctrl | Qt::ShiftModifier, stop(view_->resetButton()), PlayerAction::redo()},
         {Qt::Key_Tab, {}, stop(view_->fixButton())},
+        {Qt::Key_Tab, {}, stop(view_->unFixButton())},
+        {Qt::Key_Tab, {}, stop(0, 1, 0)},
+        {Qt::Key_Z, ctrl, stop(0, 1, 0), PlayerAction::undo()},
+        // A cell's, from the board, takes the focus to the cell: the 1 is hidden there.
+        {Qt::Key_Z, ctrl, stop(2, 2, 6), PlayerAction::undo()},
+        {Qt::Key_Z, ctrl | Qt::ShiftModifier, stop(2, 2, 6), PlayerAction::redo()},
     };
-    support::ReferenceModel model;
-    ASSERT_EQ(focused(), r1c1);
+    support::ReferenceModel model(100);
+    ASSERT_EQ(focused(), stop(0, 0, 0));
     for (std::size_t n = 0; n < game.size(); ++n) {
         const Step& step = game[n];
         press(step.key, step.modifiers);
-        if (step.pick.row >= 0)
-            model.click(step.pick, step.candidate);
-        if (step.command)
-            (model.*step.command)();
-        ASSERT_EQ(support::describeDifferences(model.visibleState(), shownByWidgets()), "") << "key " << n;
+        if (step.action)
+            model.perform(*step.action);
+        const auto seen = [](const support::BoardState& state) { return support::asSeen(state); };
+        ASSERT_EQ(support::describeDifferences(seen(model.visibleState()), seen(shownByWidgets())), "") << "key " << n;
         ASSERT_EQ(focused(), step.focus) << "key " << n;
     }
 }

@@ -49,15 +49,10 @@ bool BoardPicture::showsWhatItHolds()
     return true;
 }
 
-// The clicked candidate is found by its event, as a front-end never needs to.
-void BoardPicture::click(const ui::Event<>& click)
+void BoardPicture::click(Part candidate)
 {
-    for (std::int16_t n = 0; n < ui::desktop::DrawnBoard::cells; ++n)
-        for (std::int16_t i = 0; i < 9; ++i)
-            if (&board_.cell(n).btnBlock(i).Click == &click) {
-                clicked.push_back({n, i});
-                onClick_({n, i});
-            }
+    clicked.push_back(candidate);
+    onClick_(candidate);
 }
 
 // A fill that is not a candidate's square covers whatever it reaches within the

@@ -38,7 +38,7 @@ private:
     };
 
     void redraw(const ui::desktop::Rect& area) override { dirty_.push_back(area); }
-    void click(const ui::Event<>& click) override;
+    void click(Part candidate) override;
     void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
     void takesFocusChanged(bool) override {}
 

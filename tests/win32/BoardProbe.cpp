@@ -9,16 +9,20 @@
 #include "ui/win32/Canvas.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/resource.h"
 
 namespace designs = ui::designs;
 using ui::win32::controlId;
+
+// The program's keys of undo and redo, as its message loop has them.
+HACCEL programKeys() { return LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_ORVANE)); }
 
 void pumpMessages()
 {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT)
-            ui::win32::deliver(message);
+            ui::win32::deliver(message, programKeys());
     }
 }
 
@@ -272,7 +276,7 @@ void BoardProbe::typeKey(WORD key, bool ctrl, bool shift) const
         }
         seen = message.message == WM_KEYUP && message.wParam == last;
         if (message.message != WM_QUIT)
-            ui::win32::deliver(message);
+            ui::win32::deliver(message, programKeys());
     }
     pumpMessages();
 }

@@ -127,10 +127,8 @@ void DrawnBoard::release(Point at)
     if (mouseCell_ == Part::none)
         return;
     const Part over = this->at(at);
-    DrawnCell& held = cell(std::exchange(mouseCell_, Part::none));
-    clickIf(held, held.release(over.cell != Part::none && &cell(over.cell) == &held && over.part != Part::label
-                                   ? over.part
-                                   : DrawnCell::none));
+    const std::int16_t held = std::exchange(mouseCell_, Part::none);
+    clickIf(held, cell(held).release(over.cell == held && over.part != Part::label ? over.part : DrawnCell::none));
 }
 
 void DrawnBoard::cancelPress()
@@ -151,7 +149,7 @@ bool DrawnBoard::keyDown(Key key, bool autoRepeat)
         return answer.handled;
     moveTo(answer.focus);
     if (answer.click != BoardFocus::itself)
-        clickIf(cell(answer.focus.cell), {true, answer.click});
+        clickIf(answer.focus.cell, {true, answer.click});
     return true;
 }
 
@@ -161,7 +159,7 @@ bool DrawnBoard::keyUp(Key key, bool autoRepeat)
         return false;
     DrawnCell& focused = cell(focusCell_);
     const DrawnCell::Reply reply = focused.spaceUp(autoRepeat);
-    clickIf(focused, reply);
+    clickIf(focusCell_, reply);
     return reply.handled;
 }
 
@@ -221,14 +219,20 @@ bool DrawnBoard::activate(Part part)
     if (!reply.handled)
         return false;
     moveTo({part.cell, part.part});
-    clickIf(pressed, reply);
+    clickIf(part.cell, reply);
     return true;
 }
 
-void DrawnBoard::clickIf(const DrawnCell& cell, DrawnCell::Reply reply)
+void DrawnBoard::clickIf(std::int16_t ordinal, DrawnCell::Reply reply)
 {
     if (reply.clicked != DrawnCell::none)
-        view_.click(const_cast<DrawnCell&>(cell).btnBlock(reply.clicked).Click);
+        view_.click({ordinal, reply.clicked});
+}
+
+void DrawnBoard::focusCell(BoxCell place)
+{
+    if (focused_)
+        moveTo(landIn(*this, ordinalOf(rowColumnOf(place)), focusHere().candidate));
 }
 
 void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)

@@ -39,8 +39,9 @@ public:
     // Draw `area` of the surface again; every area asked for until the next paint
     // is drawn in that one paint.
     virtual void redraw(const Rect& area) = 0;
-    // A candidate was clicked: raise its event through the one dispatch point.
-    virtual void click(const Event<>& click) = 0;
+    // A candidate was clicked: it goes through the board's history, by the one
+    // dispatch point.
+    virtual void click(Part candidate) = 0;
     virtual void announce(Part part, Announcement what) = 0;
     // Whether any candidate takes the focus, so the surface is a tab stop.
     virtual void takesFocusChanged(bool takesFocus) = 0;
@@ -92,6 +93,9 @@ public:
     // A candidate, or a cell that has none free: through its label while it shows a digit.
     Part focus() const;
     bool takesFocus() const { return takesFocus_; }
+    // An undo or redo touched this cell: while the board has the keyboard focus,
+    // the focus goes there, landing as an arrow's does.
+    void focusCell(BoxCell place);
     // Assistive technology's press: the candidate takes the focus and clicks;
     // false for anything but a candidate that takes the focus.
     bool activate(Part part);
@@ -101,7 +105,7 @@ private:
 
     BoardFocus focusHere() const { return {focusCell_, cell(focusCell_).focusedCandidate()}; }
     void moveTo(BoardFocus to);
-    void clickIf(const DrawnCell& cell, DrawnCell::Reply reply);
+    void clickIf(std::int16_t ordinal, DrawnCell::Reply reply);
     void cellChanged(RowColumn place, std::int16_t part, Change change) override;
     void focusMustMove(RowColumn place) override;
     bool shown(std::int16_t cell, std::int16_t candidate) const override;

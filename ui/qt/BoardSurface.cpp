@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <optional>
 
+#include "app/modOrvane.h"
 #include "ui/Dispatch.h"
 #include "ui/desktop/BoardDrawing.h"
 #include "ui/qt/BoardAccessible.h"
@@ -148,7 +149,19 @@ void BoardSurface::enteredByTab(bool forward)
 
 void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, area.top, area.width, area.height); }
 
-void BoardSurface::click(const ui::Event<>& click) { ui::dispatchClick(click); }
+void BoardSurface::click(ui::desktop::Part candidate)
+{
+    const ui::RowColumn place = DrawnBoard::placeOfCell(candidate.cell);
+    ui::dispatch([&] { modOrvane::history()->click(place, candidate.part); });
+}
+
+void BoardSurface::undo(bool redo)
+{
+    const History::Step step =
+        ui::dispatch([redo] { return redo ? modOrvane::history()->redo() : modOrvane::history()->undo(); });
+    if (step.cell)
+        board_.focusCell(*step.cell);
+}
 
 void BoardSurface::announce(ui::desktop::Part part, Announcement what) { announceOnBoard(*this, part, what); }
 

@@ -22,6 +22,9 @@ public:
     // The window has just handed the surface the focus by Tab (forward) or
     // Shift+Tab. It says so itself, since an inactive window sends no focus events.
     void enteredByTab(bool forward);
+    // Undoes or redoes the board's last action; one of a cell, with the focus on
+    // the board, takes the focus to that cell.
+    void undo(bool redo);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +40,7 @@ protected:
 
 private:
     void redraw(const ui::desktop::Rect& area) override;
-    void click(const ui::Event<>& click) override;
+    void click(ui::desktop::Part candidate) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
 

@@ -1,13 +1,17 @@
 #include "ui/qt/CommandButton.h"
 
+#include "app/modOrvane.h"
 #include "ui/Dispatch.h"
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
 
-CommandButton::CommandButton(QPushButton& widget) : ChangedOnlyButton(ui::SysColor::ButtonFace), button_(widget)
+CommandButton::CommandButton(QPushButton& widget, void (History::*command)())
+    : ChangedOnlyButton(ui::SysColor::ButtonFace),
+      button_(widget)
 {
-    QObject::connect(&button_, &QAbstractButton::clicked, &button_, [this] { ui::dispatchClick(Click); });
+    QObject::connect(&button_, &QAbstractButton::clicked, &button_,
+                     [command] { ui::dispatch([command] { (modOrvane::history()->*command)(); }); });
 }
 
 void CommandButton::showBackColor(ui::SysColor color)

@@ -1,16 +1,17 @@
 #pragma once
 #include <QPushButton>
 
+#include "app/History.h"
 #include "ui/ChangedOnly.h"
 
 namespace ui::qt {
 
 // "Reset", "Fix" or "Un-Fix": an ordinary push button with the platform's face.
 // The writes that change something reach the widget, and its click enters the
-// board through the one dispatch point.
+// board through the one dispatch point, as `command`, the board history's.
 class CommandButton final : public ui::ChangedOnlyButton {
 public:
-    explicit CommandButton(QPushButton& widget);
+    CommandButton(QPushButton& widget, void (History::*command)());
     CommandButton(const CommandButton&) = delete;
     CommandButton& operator=(const CommandButton&) = delete;
 

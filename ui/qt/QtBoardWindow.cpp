@@ -1,6 +1,7 @@
 #include "ui/qt/QtBoardWindow.h"
 
 #include <QGuiApplication>
+#include <QShortcut>
 
 #include "ui/Designs.h"
 #include "ui/TabOrder.h"
@@ -55,10 +56,15 @@ QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
 QtBoardWindow::QtBoardWindow()
     : window_(makeWindow()),
       surface_(new BoardSurface(window_.get())),
-      reset_(makeCommand(*window_, ui::designs::cmdReset)),
-      fix_(makeCommand(*window_, ui::designs::cmdFix)),
-      unFix_(makeCommand(*window_, ui::designs::cmdUnFix))
+      reset_(makeCommand(*window_, ui::designs::cmdReset), &History::reset),
+      fix_(makeCommand(*window_, ui::designs::cmdFix), &History::fix),
+      unFix_(makeCommand(*window_, ui::designs::cmdUnFix), &History::unFix)
 {
+    // Undo and redo are the platform's own keys, wherever the focus is in the window.
+    for (const bool redo : {false, true}) {
+        auto* keys = new QShortcut(redo ? QKeySequence::Redo : QKeySequence::Undo, window_.get());
+        QObject::connect(keys, &QShortcut::activated, surface_, [this, redo] { surface_->undo(redo); });
+    }
     // The board's boxes come before the commands in the designs' tab order.
     using Kind = ui::designs::BoardChild::Kind;
     QWidget* previous = nullptr;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/modOrvane.h"
 #include "ui/desktop/BoardDrawing.h"
 #include "ui/win32/BoardAccessible.h"
 #include "ui/win32/ChildWindow.h"
@@ -235,7 +236,19 @@ void BoardSurface::redraw(const ui::desktop::Rect& area)
         InvalidateRect(window_, &r, FALSE);
 }
 
-void BoardSurface::click(const ui::Event<>& click) { clickAndShow(window_, click); }
+void BoardSurface::click(ui::desktop::Part candidate)
+{
+    const ui::RowColumn place = DrawnBoard::placeOfCell(candidate.cell);
+    actAndShow(window_, [&] { modOrvane::history()->click(place, candidate.part); });
+}
+
+void BoardSurface::undo(bool redo)
+{
+    const History::Step step =
+        actAndShow(window_, [redo] { return redo ? modOrvane::history()->redo() : modOrvane::history()->undo(); });
+    if (step.cell)
+        board_.focusCell(*step.cell);
+}
 
 // As Windows names the events, with the part's child id on the board object.
 void BoardSurface::announce(ui::desktop::Part part, Announcement what)

@@ -30,6 +30,9 @@ public:
     BoardSurface& operator=(const BoardSurface&) = delete;
 
     ui::desktop::DrawnBoard& board() { return board_; }
+    // Undoes or redoes the board's last action; one of a cell, with the focus on
+    // the board, takes the focus to that cell.
+    void undo(bool redo);
     HWND window() const { return window_; }
 
 private:
@@ -43,7 +46,7 @@ private:
     void paint();
 
     void redraw(const ui::desktop::Rect& area) override;
-    void click(const ui::Event<>& click) override;
+    void click(ui::desktop::Part candidate) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
 

@@ -1,6 +1,5 @@
 #pragma once
 #include "ui/Dispatch.h"
-#include "ui/Event.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -12,13 +11,19 @@ inline void showFailureBox(const char* message)
     MessageBoxA(nullptr, message, "Orvane: internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
-// A click of a control of the board: it enters the board through the one
-// dispatch point, and then the board paints what the click changed, at once and
-// before the next input, so that the player sees the click's whole result.
-inline void clickAndShow(HWND control, const Event<>& click)
+// An action of the player on the board (a click, a command, undo or redo): it
+// enters the board through the one dispatch point, and then the board paints
+// what it changed, at once and before the next input, so that the player sees
+// the action's whole result.
+template <class Call>
+auto actAndShow(HWND control, Call call)
 {
-    dispatchClick(click, &showFailureBox);
-    RedrawWindow(GetAncestor(control, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The paint comes once the action has returned, whatever it returns.
+    struct PaintAfter {
+        HWND root;
+        ~PaintAfter() { RedrawWindow(root, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+    } paint{GetAncestor(control, GA_ROOT)};
+    return dispatch(call, &showFailureBox);
 }
 
 } // namespace ui::win32

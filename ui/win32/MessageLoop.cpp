@@ -4,16 +4,18 @@
 
 namespace ui::win32 {
 
-void deliver(MSG& message)
+void deliver(MSG& message, HACCEL keys)
 {
     HWND topLevel = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (topLevel && keys && TranslateAcceleratorW(topLevel, keys, &message))
+        return;
     if (topLevel && IsDialogMessageW(topLevel, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageW(&message);
 }
 
-int runMessageLoop()
+int runMessageLoop(HACCEL keys)
 {
     MSG message{};
     for (;;) {
@@ -22,7 +24,7 @@ int runMessageLoop()
             return static_cast<int>(message.wParam);
         if (got == -1)
             return EXIT_FAILURE;
-        deliver(message);
+        deliver(message, keys);
     }
 }
 

@@ -1,13 +1,16 @@
 #include "ui/win32/Win32BoardWindow.h"
 
 #include <string>
+#include <utility>
 
+#include "app/modOrvane.h"
 #include "ui/TabOrder.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowClass.h"
+#include "ui/win32/resource.h"
 
 namespace ui::win32 {
 
@@ -120,11 +123,8 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_COMMAND:
-        for (CommandButton* command : {reset_.get(), fix_.get(), unFix_.get()})
-            if (command && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == command->window()) {
-                clickAndShow(window, command->Click);
-                return 0;
-            }
+        if (command(window, wParam, lParam))
+            return 0;
         break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
@@ -134,6 +134,25 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
     default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A command's click, or undo and redo from the accelerator table (resource.h),
+// goes through the board's history.
+bool Win32BoardWindow::command(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const bool accelerator = HIWORD(wParam) == 1 && lParam == 0;
+    if (accelerator && (LOWORD(wParam) == IDM_UNDO || LOWORD(wParam) == IDM_REDO) && surface_) {
+        surface_->undo(LOWORD(wParam) == IDM_REDO);
+        return true;
+    }
+    const std::pair<CommandButton*, void (History::*)()> commands[] = {
+        {reset_.get(), &History::reset}, {fix_.get(), &History::fix}, {unFix_.get(), &History::unFix}};
+    for (const auto& [button, act] : commands)
+        if (button && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button->window()) {
+            actAndShow(window, [act] { (modOrvane::history()->*act)(); });
+            return true;
+        }
+    return false;
 }
 
 } // namespace ui::win32

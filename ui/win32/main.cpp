@@ -5,6 +5,7 @@
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Platform.h"
+#include "ui/win32/resource.h"
 
 #include <objbase.h>
 
@@ -18,7 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     try {
         ui::win32::Win32Platform platform(instance);
         modOrvane::Main(platform);
-        const int status = ui::win32::runMessageLoop();
+        const int status = ui::win32::runMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_ORVANE)));
         modOrvane::releaseBoard();
         return status;
     } catch (const std::exception& e) {
