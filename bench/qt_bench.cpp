@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/modOrvane.h"
@@ -82,6 +83,50 @@ void BM_QtClick(benchmark::State& state)
     modOrvane::releaseBoard();
 }
 BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
+
+// "Reset" of a finished game (81 picks, all frozen) and its undo by the undo
+// key, each timed alone from its press until the board has painted: the undo is
+// held against "Reset" itself. Every round undoes the "Reset" it made.
+void resetAndItsUndo(benchmark::State& state, bool timeTheUndo)
+{
+    KeepingQtPlatform platform;
+    modOrvane::Main(platform);
+    QWidget& window = platform.window().widget();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the board window was never exposed");
+        return;
+    }
+    History& history = *modOrvane::history();
+    for (int row = 0; row < 9; ++row)
+        for (int column = 0; column < 9; ++column)
+            history.click(ui::RowColumn{row, column}, static_cast<std::int16_t>((row * 3 + row / 3 + column) % 9));
+    history.fix();
+    PaintLog paints;
+    QCoreApplication::processEvents();
+    long long paintsTimed = 0;
+    const auto untilPainted = [&paints](auto press) {
+        const long long before = paints.total();
+        QElapsedTimer clock;
+        clock.start();
+        press();
+        waitForPaintAfter(paints, before);
+        return std::pair(clock.nsecsElapsed() / 1e9, paints.total() - before);
+    };
+    const auto reset = [&] { QTest::mouseClick(&platform.window().resetButton(), Qt::LeftButton); };
+    const auto undo = [&] { QTest::keyClick(window.windowHandle(), Qt::Key_Z, Qt::ControlModifier); };
+    for (auto _ : state) {
+        const auto [resetTime, resetPaints] = untilPainted(reset);
+        const auto [undoTime, undoPaints] = untilPainted(undo);
+        state.SetIterationTime(timeTheUndo ? undoTime : resetTime);
+        paintsTimed += timeTheUndo ? undoPaints : resetPaints;
+    }
+    state.counters["paints"] = benchmark::Counter(static_cast<double>(paintsTimed), benchmark::Counter::kAvgIterations);
+    modOrvane::releaseBoard();
+}
+void BM_QtResetFinishedGame(benchmark::State& state) { resetAndItsUndo(state, false); }
+void BM_QtUndoResetFinishedGame(benchmark::State& state) { resetAndItsUndo(state, true); }
+BENCHMARK(BM_QtResetFinishedGame)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtUndoResetFinishedGame)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // Everything from Main to the first painted frame, apart for callgrind as above.
 [[gnu::noinline]] ui::qt::QtBoardWindow& showUntilPainted(KeepingQtPlatform& platform)

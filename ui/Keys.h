@@ -42,7 +42,7 @@ constexpr int candidateOf(Key key)
 
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
-    "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate "
-    "and Delete takes back the cell's pick.";
+    "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
+    "Delete takes back the cell's pick, and Ctrl+Z and Ctrl+Y undo and redo.";
 
 } // namespace ui
