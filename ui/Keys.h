@@ -43,6 +43,6 @@ constexpr int candidateOf(Key key)
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
     "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
-    "Delete takes back the cell's pick, and Ctrl+Z and Ctrl+Y undo and redo.";
+    "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z redoes.";
 
 } // namespace ui
