@@ -28,7 +28,7 @@ RATIOS = (
 CORE = (("pick and take-back", "BM_PickAndTakeBack"), ('"Fix"', "BM_Fix"), ('"Un-Fix"', "BM_UnFix"),
         ('"Reset"', "BM_Reset"), ('"Reset" of a finished game', "BM_ResetFinishedGame"),
         ("its undo", "BM_UndoResetFinishedGame"))
-# The undo history's memory, once it holds this many of the largest actions play records.
+# The undo history's memory, once it holds 10,000 actions.
 HISTORY = ("undo history of 10,000 actions, half of them \"Reset\"", "BM_HistoryOf10000", 1 << 20)
 
 
