@@ -8,7 +8,7 @@ namespace {
 
 constexpr int cellCount = 81;
 using CellSet = std::bitset<cellCount>;
-// A set of cells packs into 11 bytes; the picks of all 81 cells, a half-byte each, into 41.
+// A record's set of cells, a bit a cell, and its picks, a half-byte a cell.
 constexpr std::size_t setBytes = (cellCount + 7) / 8;
 constexpr std::size_t pickBytes = (cellCount + 1) / 2;
 
@@ -47,45 +47,32 @@ Picks picksOf(const Orvane_Main& board)
     return picks;
 }
 
-void appendSet(std::vector<std::uint8_t>& out, const CellSet& cells)
+// The picks as a record keeps them, two cells a byte.
+std::array<std::uint8_t, pickBytes> packPicks(const std::array<std::int8_t, cellCount>& candidate)
 {
-    for (std::size_t byte = 0; byte < setBytes; ++byte) {
-        std::uint8_t bits = 0;
-        for (std::size_t bit = 0; bit < 8 && byte * 8 + bit < cellCount; ++bit)
-            bits |= static_cast<std::uint8_t>(cells[byte * 8 + bit] << bit);
-        out.push_back(bits);
-    }
-}
-
-CellSet readSet(const std::vector<std::uint8_t>& record, std::size_t at)
-{
-    CellSet cells;
+    std::array<std::uint8_t, pickBytes> bytes{};
     for (std::size_t n = 0; n < cellCount; ++n)
-        cells.set(n, (record.at(at + n / 8) >> (n % 8)) & 1u);
-    return cells;
+        bytes.at(n / 2) |= static_cast<std::uint8_t>((candidate.at(n) + 1) << n % 2 * 4);
+    return bytes;
 }
 
-// Two cells a byte, each as its candidate + 1, or 0 for no pick.
-void appendPicks(std::vector<std::uint8_t>& out, const std::array<std::int8_t, cellCount>& candidate)
+std::int8_t pickAt(const std::array<std::uint8_t, pickBytes>& bytes, int n)
 {
-    for (std::size_t n = 0; n < cellCount; n += 2) {
-        const int second = n + 1 < cellCount ? candidate.at(n + 1) + 1 : 0;
-        out.push_back(static_cast<std::uint8_t>((candidate.at(n) + 1) | second << 4));
-    }
+    return static_cast<std::int8_t>(((bytes.at(n / 2) >> n % 2 * 4) & 0xFu) - 1);
 }
 
-std::array<std::int8_t, cellCount> readPicks(const std::vector<std::uint8_t>& record, std::size_t at)
+std::array<std::uint8_t, setBytes> packSet(const CellSet& cells)
 {
-    std::array<std::int8_t, cellCount> candidate{};
+    std::array<std::uint8_t, setBytes> bytes{};
     for (std::size_t n = 0; n < cellCount; ++n)
-        candidate.at(n) = static_cast<std::int8_t>(((record.at(at + n / 2) >> (n % 2 * 4)) & 0xFu) - 1);
-    return candidate;
+        bytes.at(n / 8) |= static_cast<std::uint8_t>(cells[n] << n % 8);
+    return bytes;
 }
 
-void fixEach(Orvane_Main& board, const CellSet& cells, bool fixIt)
+void fixEach(Orvane_Main& board, const std::array<std::uint8_t, setBytes>& cells, bool fixIt)
 {
     for (int n = 0; n < cellCount; ++n)
-        if (cells[n])
+        if ((cells.at(n / 8) >> n % 8) & 1u)
             cellOf(board, n).fixIt(fixIt);
 }
 
@@ -93,38 +80,14 @@ void fixEach(Orvane_Main& board, const CellSet& cells, bool fixIt)
 
 enum class History::Kind : std::uint8_t { Click, Fix, UnFix, Reset };
 
-// A record unpacked. Packed, it is the kind, then for a click the cell's number
-// and the candidate; for "Fix" and "Un-Fix" the set of cells it froze or thawed;
-// for "Reset" the picks and then the frozen cells it cleared.
-struct History::Action {
-    Kind kind = Kind::Click;
-    ui::BoxCell place;
-    std::int16_t candidate = 0;
-    Picks picks; // "Reset": the board before it; "Fix", "Un-Fix": the cells it changed, as frozen
-
-    explicit Action(const std::vector<std::uint8_t>& record) : kind(static_cast<Kind>(record.at(0)))
-    {
-        if (kind == Kind::Click) {
-            place = placeOf(record.at(1));
-            candidate = record.at(2);
-        } else if (kind == Kind::Reset) {
-            picks.candidate = readPicks(record, 1);
-            picks.frozen = readSet(record, 1 + pickBytes);
-        } else {
-            picks.frozen = readSet(record, 1);
-        }
-    }
-
-    Step step() const { return {true, kind == Kind::Click ? std::optional(place) : std::nullopt}; }
-};
-
 History::History(Orvane_Main& board, std::size_t limit) : board_(board), limit_(limit) {}
 
 void History::click(ui::BoxCell place, std::int16_t candidate)
 {
     if (press(place, candidate))
-        record({static_cast<std::uint8_t>(Kind::Click), static_cast<std::uint8_t>(numberOf(place)),
-                static_cast<std::uint8_t>(candidate)});
+        record({.kind = Kind::Click,
+                .cell = static_cast<std::uint8_t>(numberOf(place)),
+                .candidate = static_cast<std::uint8_t>(candidate)});
 }
 
 void History::fix() { command(board_.window().cmdFix(), Kind::Fix); }
@@ -140,22 +103,22 @@ void History::command(ui::Button& button, Kind kind)
     const Picks after = picksOf(board_);
     if (after == before)
         return;
-    std::vector<std::uint8_t> action{static_cast<std::uint8_t>(kind)};
+    Record action{.kind = kind};
     if (kind == Kind::Reset) {
-        appendPicks(action, before.candidate);
-        appendSet(action, before.frozen);
+        action.picks = packPicks(before.candidate);
+        action.cells = packSet(before.frozen);
     } else {
-        appendSet(action, before.frozen ^ after.frozen);
+        action.cells = packSet(before.frozen ^ after.frozen);
     }
     record(action);
 }
 
-void History::record(const std::vector<std::uint8_t>& action)
+void History::record(const Record& action)
 {
     undone_.clear();
-    done_.push(action);
-    if (done_.count() > limit_)
-        done_.dropOldest();
+    done_.push_back(action);
+    if (done_.size() > limit_)
+        done_.pop_front();
 }
 
 bool History::press(ui::BoxCell place, std::int16_t candidate)
@@ -174,49 +137,44 @@ void History::pressAgain(ui::BoxCell place, std::int16_t candidate)
         throw std::logic_error("the history is out of step with the board: a click it replayed changed nothing");
 }
 
-History::Step History::undo()
-{
-    if (done_.empty())
-        return {};
-    const std::vector<std::uint8_t> record = done_.pop();
-    const Action action(record);
-    reverse(action);
-    undone_.push(record);
-    return action.step();
-}
+History::Step History::undo() { return replay(done_, undone_, true); }
+History::Step History::redo() { return replay(undone_, done_, false); }
 
-History::Step History::redo()
+History::Step History::replay(std::deque<Record>& from, std::deque<Record>& to, bool undoing)
 {
-    if (undone_.empty())
+    if (from.empty())
         return {};
-    const std::vector<std::uint8_t> record = undone_.pop();
-    const Action action(record);
-    repeat(action);
-    done_.push(record);
-    return action.step();
+    const Record action = from.back();
+    from.pop_back();
+    if (undoing)
+        reverse(action);
+    else
+        repeat(action);
+    to.push_back(action);
+    return {true, action.kind == Kind::Click ? std::optional(placeOf(action.cell)) : std::nullopt};
 }
 
 // An undone "Reset" picks again on the empty board, then freezes: fixIt finds
 // each frozen cell's digit from the bars of all the picks, as "Fix" did.
-void History::reverse(const Action& action)
+void History::reverse(const Record& action)
 {
     switch (action.kind) {
-    case Kind::Click: pressAgain(action.place, action.candidate); return;
-    case Kind::Fix: fixEach(board_, action.picks.frozen, false); return;
-    case Kind::UnFix: fixEach(board_, action.picks.frozen, true); return;
+    case Kind::Click: pressAgain(placeOf(action.cell), action.candidate); return;
+    case Kind::Fix: fixEach(board_, action.cells, false); return;
+    case Kind::UnFix: fixEach(board_, action.cells, true); return;
     case Kind::Reset:
         for (int n = 0; n < cellCount; ++n)
-            if (action.picks.candidate.at(n) >= 0)
-                pressAgain(placeOf(n), action.picks.candidate.at(n));
-        fixEach(board_, action.picks.frozen, true);
+            if (pickAt(action.picks, n) >= 0)
+                pressAgain(placeOf(n), pickAt(action.picks, n));
+        fixEach(board_, action.cells, true);
         return;
     }
 }
 
-void History::repeat(const Action& action)
+void History::repeat(const Record& action)
 {
     switch (action.kind) {
-    case Kind::Click: pressAgain(action.place, action.candidate); return;
+    case Kind::Click: pressAgain(placeOf(action.cell), action.candidate); return;
     case Kind::Fix: board_.window().cmdFix().Click.raise(); return;
     case Kind::UnFix: board_.window().cmdUnFix().Click.raise(); return;
     case Kind::Reset: board_.window().cmdReset().Click.raise(); return;

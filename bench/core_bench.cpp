@@ -81,8 +81,8 @@ void BM_UndoResetFinishedGame(benchmark::State& state)
 }
 BENCHMARK(BM_UndoResetFinishedGame);
 
-// The history's memory at 10,000 actions of the largest kind play records, a
-// "Reset" after every pick (its time is that of the 10,000 actions).
+// The history's memory at 10,000 actions, a "Reset" after every pick (its time
+// is that of the 10,000 actions).
 void BM_HistoryOf10000(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -31,7 +31,7 @@ CORE = (("pick and take-back", "BM_PickAndTakeBack"), ('"Fix"', "BM_Fix"), ('"Un
 # Undoing a "Reset" of a finished game against the "Reset" itself, each from its
 # press until painted (wall time, as each is timed alone within its round).
 UNDO = ('undo of "Reset" of a finished game, until painted', "BM_QtUndoResetFinishedGame", "BM_QtResetFinishedGame", 2)
-# The undo history's memory, once it holds this many of the largest actions play records.
+# The undo history's memory, once it holds 10,000 actions.
 HISTORY = ("undo history of 10,000 actions, half of them \"Reset\"", "BM_HistoryOf10000", 1 << 20)
 
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Past 10,000 actions the oldest go, whatever their size, with their memory: 10,000
-// of the largest play records ("Reset" after every pick) take at most a MiB.
+// Past 10,000 actions the oldest go, with their memory: 10,000 of them, a "Reset"
+// after every pick, take at most a MiB.
 TEST(HistoryLimit, KeepsTheNewest10000ActionsInAtMostAMebibyte)
 {
     Orvane_Main board(std::make_unique<ui::NullBoardWindow>());
