@@ -17,7 +17,7 @@ constexpr int labelElement(std::int16_t box, std::int16_t cell) { return candida
 inline constexpr int resetElement = 810;
 inline constexpr int fixElement = 811;
 inline constexpr int unFixElement = 812;
-constexpr int cellElement(std::int16_t box, std::int16_t cell) { return 813 + box * 9 + cell; }
+constexpr int cellElement(std::int16_t box, std::int16_t cell) { return unFixElement + 1 + box * 9 + cell; }
 inline constexpr int elementCount = cellElement(8, 8) + 1;
 
 } // namespace ui::web

@@ -11,8 +11,11 @@ namespace ui::web {
 namespace {
 
 // page.js sends the verbs by these numbers.
-static_assert(static_cast<int>(Key::Left) == 4 && static_cast<int>(Key::BoardEnd) == 11);
-static_assert(static_cast<int>(Key::Digit1) == 12 && static_cast<int>(Key::TakeBack) == 21);
+constexpr bool numbered(Key key, int number) { return static_cast<int>(key) == number; }
+static_assert(numbered(Key::Left, 4) && numbered(Key::Right, 5) && numbered(Key::Up, 6) && numbered(Key::Down, 7));
+static_assert(numbered(Key::RowStart, 8) && numbered(Key::RowEnd, 9) && numbered(Key::BoardStart, 10) &&
+              numbered(Key::BoardEnd, 11));
+static_assert(numbered(Key::Digit1, 12) && numbered(Key::Digit9, 20) && numbered(Key::TakeBack, 21));
 
 // The keys count cells row by row on the board; the page, box by box.
 BoxCell placeOf(std::int16_t ordinal) { return boxCellOf({ordinal / 9, ordinal % 9}); }

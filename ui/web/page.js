@@ -1,8 +1,8 @@
 // The page's side of the board: it takes over the board's elements, which the
 // page was built with, carries out the board's property writes on them by
 // number, and hands every click on a button and every key typed in the board
-// back to the board. The board is
-// C++ run as WebAssembly; see Page.h for the calls that arrive here.
+// back to the board. The board is C++ run as WebAssembly; see Page.h for the
+// calls that arrive here.
 Module["printErr"] = (text) => console.error(text);
 Module["onAbort"] = (what) => orvanePage.stop(String(what));
 // A failed click ends the program (Dispatch.h); a page has no process to end.
