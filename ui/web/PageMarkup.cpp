@@ -128,12 +128,11 @@ std::string boardStyle()
          ";border:1px solid color-mix(in srgb," + caption + " 45%,transparent);touch-action:manipulation}";
     s += "button:disabled{color:#808080}";
     s += "button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
-    // A cell or a label that has the focus itself shows a frame just inside the
-    // cell, over its buttons, as the desktops draw it: dotted, with a line of the
-    // button face around, so that it shows over barred buttons too.
+    // A cell or a label that has the focus itself shows a dotted frame along the
+    // cell's edge, over its buttons, as the desktops draw it: the colours under it
+    // inverted, so that it shows on barred buttons too.
     s += "#board [tabindex]:focus-visible{outline:none}#board [tabindex]:focus-visible::after{content:\"\";"
-         "position:absolute;inset:3px;border:1px dotted " +
-         caption + ";outline:1px solid " + colorOf(designs::cmdReset.face) + "}";
+         "position:absolute;inset:0;border:1px dotted #fff;mix-blend-mode:difference}";
     for (const auto& b : designs::usrcntGrid)
         s += "." + boxClass(b.index) + "{" + box(b) + "}";
     s += "." + commandClass(resetElement) + "{" + box(designs::cmdReset) + "}";
