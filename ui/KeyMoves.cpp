@@ -22,9 +22,9 @@ BoardFocus stopAt(int stop)
 // The tab stop a focus stands at; a cell itself stands just before its first.
 int stopOf(BoardFocus focus)
 {
-    const auto cell = static_cast<int>(std::ranges::find(cellOrder, focus.cell) - cellOrder.begin());
-    const auto candidate =
-        static_cast<int>(std::ranges::find(candidateOrder, focus.candidate) - candidateOrder.begin());
+    const auto cell = static_cast<int>(std::find(cellOrder.begin(), cellOrder.end(), focus.cell) - cellOrder.begin());
+    const auto candidate = static_cast<int>(std::find(candidateOrder.begin(), candidateOrder.end(), focus.candidate) -
+                                            candidateOrder.begin());
     const auto perCell = static_cast<int>(candidateOrder.size());
     return cell * perCell + (focus.candidate == BoardFocus::itself ? 0 : candidate);
 }

@@ -109,6 +109,43 @@ test("Tab walks every candidate box by box, cell by cell, then Reset, Fix and Un
   await page.context().close();
 });
 
+test("a game by keys alone: the board against the model and the focus after every key", async () => {
+  // As the desktops' game, but the page leaves Tab past its last command to the browser.
+  const page = await board();
+  const model = new ReferenceModel();
+  const game = [
+    ["5", candidateName(0, 0, 4), () => model.click(0, 4)],
+    ["ArrowRight", candidateName(0, 1, 0)], // the 5 is barred there: the first free candidate
+    ["End", candidateName(0, 8, 0)],
+    ["Shift+Numpad7", candidateName(0, 8, 6), () => model.click(8, 6)], // the keypad's 7, as Num Lock off and Shift type it
+    ["Control+3", candidateName(0, 8, 6)], // with Ctrl, the browser's
+    ["Backspace", candidateName(0, 8, 6), () => model.click(8, 6)],
+    ["Control+End", candidateName(8, 8, 8)],
+    ...["Reset", "Fix"].map((command) => ["Tab", command]),
+    ["Space", "Fix", () => model.fix(true)],
+    ["Control+Home", "Fix"], // not the board's while a command has it
+    ...["Reset", candidateName(8, 8, 8)].map((focus) => ["Shift+Tab", focus]),
+    ["Control+Home", candidateName(0, 1, 0)], // the fixed cell is no tab stop
+    ["ArrowLeft", "Row 1, column 1, digit 5"],
+    ["Tab", candidateName(0, 1, 0)],
+    ["ArrowDown*3", candidateName(3, 1, 0)], // held: it moves on
+    ["6*2", candidateName(3, 1, 5), () => model.click(28, 5)], // held: it presses once
+    ["Control+End", candidateName(8, 8, 8)],
+    ...["Reset", "Fix", "Un-Fix"].map((command) => ["Tab", command]),
+    ["Space", "Un-Fix", () => model.fix(false)],
+    ...["Fix", "Reset"].map((command) => ["Shift+Tab", command]),
+    ["Space", "Reset", () => model.reset()],
+  ];
+  for (const [n, [key, focus, act]] of game.entries()) {
+    const [name, held = 1] = key.split("*");
+    for (let repeat = 1; repeat < held; repeat++) await page.keyboard.down(name);
+    await page.keyboard.press(name);
+    act?.();
+    assert.deepEqual([difference(await readBoard(page), model.expected()), await focusedName(page)], [null, focus], `key ${n}, ${key}`);
+  }
+  await page.context().close();
+});
+
 test("a bar that reaches a fixed cell still counts once it thaws", async () => {
   // Pick 5, Fix, pick 7 in a row peer, Un-Fix, take the 7 back, Fix: the cell
   // shows its own 5, not a 7 the player never picked.
@@ -156,6 +193,12 @@ test("the accessibility tree names every control and tells barred, hidden and fi
   const fixed = { 0: ["image Row 1, column 1, digit 5"], 80: ["image Row 9, column 9, digit 1"] };
   const cell = (r, c) => [`cell Row ${r + 1}, column ${c + 1}`, ...(fixed[r * 9 + c] ?? nine.map((d) => `button ${candidateName(r, c, d)}`))];
   assert.deepEqual(said(shown.find((n) => n.role?.value === "table"), 3), ["table Board", ...nine.map((r) => ["row", ...nine.map((c) => cell(r, c))])]);
+  // The table says the keys; a cell with every candidate barred takes the focus itself.
+  assert.match(shown.find((n) => n.role?.value === "table").description?.value, /^Arrow keys move from cell to cell/);
+  for (const [r, c, d] of [[0, 1, 1], [0, 2, 2], [0, 3, 3], [0, 4, 5], [0, 5, 6], [0, 6, 7], [1, 7, 8]]) await page.clickCandidate(r, c, d);
+  for (const key of ["ArrowUp", "ArrowRight"]) await page.keyboard.press(key);
+  const focused = (await cdp.send("Accessibility.getFullAXTree")).nodes.filter((n) => n.properties?.some((p) => p.name === "focused" && p.value.value));
+  assert.deepEqual(focused.map((n) => said(n, 0)), ["RootWebArea Form2", "cell Row 1, column 9"]);
   await page.context().close();
 });
 

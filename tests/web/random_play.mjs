@@ -2,9 +2,9 @@
 // every candidate (shown, clickable, face) and every label.
 //   node tests/web/random_play.mjs PAGE_DIR [STEPS] [SEED]
 //
-// First STEPS steps with real mouse clicks in a window larger than the designs'.
+// First STEPS steps with real mouse clicks, or keys, in a window larger than the designs'.
 // Then a tenth as many (at least 200) on a 360 x 640 touch screen, where a tap on
-// a box of the whole board enlarges it and most picks are taps in enlarged boxes;
+// a box of the whole board enlarges it and most picks are taps or keys in enlarged boxes;
 // the others are a mouse click, a key or an assistive activation on the whole
 // board, which must pick without enlarging. Every enlarged box is checked for
 // targets a finger can hit; the player leaves it by "Whole board" or the
@@ -70,7 +70,7 @@ async function play(page, count, next, player) {
       const j = roll < 0.35 || open.length === 0 ? pick(729) : open[pick(open.length)];
       const n = Math.floor(j / 9);
       action = `a click on ${candidateName(Math.floor(n / 9), n % 9, j % 9)}`;
-      await player.candidate(n, j % 9, model.candidate(n, j % 9));
+      await player.candidate(n, j % 9, model.candidate(n, j % 9), model, next);
       model.click(n, j % 9);
     }
     await check();
@@ -102,6 +102,27 @@ const phoneView = (page) => page.evaluate(() => {
     candidates, bar: [...commands, whole].map(target) };
 });
 
+// A click by keys from the cell (of the enlarged box, inBox) that has the focus, if
+// any: at times (in the box, always) first Home or End and past them, to the row's
+// or box's end; by the arrows to the cell; then its digit, or Delete for its pick.
+async function byKeys(page, n, d, model, next, inBox) {
+  const focusedCell = () => page.evaluate((s) => document.activeElement.closest(s)?.id, inBox ? ".shown>*" : "[role=cell]");
+  const from = await focusedCell();
+  if (!from) return false;
+  let [r, c] = from.match(/\d/g).map((x) => x - 1);
+  const [row, column, end] = [Math.floor(n / 9), n % 9, next() * (inBox ? 0.3 : 1)];
+  const keys = end < 0.15 ? ["Home", "ArrowLeft"] : end < 0.3 ? ["End", "ArrowRight"] : [];
+  if (keys.length) c = (inBox ? column - (column % 3) : 0) + (end < 0.15 ? 0 : inBox ? 2 : 8);
+  keys.push(...Array(Math.abs(row - r)).fill(row > r ? "ArrowDown" : "ArrowUp"));
+  keys.push(...Array(Math.abs(column - c)).fill(column > c ? "ArrowRight" : "ArrowLeft"));
+  keys.push(model.cells[n].pick === d && next() < 0.5 ? "Delete" : String(d + 1));
+  action += `, by keys ${keys.join(" ")}`;
+  for (const key of keys.slice(0, -1)) await page.keyboard.press(key);
+  if ((await focusedCell()) !== `r${row + 1}c${column + 1}`) throw new Error(`the keys reached ${await focusedCell()}`);
+  await page.keyboard.press(keys.at(-1));
+  return true;
+}
+
 const server = await serve({ "/": folder });
 const browser = await launch();
 try {
@@ -110,7 +131,8 @@ try {
   const onPage = await boardOnPage(desk);
   const clickAt = (rect) => desk.mouse.click(...onPage.middle(rect));
   await play(desk, Number(steps), random(seed), {
-    candidate: (n, d) => clickAt(candidateRect(Math.floor(n / 9), n % 9, d)),
+    candidate: async (n, d, state, model, next) =>
+      (next() < 0.25 && (await byKeys(desk, n, d, model, next, false))) || clickAt(candidateRect(Math.floor(n / 9), n % 9, d)),
     command: (name) => clickAt(layout.command(commands.indexOf(name))),
   });
   await desk.context().close();
@@ -174,7 +196,7 @@ try {
   };
 
   await play(phone, phoneSteps, next, {
-    async candidate(n, d, state) {
+    async candidate(n, d, state, model) {
       if (next() < 0.04) {
         action += " after turning the phone";
         await turn();
@@ -195,6 +217,7 @@ try {
             await enlarge(b);
           }
         }
+        if (way < 0.2 && (await byKeys(phone, n, d, model, next, true))) return;
         action += ", tapped in the enlarged box";
         // A hidden candidate is tapped where it would stand, on its cell's label.
         const cell = await candidate(n, d).evaluate((c) => c.parentElement.getBoundingClientRect().toJSON());

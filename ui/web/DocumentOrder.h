@@ -38,14 +38,14 @@ void walkInDocumentOrder(Visitor& visit)
     }
 }
 
-// The element number (Elements.h) of every button and label, in document order.
+// The element number (Elements.h) of every cell, label and button, in document order.
 inline std::vector<int> boardOrder()
 {
     struct Numbers {
         std::vector<int> order;
         void boxStart(std::int16_t) {}
         void boxEnd() {}
-        void cellStart(std::int16_t, std::int16_t) {}
+        void cellStart(std::int16_t b, std::int16_t k) { order.push_back(cellElement(b, k)); }
         void cellEnd() {}
         void label(std::int16_t b, std::int16_t k) { order.push_back(labelElement(b, k)); }
         void candidate(std::int16_t b, std::int16_t k, std::int16_t i) { order.push_back(candidateElement(b, k, i)); }

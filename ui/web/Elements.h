@@ -4,7 +4,8 @@
 // Every element the board writes to after it is built has a number, so that a
 // property write crosses into the page as a few integers. Candidate button i of
 // cell k of box b is (b * 9 + k) * 10 + i, that cell's label the number after its
-// nine buttons; the three commands follow the 81 cells.
+// nine buttons; the three commands follow the 81 cells, and the cells themselves,
+// which take the focus when none of their candidates can, come last.
 namespace ui::web {
 
 constexpr int candidateElement(std::int16_t box, std::int16_t cell, std::int16_t index)
@@ -16,6 +17,7 @@ constexpr int labelElement(std::int16_t box, std::int16_t cell) { return candida
 inline constexpr int resetElement = 810;
 inline constexpr int fixElement = 811;
 inline constexpr int unFixElement = 812;
-inline constexpr int elementCount = 813;
+constexpr int cellElement(std::int16_t box, std::int16_t cell) { return unFixElement + 1 + box * 9 + cell; }
+inline constexpr int elementCount = cellElement(8, 8) + 1;
 
 } // namespace ui::web

@@ -6,6 +6,7 @@
 EM_JS(void, orvane_install, (const int* order, int count),
       { orvanePage.install(HEAP32.subarray(order >> 2, (order >> 2) + count)); });
 EM_JS(void, orvane_show, (const char* title), { orvanePage.show(UTF8ToString(title)); });
+EM_JS(void, orvane_focus, (int element), { orvanePage.focus(element); });
 EM_JS(void, orvane_visible, (int element, int visible), { orvanePage.elements[element].hidden = !visible; });
 EM_JS(void, orvane_enabled, (int element, int enabled), { orvanePage.elements[element].disabled = !enabled; });
 EM_JS(void, orvane_face, (int element, unsigned color),
@@ -18,6 +19,7 @@ namespace ui::web::page {
 
 void install(const int* order, int count) { orvane_install(order, count); }
 void show(const char* title) { orvane_show(title); }
+void focus(int element) { orvane_focus(element); }
 void setVisible(int element, bool visible) { orvane_visible(element, visible); }
 void setEnabled(int element, bool enabled) { orvane_enabled(element, enabled); }
 void setFace(int element, std::uint32_t sysColor) { orvane_face(element, sysColor); }

@@ -4,6 +4,7 @@
 
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
+#include "ui/Keys.h"
 #include "ui/web/DocumentOrder.h"
 #include "ui/web/WebColors.h"
 
@@ -67,17 +68,18 @@ std::string cellName(RowColumn place)
 // technology meets a 9 x 9 table while the elements, their order and the Tab
 // order stay as they are. The table and its rows draw nothing (boardStyle), and
 // are spans, so that the board's divs are still its boxes alone, as the page's
-// view finds them. The commands stay outside.
+// view finds them. The commands stay outside. The table's description says the
+// board's keys.
 std::string tableMarkup()
 {
-    std::string text = "<span class=t role=table aria-label=Board>";
+    std::string text = "<span class=t role=table aria-label=Board aria-describedby=keys>";
     for (int row = 0; row < 9; ++row) {
         text += "<span role=row aria-owns=\"";
         for (int column = 0; column < 9; ++column)
             text += (column ? " " : "") + cellId({row, column});
         text += "\"></span>";
     }
-    return text + "</span>";
+    return text + "</span><span id=keys hidden>" + std::string(keysDescription) + "</span>";
 }
 
 struct Markup {
@@ -126,6 +128,11 @@ std::string boardStyle()
          ";border:1px solid color-mix(in srgb," + caption + " 45%,transparent);touch-action:manipulation}";
     s += "button:disabled{color:#808080}";
     s += "button:focus-visible{outline:1px dotted " + caption + ";outline-offset:-4px}";
+    // A cell or a label that has the focus itself shows a dotted frame along the
+    // cell's edge, over its buttons, as the desktops draw it: the colours under it
+    // inverted, so that it shows on barred buttons too.
+    s += "#board [tabindex]:focus-visible{outline:none}#board [tabindex]:focus-visible::after{content:\"\";"
+         "position:absolute;inset:0;border:1px dotted #fff;mix-blend-mode:difference}";
     for (const auto& b : designs::usrcntGrid)
         s += "." + boxClass(b.index) + "{" + box(b) + "}";
     s += "." + commandClass(resetElement) + "{" + box(designs::cmdReset) + "}";

@@ -41,6 +41,8 @@ public:
     WebCell(std::int16_t box, std::int16_t cell);
     Button& btnBlock(std::int16_t index) override { return *buttons_.at(static_cast<std::size_t>(index)); }
     Label& lbl() override { return label_; }
+    const WebButton& button(std::int16_t index) const { return *buttons_.at(static_cast<std::size_t>(index)); }
+    const WebLabel& label() const { return label_; }
 
 private:
     std::array<std::unique_ptr<WebButton>, 9> buttons_;
@@ -51,6 +53,7 @@ class WebBox final : public BoxControls {
 public:
     explicit WebBox(std::int16_t box);
     CellControls& usrcntSquare(std::int16_t index) override { return *cells_.at(static_cast<std::size_t>(index)); }
+    const WebCell& cell(std::int16_t index) const { return *cells_.at(static_cast<std::size_t>(index)); }
 
 private:
     std::array<std::unique_ptr<WebCell>, 9> cells_;
@@ -69,6 +72,11 @@ public:
 
     // The button with that element number, or null when there is none.
     Button* buttonAt(int element);
+    // What a cell's buttons and label were last told to show.
+    const WebCell& cellAt(BoxCell place) const
+    {
+        return boxes_.at(static_cast<std::size_t>(place.box))->cell(place.cell);
+    }
 
 private:
     std::array<std::unique_ptr<WebBox>, 9> boxes_;

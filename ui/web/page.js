@@ -1,7 +1,8 @@
 // The page's side of the board: it takes over the board's elements, which the
 // page was built with, carries out the board's property writes on them by
-// number, and hands every click on a button back to the board. The board is
-// C++ run as WebAssembly; see Page.h for the calls that arrive here.
+// number, and hands every click on a button and every key typed in the board
+// back to the board. The board is C++ run as WebAssembly; see Page.h for the
+// calls that arrive here.
 Module["printErr"] = (text) => console.error(text);
 Module["onAbort"] = (what) => orvanePage.stop(String(what));
 // A failed click ends the program (Dispatch.h); a page has no process to end.
@@ -18,7 +19,7 @@ var orvanePage = {
 
   install(order) {
     const board = (this.board = document.getElementById("board"));
-    const nodes = board.querySelectorAll("button,.l");
+    const nodes = board.querySelectorAll("[role=cell],.l,button");
     for (let n = 0; n < nodes.length; n++) {
       this.elements[order[n]] = nodes[n];
       nodes[n].element = order[n];
@@ -27,6 +28,20 @@ var orvanePage = {
     board.addEventListener("click", (event) => {
       const button = event.target.closest("button");
       if (button) this.click(button.element);
+    });
+    // The board answers its keys (PageKeys.h) and the browser no longer acts on
+    // them; every other key, and any key typed elsewhere, stays the browser's.
+    board.addEventListener("keydown", (event) => {
+      const verb = this.verbOf(event);
+      const from = event.target.element;
+      const enlarged = board.classList.contains("enlarged");
+      if (verb >= 0 && from !== undefined && this.call("_orvane_key", from, verb, event.repeat, enlarged))
+        event.preventDefault();
+    });
+    // A cell or a label is focusable only while it has the focus (focus below);
+    // the window losing the focus leaves it where it is.
+    board.addEventListener("focusout", ({ target }) => {
+      if (target.tagName !== "BUTTON" && target !== document.activeElement) target.removeAttribute("tabindex");
     });
     // The board is drawn before its code has loaded, and takes clicks from now on.
     board.inert = false;
@@ -37,10 +52,39 @@ var orvanePage = {
     this.board.querySelector("button").focus();
   },
 
+  // A key as the board's verb, by its number in ui/Keys.h (PageKeys.cpp holds
+  // these to it), or -1: Tab, Space and Escape stay the browser's, and so does
+  // a key with Alt, or with Ctrl or Cmd but Home and End.
+  verbOf(event) {
+    const key = event.key;
+    const ctrl = event.ctrlKey || event.metaKey;
+    if (event.altKey) return -1;
+    if (key === "Home" || key === "End") return (key === "Home" ? 8 : 9) + (ctrl ? 2 : 0);
+    if (ctrl) return -1;
+    // The keypad's digits, and the top row's also where a layout types them with Shift.
+    const topRow = /^Digit([1-9])$/.exec(event.code);
+    const digit = /^[1-9]$/.test(key) ? key : topRow && topRow[1];
+    if (digit) return 11 + Number(digit);
+    return { ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7, Delete: 21, Backspace: 21 }[key] || -1;
+  },
+
+  // A cell, or a label while it shows a digit, takes the focus when none of the
+  // cell's candidates can; never a tab stop, and never by a click.
+  focus(element) {
+    const target = this.elements[element];
+    if (target.tagName !== "BUTTON") target.tabIndex = -1;
+    target.focus();
+  },
+
   click(element) {
-    if (this.stopped) return;
+    this.call("_orvane_click", element);
+  },
+
+  // The board's answer, or 0 once it has stopped.
+  call(name, ...args) {
+    if (this.stopped) return 0;
     try {
-      Module["_orvane_click"](element);
+      return Module[name](...args);
     } catch (e) {
       // The board has already said why it stopped; anything else that escapes
       // (a trap in the WebAssembly) ends the board the same way.
@@ -48,6 +92,7 @@ var orvanePage = {
         console.error("Orvane: internal error: " + e);
         this.stop(String(e && e.message ? e.message : e));
       }
+      return 0;
     }
   },
 
@@ -63,6 +108,7 @@ var orvanePage = {
     } else {
       label.removeAttribute("role");
       label.removeAttribute("aria-label");
+      label.removeAttribute("tabindex");
       label.setAttribute("aria-hidden", "true");
     }
   },
