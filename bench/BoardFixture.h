@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/Orvane_Main.h"
-#include "ui/NullPlatform.h"
+#include "tests/support/NullPlatform.h"
 
 // A whole board over the null front-end, clicked the way the toolkit would:
 // by raising the candidate button's Click. It builds its own Orvane_Main rather
@@ -12,7 +12,7 @@ class BoardFixture {
 public:
     BoardFixture()
     {
-        auto window = std::make_unique<ui::NullBoardWindow>();
+        auto window = std::make_unique<support::NullBoardWindow>();
         window_ = window.get();
         board_ = std::make_unique<Orvane_Main>(std::move(window));
         board_->show();
@@ -41,6 +41,6 @@ public:
     }
 
 private:
-    ui::NullBoardWindow* window_ = nullptr; // owned by board_
+    support::NullBoardWindow* window_ = nullptr; // owned by board_
     std::unique_ptr<Orvane_Main> board_;
 };

@@ -73,6 +73,7 @@ protected:
         view_ = created.get();
         board_ = std::make_unique<Orvane_Main>(std::move(created));
         board_->show();
+        window().activateWindow(); // on a display with no window manager to do it
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 

@@ -1,14 +1,15 @@
 #include "BoardProbe.h"
 
-#include <oleacc.h>
+#include <cwchar>
+#include <utility>
 
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
-#include "ui/win32/BoardAccessible.h"
 #include "ui/win32/BoardSurface.h"
 #include "ui/win32/Canvas.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/MsaaObject.h"
 
 namespace designs = ui::designs;
 using ui::win32::controlId;
@@ -29,28 +30,21 @@ HWND BoardProbe::surface() const
 
 namespace {
 
-std::int16_t ordinalOf(int b, int k)
+Control partOf(HWND surface, int b, int k, int part)
 {
     const ui::RowColumn place = ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
-    return static_cast<std::int16_t>(place.row * 9 + place.column);
+    const auto [object, child] = ui::win32::MsaaObject::eventIds(
+        {static_cast<std::int16_t>(place.row * 9 + place.column), static_cast<std::int16_t>(part)});
+    return {surface, object, child};
 }
 
 } // namespace
 
-Control BoardProbe::cell(int b, int k) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k)})};
-}
+Control BoardProbe::cell(int b, int k) const { return partOf(surface(), b, k, ui::desktop::Part::none); }
 
-Control BoardProbe::candidate(int b, int k, int i) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), static_cast<std::int16_t>(i)})};
-}
+Control BoardProbe::candidate(int b, int k, int i) const { return partOf(surface(), b, k, i); }
 
-Control BoardProbe::label(int b, int k) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), ui::desktop::Part::label})};
-}
+Control BoardProbe::label(int b, int k) const { return partOf(surface(), b, k, ui::desktop::Part::label); }
 
 Control BoardProbe::reset() const { return {GetDlgItem(board_, controlId(designs::cmdReset))}; }
 
@@ -58,9 +52,15 @@ Control BoardProbe::fix() const { return {GetDlgItem(board_, controlId(designs::
 
 Control BoardProbe::unFix() const { return {GetDlgItem(board_, controlId(designs::cmdUnFix))}; }
 
-namespace {
+VARIANT childId(LONG child)
+{
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    return id;
+}
 
-// The client object of a window, as a screen reader asks for it, or null.
 IAccessible* accessibleOf(HWND window)
 {
     IAccessible* object = nullptr;
@@ -69,15 +69,31 @@ IAccessible* accessibleOf(HWND window)
     return object;
 }
 
-// The object that answers for a control and the child id to ask it with: for a
-// part of a cell, the board's object; for a cell, its own object.
+LONG roleOf(IAccessible* object, LONG child)
+{
+    VARIANT role;
+    VariantInit(&role);
+    return SUCCEEDED(object->get_accRole(childId(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+}
+
+std::wstring nameOf(IAccessible* object, LONG child)
+{
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(childId(child), &name)) && name ? name : L"";
+    SysFreeString(name);
+    return result;
+}
+
+namespace {
+
+// The object that answers for a control and the child id to ask it with.
 struct Found {
     IAccessible* object = nullptr;
     VARIANT child{};
     explicit Found(Control control)
     {
         VariantInit(&child);
-        if (FAILED(AccessibleObjectFromEvent(control.window, OBJID_CLIENT, control.child, &object, &child)))
+        if (FAILED(AccessibleObjectFromEvent(control.window, control.object, control.child, &object, &child)))
             object = nullptr;
     }
     ~Found()
@@ -91,17 +107,29 @@ struct Found {
 
 } // namespace
 
+// An object answers the focus, or the object inside it that holds it; a cell's
+// object is found by its name.
 Control BoardProbe::focus()
 {
     Control focused{GetFocus()};
     IAccessible* object = focused.window ? accessibleOf(focused.window) : nullptr;
-    if (!object)
-        return focused;
     VARIANT child;
-    VariantInit(&child);
-    if (object->get_accFocus(&child) == S_OK && child.vt == VT_I4)
-        focused.child = child.lVal;
-    object->Release();
+    while (object && object->get_accFocus(&child) == S_OK) {
+        object->Release();
+        object = nullptr;
+        if (child.vt == VT_I4) {
+            focused.child = child.lVal;
+        } else if (child.vt == VT_DISPATCH) {
+            child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+            child.pdispVal->Release();
+            int row = 0, column = 0;
+            if (object)
+                std::swscanf(nameOf(object, CHILDID_SELF).c_str(), L"Row %d, column %d", &row, &column);
+            focused.object = (row - 1) * 9 + column;
+        }
+    }
+    if (object)
+        object->Release();
     return focused;
 }
 
@@ -239,4 +267,68 @@ void BoardProbe::pressKey(WPARAM key, bool shift) const
     pumpMessages();
     keys[VK_SHIFT] = shiftWas;
     SetKeyboardState(keys);
+}
+
+namespace {
+
+struct Sent {
+    DWORD event;
+    HWND window;
+    LONG object, child;
+};
+std::vector<Sent> sent;
+
+void CALLBACK record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    sent.push_back({event, window, object, child});
+}
+
+} // namespace
+
+Listener::Listener(HWND surface)
+    : surface_(surface),
+      hook_(SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, record, GetCurrentProcessId(), 0,
+                            WINEVENT_OUTOFCONTEXT))
+{
+    sent.clear();
+}
+
+Listener::~Listener() { UnhookWinEvent(hook_); }
+
+// The window's own events, which the system sends, name the table itself.
+std::vector<Heard> Listener::heard()
+{
+    pumpMessages();
+    std::vector<Heard> heard;
+    for (const Sent& event : std::exchange(sent, {})) {
+        if (event.window != surface_ || (event.object == OBJID_CLIENT && event.child == CHILDID_SELF) ||
+            event.event == EVENT_OBJECT_LOCATIONCHANGE)
+            continue;
+        Heard one{event.event, {}};
+        IAccessible* object = nullptr;
+        VARIANT child;
+        if (FAILED(AccessibleObjectFromEvent(event.window, event.object, event.child, &object, &child)))
+            object = nullptr;
+        for (int depth = 0; object && depth < 3; ++depth) {
+            one.path.emplace_back(roleOf(object, child.lVal), nameOf(object, child.lVal));
+            if (one.path.back().first == ROLE_SYSTEM_TABLE)
+                break;
+            if (child.lVal != CHILDID_SELF) { // a simple element: the object that answers for it holds it
+                child.lVal = CHILDID_SELF;
+                continue;
+            }
+            IDispatch* parent = nullptr;
+            IAccessible* around = nullptr;
+            if (object->get_accParent(&parent) == S_OK && parent) {
+                parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&around));
+                parent->Release();
+            }
+            object->Release();
+            object = around;
+        }
+        if (object)
+            object->Release();
+        heard.push_back(one);
+    }
+    return heard;
 }

@@ -4,12 +4,15 @@
 
 #include "ui/win32/WindowsApi.h"
 
+#include <oleacc.h>
+
 // A control of the board as a player and a screen reader meet it: a window, or
-// a cell or a part of one on the board surface, named by the child id that the
-// surface's events give it.
+// a cell or a part of one on the board surface, named by the object and child ids
+// that the surface's events give it.
 struct Control {
     HWND window = nullptr;
-    LONG child = 0; // the window itself
+    LONG object = OBJID_CLIENT;
+    LONG child = CHILDID_SELF;
     bool operator==(const Control&) const = default;
 };
 
@@ -29,7 +32,8 @@ public:
     Control reset() const;
     Control fix() const;
     Control unFix() const;
-    // The control with the keyboard focus: a command, or a cell's focused candidate.
+    // The control with the keyboard focus: a command, or what of the board holds it,
+    // asked of the objects from the window's down, as a screen reader asks.
     static Control focus();
 
     // What a screen reader hears of it, found as a screen reader finds the
@@ -75,3 +79,32 @@ private:
 
 // Delivers every message waiting for this thread as the program's loop does.
 void pumpMessages();
+
+// What a screen reader asks with: a child id, a window's client object (or null),
+// and the role and name an object gives of one of its children or of itself.
+VARIANT childId(LONG child);
+IAccessible* accessibleOf(HWND window);
+LONG roleOf(IAccessible* object, LONG child);
+std::wstring nameOf(IAccessible* object, LONG child);
+
+// An event the board sent, as a screen reader resolves it (AccessibleObjectFromEvent):
+// the role and name of what it names, then of each object around that, up to the table.
+struct Heard {
+    DWORD event = 0;
+    std::vector<std::pair<LONG, std::wstring>> path;
+};
+
+// Hears the events of the board surface's parts through a hook, as a screen reader does.
+class Listener {
+public:
+    explicit Listener(HWND surface);
+    ~Listener();
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+    // What was heard since last asked, once the messages waiting are delivered.
+    std::vector<Heard> heard();
+
+private:
+    HWND surface_;
+    HWINEVENTHOOK hook_;
+};

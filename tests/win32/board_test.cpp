@@ -10,11 +10,13 @@
 #include <oleacc.h>
 
 #include "BoardProbe.h"
+#include "app/Orvane_Main.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "ui/Designs.h"
-#include "ui/win32/BoardAccessible.h"
+#include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/MsaaObject.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/Win32BoardWindow.h"
 #include "ui/win32/Win32Platform.h"
@@ -40,34 +42,16 @@ ui::RowColumn placeOf(int b, int k)
     return ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
 }
 std::wstring wide(const std::string& text) { return {text.begin(), text.end()}; }
-std::wstring candidateNameOf(int b, int k, int i)
-{
-    return wide(ui::candidateName(placeOf(b, k), static_cast<std::int16_t>(i)));
-}
 std::wstring digitNameOf(int b, int k, const char* digit) { return wide(ui::digitName(placeOf(b, k), digit)); }
 
-VARIANT childId(LONG child)
+bool same(IUnknown* one, IUnknown* other)
 {
-    VARIANT id;
-    VariantInit(&id);
-    id.vt = VT_I4;
-    id.lVal = child;
-    return id;
-}
-
-LONG roleOf(IAccessible* object, LONG child)
-{
-    VARIANT role;
-    VariantInit(&role);
-    return SUCCEEDED(object->get_accRole(childId(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
-}
-
-std::wstring nameOf(IAccessible* object, LONG child)
-{
-    BSTR name = nullptr;
-    std::wstring result = SUCCEEDED(object->get_accName(childId(child), &name)) && name ? name : L"";
-    SysFreeString(name);
-    return result;
+    IUnknown *a = nullptr, *b = nullptr;
+    one->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&a));
+    other->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&b));
+    a->Release();
+    b->Release();
+    return a == b;
 }
 
 // Active border and button face look alike in many colour schemes (Wine's among
@@ -213,50 +197,6 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
 }
 
-// Walked as a screen reader walks it: a table of 81 cell objects, each holding
-// its candidates and its label; the drawn captions stay "1" to "9".
-TEST_F(BoardWindowTest, AScreenReaderReadsATableOfCellsAndHearsEveryCandidateByItsPlace)
-{
-    IAccessible* board = nullptr;
-    ASSERT_TRUE(SUCCEEDED(
-        AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&board))));
-    LONG count = 0;
-    board->get_accChildCount(&count);
-    EXPECT_EQ(count, 81);
-    EXPECT_EQ(roleOf(board, CHILDID_SELF), ROLE_SYSTEM_TABLE);
-    for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k) {
-            const std::string where = "box " + std::to_string(b) + " cell " + std::to_string(k);
-            IDispatch* found = nullptr;
-            ASSERT_EQ(board->get_accChild(childId(probe.cell(b, k).child), &found), S_OK) << where;
-            IAccessible* cell = nullptr;
-            found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&cell));
-            found->Release();
-            ASSERT_NE(cell, nullptr) << where;
-            EXPECT_EQ(roleOf(cell, CHILDID_SELF), ROLE_SYSTEM_CELL) << where;
-            const ui::RowColumn place = placeOf(b, k);
-            EXPECT_EQ(nameOf(cell, CHILDID_SELF),
-                      L"Row " + std::to_wstring(place.row + 1) + L", column " + std::to_wstring(place.column + 1))
-                << where;
-            cell->get_accChildCount(&count);
-            EXPECT_EQ(count, 10) << where;
-            for (int i = 0; i < 9; ++i) {
-                EXPECT_EQ(nameOf(cell, i + 1), candidateNameOf(b, k, i)) << where;
-                EXPECT_EQ(roleOf(cell, i + 1), ROLE_SYSTEM_PUSHBUTTON) << where;
-            }
-            EXPECT_EQ(roleOf(cell, 10), ROLE_SYSTEM_STATICTEXT) << where;
-            IDispatch* parent = nullptr;
-            EXPECT_EQ(cell->get_accParent(&parent), S_OK) << where;
-            if (parent)
-                parent->Release();
-            cell->Release();
-        }
-    board->Release();
-    EXPECT_EQ(BoardProbe::accessibleName(probe.reset()), L"Reset");
-    EXPECT_EQ(BoardProbe::accessibleName(probe.fix()), L"Fix");
-    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), L"Un-Fix");
-}
-
 TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
 {
     BoardProbe::pressForScreenReader(probe.candidate(4, 4, digit5));
@@ -265,6 +205,82 @@ TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
     EXPECT_EQ(BoardProbe::focus(), probe.candidate(4, 4, digit5));
     EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(4, 4, digit5)) & STATE_SYSTEM_FOCUSED);
     EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
+}
+
+// Every event names a part inside its cell inside the table, from which a screen
+// reader says the row and column and uses its table commands.
+TEST_F(BoardWindowTest, EveryAnnouncementNamesAPartInsideItsCellInsideTheTable)
+{
+    Listener listener(probe.surface());
+    std::vector<std::pair<DWORD, std::wstring>> named;
+    const auto hear = [&](const char* after) {
+        named.clear();
+        for (const Heard& heard : listener.heard()) {
+            ASSERT_FALSE(heard.path.empty()) << after;
+            const auto& [role, name] = heard.path.front();
+            named.emplace_back(heard.event, name);
+            ASSERT_EQ(heard.path.size(), role == ROLE_SYSTEM_CELL ? 2u : 3u) << after << ": " << name.c_str();
+            EXPECT_EQ(heard.path.back().first, ROLE_SYSTEM_TABLE) << after;
+            if (role != ROLE_SYSTEM_CELL) {
+                EXPECT_EQ(heard.path[1].first, ROLE_SYSTEM_CELL) << after;
+                EXPECT_TRUE(name.empty() || name.starts_with(heard.path[1].second + L", ")) << after;
+            }
+        }
+    };
+    const auto heard = [&](DWORD event, const wchar_t* name) {
+        return std::ranges::count(named, std::pair(event, std::wstring(name))) > 0;
+    };
+    probe.pressKey(VK_TAB);
+    hear("a move of the focus");
+    EXPECT_TRUE(heard(EVENT_OBJECT_FOCUS, L"Row 1, column 1, candidate 2"));
+    click(4, 4, digit5);
+    hear("a pick");
+    EXPECT_TRUE(heard(EVENT_OBJECT_HIDE, L"Row 5, column 5, candidate 1"));
+    EXPECT_TRUE(heard(EVENT_OBJECT_STATECHANGE, L"Row 5, column 1, candidate 5"));
+    probe.clickAt(probe.fix());
+    hear("Fix");
+    EXPECT_TRUE(heard(EVENT_OBJECT_NAMECHANGE, L"Row 5, column 5, digit 5"));
+    probe.clickAt(probe.unFix());
+    hear("Un-Fix");
+    EXPECT_TRUE(heard(EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 5"));
+    click(4, 4, digit5);
+    hear("a take-back");
+    EXPECT_TRUE(heard(EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 1"));
+    click(0, 0, 0);
+    probe.clickAt(probe.reset());
+    hear("Reset");
+    EXPECT_TRUE(heard(EVENT_OBJECT_STATECHANGE, L"Row 1, column 2, candidate 1"));
+}
+
+// As a screen reader's client library relies on COM's rules.
+TEST_F(BoardWindowTest, TheBoardsObjectsKeepTheirIdentityAndRefuseBadQuestions)
+{
+    IAccessible* board = nullptr;
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&board)),
+        S_OK);
+    IDispatch* cell[2] = {};
+    for (IDispatch*& asked : cell)
+        ASSERT_EQ(board->get_accChild(childId(41), &asked), S_OK);
+    EXPECT_TRUE(same(cell[0], cell[1])) << "the same cell is the same object";
+    for (IDispatch* asked : cell)
+        asked->Release();
+    VARIANT out;
+    for (const auto ask : {&IAccessible::get_accRole, &IAccessible::get_accState}) {
+        out.vt = VT_I4;
+        EXPECT_EQ((board->*ask)(childId(5000), &out), E_INVALIDARG);
+        EXPECT_EQ(out.vt, VT_EMPTY) << "left as it was";
+    }
+    EXPECT_EQ(board->get_accChildCount(nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->get_accName(childId(1), nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->get_accRole(childId(1), nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->get_accFocus(nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->accHitTest(1, 1, nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->accLocation(nullptr, nullptr, nullptr, nullptr, childId(1)), E_INVALIDARG);
+    modOrvane::releaseBoard();
+    BSTR name = nullptr;
+    EXPECT_EQ(board->get_accName(childId(CHILDID_SELF), &name), RPC_E_DISCONNECTED) << "the window gone";
+    board->Release();
 }
 
 // The dialog manager hands the board Escape while a candidate is held, even one
@@ -492,30 +508,102 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
 INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
                          ::testing::Values(Pick{4, 4, digit5}, Pick{0, 8, 0}, Pick{8, 0, 8}, Pick{5, 3, digit7}));
 
-// A window that has no standard object in the system's accessibility layer (here
-// one already destroyed): the board object still answers for the board, and
-// questions about the window itself fail rather than crash.
-TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
+using Tree = ui::desktop::AccessibilityTree;
+using ui::desktop::Part;
+
+// The surface as the system tells of it.
+struct SurfaceWindow final : Tree::Window {
+    explicit SurfaceWindow(HWND surface) : window(surface) {}
+    bool shown() const override { return IsWindowVisible(window); }
+    bool enabled() const override { return IsWindowEnabled(window); }
+    ui::desktop::Point origin() const override
+    {
+        POINT corner{0, 0};
+        ClientToScreen(window, &corner);
+        return {corner.x, corner.y};
+    }
+    HWND window;
+};
+
+// Walked as a screen reader walks the table, every node answers through oleacc
+// what the board's tree says of it: the board, its 81 cells and their 810 parts.
+TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
 {
-    struct NoView final : ui::desktop::BoardView {
-        void redraw(const ui::desktop::Rect&) override {}
-        void click(const ui::Event<>&) override {}
-        void announce(ui::desktop::Part, Announcement) override {}
-        void passFocusOn() override {}
-        void takesFocusChanged(bool) override {}
-    } view;
-    ui::desktop::DrawnBoard board(view, 96);
-    ui::desktop::AccessibleBoard tree(board);
-    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    auto* object = new ui::win32::BoardAccessible(gone, tree);
-    IDispatch* parent = nullptr;
-    EXPECT_EQ(object->get_accParent(&parent), E_FAIL);
-    VARIANT state;
-    VariantInit(&state);
-    EXPECT_EQ(object->get_accState(childId(CHILDID_SELF), &state), E_FAIL);
-    EXPECT_EQ(nameOf(object, ui::win32::BoardAccessible::childIdOf({0, 4})), L"Row 1, column 1, candidate 5");
-    object->Release();
+    ui::win32::Win32Platform platform{GetModuleHandleW(nullptr)};
+    auto made =
+        std::make_unique<ui::win32::Win32BoardWindow>(GetModuleHandleW(nullptr), ui::win32::Win32BoardWindow::Icons{});
+    ui::win32::Win32BoardWindow& window = *made;
+    Orvane_Main shown(std::move(made));
+    shown.show();
+    pumpMessages();
+    BoardProbe probe(window.window());
+    probe.clickAt(probe.candidate(4, 4, digit5));
+    probe.clickAt(probe.fix());
+    probe.clickAt(probe.candidate(0, 0, 0));
+    const SurfaceWindow surface(probe.surface());
+    Tree tree(window.surface().board(), surface);
+    static constexpr LONG roles[] = {ROLE_SYSTEM_TABLE, ROLE_SYSTEM_CELL, ROLE_SYSTEM_PUSHBUTTON,
+                                     ROLE_SYSTEM_STATICTEXT};
+    const auto text = [](IAccessible* object, LONG child, auto ask) {
+        BSTR got = nullptr;
+        (object->*ask)(childId(child), &got);
+        std::wstring result = got ? got : L"";
+        SysFreeString(got);
+        return std::string(result.begin(), result.end());
+    };
+    const auto expectHeard = [&](IAccessible* object, LONG child, Part node) {
+        const std::string at = "node " + std::to_string(node.cell) + " / " + std::to_string(node.part);
+        const Tree::States is = tree.states(node);
+        VARIANT state;
+        object->get_accState(childId(child), &state);
+        EXPECT_EQ(state.lVal, is.invisible * STATE_SYSTEM_INVISIBLE | is.unavailable * STATE_SYSTEM_UNAVAILABLE |
+                                  is.focusable * STATE_SYSTEM_FOCUSABLE | is.focused * STATE_SYSTEM_FOCUSED |
+                                  is.pressed * STATE_SYSTEM_PRESSED)
+            << at;
+        EXPECT_EQ(roleOf(object, child), roles[static_cast<int>(Tree::role(node))]) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accName), tree.name(node)) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accDescription), Tree::description(node)) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accDefaultAction), Tree::action(node)) << at;
+        LONG left = 0, top = 0, width = 0, height = 0;
+        object->accLocation(&left, &top, &width, &height, childId(child));
+        EXPECT_EQ((ui::desktop::Rect{left, top, width, height}), tree.bounds(node)) << at;
+    };
+    IAccessible* board = accessibleOf(probe.surface());
+    ASSERT_NE(board, nullptr);
+    expectHeard(board, CHILDID_SELF, {});
+    LONG count = 0;
+    board->get_accChildCount(&count);
+    EXPECT_EQ(count, 81);
+    for (std::int16_t n = 0; n < 81; ++n) {
+        IDispatch* found = nullptr;
+        ASSERT_EQ(board->get_accChild(childId(n + 1), &found), S_OK);
+        IAccessible* cell = nullptr;
+        found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&cell));
+        found->Release();
+        expectHeard(cell, CHILDID_SELF, {n});
+        cell->get_accChildCount(&count);
+        EXPECT_EQ(count, 10);
+        IDispatch* parent = nullptr;
+        cell->get_accParent(&parent);
+        EXPECT_TRUE(same(parent, board)) << "cell " << n;
+        parent->Release();
+        const ui::desktop::Rect place = tree.bounds({n});
+        VARIANT hit;
+        board->accHitTest(place.left + 1, place.top + 1, &hit);
+        EXPECT_TRUE(hit.vt == VT_DISPATCH && same(hit.pdispVal, cell)) << "cell " << n;
+        VariantClear(&hit);
+        for (std::int16_t p = 0; p < 10; ++p) {
+            expectHeard(cell, p + 1, {n, p});
+            const ui::desktop::Rect square = tree.bounds({n, p});
+            const std::optional<Part> under = tree.childAt({n}, {square.left + 1, square.top + 1});
+            cell->accHitTest(square.left + 1, square.top + 1, &hit);
+            EXPECT_EQ(hit.lVal, under ? under->part + 1 : CHILDID_SELF) << "cell " << n << " part " << p;
+        }
+        cell->Release();
+    }
+    board->Release();
+    const auto [object, child] = ui::win32::MsaaObject::eventIds(tree.focus().value());
+    EXPECT_EQ(BoardProbe::focus(), (Control{probe.surface(), object, child}));
 }
 
 // ---- layout at 96 dpi, against the stored designs (15 twips a pixel) ----
@@ -524,7 +612,7 @@ TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
 RECT rectInBoard(const BoardProbe& probe, Control control)
 {
     RECT area = BoardProbe::screenRect(control);
-    if (control.child == CHILDID_SELF)
+    if (control == Control{control.window})
         GetWindowRect(control.window, &area);
     MapWindowPoints(HWND_DESKTOP, probe.board(), reinterpret_cast<POINT*>(&area), 2);
     return area;
