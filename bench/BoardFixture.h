@@ -12,7 +12,7 @@ class BoardFixture {
 public:
     BoardFixture()
     {
-        auto window = std::make_unique<support::NullBoardWindow>();
+        auto window = std::make_unique<ui::NullBoardWindow>();
         window_ = window.get();
         board_ = std::make_unique<Orvane_Main>(std::move(window));
         board_->show();
@@ -41,6 +41,6 @@ public:
     }
 
 private:
-    support::NullBoardWindow* window_ = nullptr; // owned by board_
+    ui::NullBoardWindow* window_ = nullptr; // owned by board_
     std::unique_ptr<Orvane_Main> board_;
 };

@@ -46,7 +46,7 @@ private:
     support::WriteLog log_;
     support::FakeBox controls_{log_};
     usrcntSquare box_{controls_};
-    support::NullButton trigger_;
+    ui::NullButton trigger_;
 };
 
 // A whole board on which the first row of boxes 1 and 2 and the first column of
@@ -107,7 +107,7 @@ public:
 
 private:
     std::array<std::unique_ptr<BrokenButton<Failure>>, 9> buttons_;
-    support::NullLabel label_;
+    ui::NullLabel label_;
 };
 
 template <class Failure>

@@ -11,19 +11,6 @@ namespace {
 using Tree = ui::desktop::AccessibilityTree;
 using ui::desktop::Part;
 
-// The surface as Qt tells of it.
-struct SurfaceWindow final : Tree::Window {
-    explicit SurfaceWindow(QWidget& surface) : surface(surface) {}
-    bool shown() const override { return surface.isVisible(); }
-    bool enabled() const override { return surface.isEnabled(); }
-    ui::desktop::Point origin() const override
-    {
-        const QPoint corner = surface.mapToGlobal(QPoint(0, 0));
-        return {corner.x(), corner.y()};
-    }
-    QWidget& surface;
-};
-
 // Qt's interfaces, which its bridge hands to AT-SPI as they are, answer for the
 // board, its 81 cells and their 810 parts what the board's tree says of each.
 TEST_F(ShownBoardTest, AssistiveTechnologyHearsFromEveryNodeWhatTheBoardsTreeSays)
@@ -31,8 +18,7 @@ TEST_F(ShownBoardTest, AssistiveTechnologyHearsFromEveryNodeWhatTheBoardsTreeSay
     click(button(4, 4, 4));
     click(view_->fixButton());
     click(button(0, 0, 0));
-    const SurfaceWindow surface(view_->surface());
-    Tree tree(view_->surface().board(), surface);
+    Tree tree(view_->surface().board(), view_->surface());
     const auto bits = [](auto... flag) { return std::array{static_cast<bool>(flag)...}; };
     static constexpr QAccessible::Role roles[] = {QAccessible::Table, QAccessible::Cell, QAccessible::Button,
                                                   QAccessible::StaticText};

@@ -6,44 +6,44 @@
 
 // A front-end with no widgets: every property write is dropped. It lets the
 // board's logic link and run without any toolkit (the benchmarks, and tests that need no picture of it).
-namespace support {
+namespace ui {
 
-class NullButton final : public ui::Button {
+class NullButton final : public Button {
 public:
     void setVisible(bool) override {}
     void setEnabled(bool) override {}
-    void setBackColor(ui::SysColor) override {}
+    void setBackColor(SysColor) override {}
 };
 
-class NullLabel final : public ui::Label {
+class NullLabel final : public Label {
 public:
     void setCaption(std::string_view) override {}
 };
 
-class NullCell final : public ui::CellControls {
+class NullCell final : public CellControls {
 public:
-    ui::Button& btnBlock(std::int16_t index) override { return buttons_.at(index); }
-    ui::Label& lbl() override { return label_; }
+    Button& btnBlock(std::int16_t index) override { return buttons_.at(index); }
+    Label& lbl() override { return label_; }
 
 private:
     std::array<NullButton, 9> buttons_;
     NullLabel label_;
 };
 
-class NullBox final : public ui::BoxControls {
+class NullBox final : public BoxControls {
 public:
-    ui::CellControls& usrcntSquare(std::int16_t index) override { return cells_.at(index); }
+    CellControls& usrcntSquare(std::int16_t index) override { return cells_.at(index); }
 
 private:
     std::array<NullCell, 9> cells_;
 };
 
-class NullBoardWindow final : public ui::BoardWindow {
+class NullBoardWindow final : public BoardWindow {
 public:
-    ui::BoxControls& usrcntGrid(std::int16_t index) override { return boxes_.at(index); }
-    ui::Button& cmdFix() override { return fix_; }
-    ui::Button& cmdUnFix() override { return unFix_; }
-    ui::Button& cmdReset() override { return reset_; }
+    BoxControls& usrcntGrid(std::int16_t index) override { return boxes_.at(index); }
+    Button& cmdFix() override { return fix_; }
+    Button& cmdUnFix() override { return unFix_; }
+    Button& cmdReset() override { return reset_; }
     void show() override {}
 
 private:
@@ -51,9 +51,9 @@ private:
     NullButton fix_, unFix_, reset_;
 };
 
-class NullPlatform final : public ui::Platform {
+class NullPlatform final : public Platform {
 public:
-    std::unique_ptr<ui::BoardWindow> createBoardWindow() override { return std::make_unique<NullBoardWindow>(); }
+    std::unique_ptr<BoardWindow> createBoardWindow() override { return std::make_unique<NullBoardWindow>(); }
 };
 
-} // namespace support
+} // namespace ui

@@ -169,6 +169,32 @@ RECT BoardProbe::screenRect(Control control)
     return {};
 }
 
+std::vector<std::pair<LONG, std::wstring>> BoardProbe::path(Control control)
+{
+    std::vector<std::pair<LONG, std::wstring>> path;
+    const Found found(control);
+    IAccessible* object = found.object;
+    LONG child = found.child.lVal;
+    if (object)
+        object->AddRef();
+    while (object && path.size() < 3 && (path.empty() || path.back().first != ROLE_SYSTEM_TABLE)) {
+        path.emplace_back(roleOf(object, child), nameOf(object, child));
+        if (std::exchange(child, CHILDID_SELF) != CHILDID_SELF)
+            continue; // a simple element: the object that answers for it holds it
+        IDispatch* parent = nullptr;
+        IAccessible* around = nullptr;
+        if (object->get_accParent(&parent) == S_OK) {
+            parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&around));
+            parent->Release();
+        }
+        object->Release();
+        object = around;
+    }
+    if (object)
+        object->Release();
+    return path;
+}
+
 COLORREF BoardProbe::onScreen(Control candidate, int x, int y) const
 {
     RedrawWindow(board_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -267,68 +293,4 @@ void BoardProbe::pressKey(WPARAM key, bool shift) const
     pumpMessages();
     keys[VK_SHIFT] = shiftWas;
     SetKeyboardState(keys);
-}
-
-namespace {
-
-struct Sent {
-    DWORD event;
-    HWND window;
-    LONG object, child;
-};
-std::vector<Sent> sent;
-
-void CALLBACK record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
-{
-    sent.push_back({event, window, object, child});
-}
-
-} // namespace
-
-Listener::Listener(HWND surface)
-    : surface_(surface),
-      hook_(SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, record, GetCurrentProcessId(), 0,
-                            WINEVENT_OUTOFCONTEXT))
-{
-    sent.clear();
-}
-
-Listener::~Listener() { UnhookWinEvent(hook_); }
-
-// The window's own events, which the system sends, name the table itself.
-std::vector<Heard> Listener::heard()
-{
-    pumpMessages();
-    std::vector<Heard> heard;
-    for (const Sent& event : std::exchange(sent, {})) {
-        if (event.window != surface_ || (event.object == OBJID_CLIENT && event.child == CHILDID_SELF) ||
-            event.event == EVENT_OBJECT_LOCATIONCHANGE)
-            continue;
-        Heard one{event.event, {}};
-        IAccessible* object = nullptr;
-        VARIANT child;
-        if (FAILED(AccessibleObjectFromEvent(event.window, event.object, event.child, &object, &child)))
-            object = nullptr;
-        for (int depth = 0; object && depth < 3; ++depth) {
-            one.path.emplace_back(roleOf(object, child.lVal), nameOf(object, child.lVal));
-            if (one.path.back().first == ROLE_SYSTEM_TABLE)
-                break;
-            if (child.lVal != CHILDID_SELF) { // a simple element: the object that answers for it holds it
-                child.lVal = CHILDID_SELF;
-                continue;
-            }
-            IDispatch* parent = nullptr;
-            IAccessible* around = nullptr;
-            if (object->get_accParent(&parent) == S_OK && parent) {
-                parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&around));
-                parent->Release();
-            }
-            object->Release();
-            object = around;
-        }
-        if (object)
-            object->Release();
-        heard.push_back(one);
-    }
-    return heard;
 }

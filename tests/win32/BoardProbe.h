@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/win32/WindowsApi.h"
@@ -47,6 +48,9 @@ public:
     static void pressForScreenReader(Control control);
     // Where it lies on the screen.
     static RECT screenRect(Control control);
+    // The roles and names of the control and of each object around it up to the
+    // table, as a screen reader finds them from an event that names the control.
+    static std::vector<std::pair<LONG, std::wstring>> path(Control control);
     // The colour a candidate's face is painted in, read from the screen.
     COLORREF face(Control candidate) const;
     // The colour on the screen at the top-left corner of a hidden candidate: the
@@ -86,25 +90,3 @@ VARIANT childId(LONG child);
 IAccessible* accessibleOf(HWND window);
 LONG roleOf(IAccessible* object, LONG child);
 std::wstring nameOf(IAccessible* object, LONG child);
-
-// An event the board sent, as a screen reader resolves it (AccessibleObjectFromEvent):
-// the role and name of what it names, then of each object around that, up to the table.
-struct Heard {
-    DWORD event = 0;
-    std::vector<std::pair<LONG, std::wstring>> path;
-};
-
-// Hears the events of the board surface's parts through a hook, as a screen reader does.
-class Listener {
-public:
-    explicit Listener(HWND surface);
-    ~Listener();
-    Listener(const Listener&) = delete;
-    Listener& operator=(const Listener&) = delete;
-    // What was heard since last asked, once the messages waiting are delivered.
-    std::vector<Heard> heard();
-
-private:
-    HWND surface_;
-    HWINEVENTHOOK hook_;
-};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -207,49 +208,49 @@ TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
     EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
 }
 
+std::vector<std::pair<DWORD, Control>> announced; // as a screen reader's hook hears it
+
+void CALLBACK hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    announced.emplace_back(event, Control{window, object, child});
+}
+
 // Every event names a part inside its cell inside the table, from which a screen
 // reader says the row and column and uses its table commands.
 TEST_F(BoardWindowTest, EveryAnnouncementNamesAPartInsideItsCellInsideTheTable)
 {
-    Listener listener(probe.surface());
-    std::vector<std::pair<DWORD, std::wstring>> named;
-    const auto hear = [&](const char* after) {
-        named.clear();
-        for (const Heard& heard : listener.heard()) {
-            ASSERT_FALSE(heard.path.empty()) << after;
-            const auto& [role, name] = heard.path.front();
-            named.emplace_back(heard.event, name);
-            ASSERT_EQ(heard.path.size(), role == ROLE_SYSTEM_CELL ? 2u : 3u) << after << ": " << name.c_str();
-            EXPECT_EQ(heard.path.back().first, ROLE_SYSTEM_TABLE) << after;
-            if (role != ROLE_SYSTEM_CELL) {
-                EXPECT_EQ(heard.path[1].first, ROLE_SYSTEM_CELL) << after;
-                EXPECT_TRUE(name.empty() || name.starts_with(heard.path[1].second + L", ")) << after;
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, hear,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // Whether `act` announces `event` of the part named `name`. The window's own
+    // events are the system's.
+    const auto announces = [this](auto act, DWORD event, const std::wstring& name) {
+        announced.clear();
+        act();
+        bool found = false;
+        for (const auto& [what, control] : announced) {
+            if (control.window != probe.surface() || control == Control{control.window})
+                continue;
+            const std::vector<std::pair<LONG, std::wstring>> path = BoardProbe::path(control);
+            if (path.size() < 2) {
+                ADD_FAILURE() << "an event names nothing inside a table";
+                continue;
             }
+            const auto& [role, cell] = path[path.size() - 2]; // the part's cell, or the cell itself
+            EXPECT_TRUE(role == ROLE_SYSTEM_CELL && path.back().first == ROLE_SYSTEM_TABLE) << path[0].second.c_str();
+            EXPECT_TRUE(path[0].second.empty() || path[0].second.starts_with(cell)) << path[0].second.c_str();
+            found |= what == event && path[0].second == name;
         }
+        return found;
     };
-    const auto heard = [&](DWORD event, const wchar_t* name) {
-        return std::ranges::count(named, std::pair(event, std::wstring(name))) > 0;
-    };
-    probe.pressKey(VK_TAB);
-    hear("a move of the focus");
-    EXPECT_TRUE(heard(EVENT_OBJECT_FOCUS, L"Row 1, column 1, candidate 2"));
-    click(4, 4, digit5);
-    hear("a pick");
-    EXPECT_TRUE(heard(EVENT_OBJECT_HIDE, L"Row 5, column 5, candidate 1"));
-    EXPECT_TRUE(heard(EVENT_OBJECT_STATECHANGE, L"Row 5, column 1, candidate 5"));
-    probe.clickAt(probe.fix());
-    hear("Fix");
-    EXPECT_TRUE(heard(EVENT_OBJECT_NAMECHANGE, L"Row 5, column 5, digit 5"));
-    probe.clickAt(probe.unFix());
-    hear("Un-Fix");
-    EXPECT_TRUE(heard(EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 5"));
-    click(4, 4, digit5);
-    hear("a take-back");
-    EXPECT_TRUE(heard(EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 1"));
+    EXPECT_TRUE(announces([&] { probe.pressKey(VK_TAB); }, EVENT_OBJECT_FOCUS, L"Row 1, column 1, candidate 2"));
+    EXPECT_TRUE(announces([&] { click(4, 4, digit5); }, EVENT_OBJECT_STATECHANGE, L"Row 5, column 1, candidate 5"));
+    EXPECT_TRUE(announces([&] { probe.clickAt(probe.fix()); }, EVENT_OBJECT_NAMECHANGE, L"Row 5, column 5, digit 5"));
+    EXPECT_TRUE(announces([&] { probe.clickAt(probe.unFix()); }, EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 5"));
+    EXPECT_TRUE(announces([&] { click(4, 4, digit5); }, EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 1"));
     click(0, 0, 0);
-    probe.clickAt(probe.reset());
-    hear("Reset");
-    EXPECT_TRUE(heard(EVENT_OBJECT_STATECHANGE, L"Row 1, column 2, candidate 1"));
+    EXPECT_TRUE(
+        announces([&] { probe.clickAt(probe.reset()); }, EVENT_OBJECT_STATECHANGE, L"Row 1, column 2, candidate 1"));
+    UnhookWinEvent(hook);
 }
 
 // As a screen reader's client library relies on COM's rules.
@@ -511,48 +512,32 @@ INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
 using Tree = ui::desktop::AccessibilityTree;
 using ui::desktop::Part;
 
-// The surface as the system tells of it.
-struct SurfaceWindow final : Tree::Window {
-    explicit SurfaceWindow(HWND surface) : window(surface) {}
-    bool shown() const override { return IsWindowVisible(window); }
-    bool enabled() const override { return IsWindowEnabled(window); }
-    ui::desktop::Point origin() const override
-    {
-        POINT corner{0, 0};
-        ClientToScreen(window, &corner);
-        return {corner.x, corner.y};
-    }
-    HWND window;
-};
-
 // Walked as a screen reader walks the table, every node answers through oleacc
 // what the board's tree says of it: the board, its 81 cells and their 810 parts.
 TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
 {
+    using ui::win32::Win32BoardWindow;
     ui::win32::Win32Platform platform{GetModuleHandleW(nullptr)};
-    auto made =
-        std::make_unique<ui::win32::Win32BoardWindow>(GetModuleHandleW(nullptr), ui::win32::Win32BoardWindow::Icons{});
-    ui::win32::Win32BoardWindow& window = *made;
+    auto made = std::make_unique<Win32BoardWindow>(GetModuleHandleW(nullptr), Win32BoardWindow::Icons{});
+    Win32BoardWindow& window = *made;
     Orvane_Main shown(std::move(made));
     shown.show();
-    pumpMessages();
     BoardProbe probe(window.window());
-    probe.clickAt(probe.candidate(4, 4, digit5));
-    probe.clickAt(probe.fix());
-    probe.clickAt(probe.candidate(0, 0, 0));
-    const SurfaceWindow surface(probe.surface());
-    Tree tree(window.surface().board(), surface);
+    for (const Control pressed : {probe.candidate(4, 4, digit5), probe.fix(), probe.candidate(0, 0, 0)})
+        probe.clickAt(pressed);
+    Tree tree(window.surface().board(), window.surface());
     static constexpr LONG roles[] = {ROLE_SYSTEM_TABLE, ROLE_SYSTEM_CELL, ROLE_SYSTEM_PUSHBUTTON,
                                      ROLE_SYSTEM_STATICTEXT};
     const auto text = [](IAccessible* object, LONG child, auto ask) {
         BSTR got = nullptr;
         (object->*ask)(childId(child), &got);
-        std::wstring result = got ? got : L"";
+        const std::wstring result = got ? got : L"";
         SysFreeString(got);
         return std::string(result.begin(), result.end());
     };
-    const auto expectHeard = [&](IAccessible* object, LONG child, Part node) {
-        const std::string at = "node " + std::to_string(node.cell) + " / " + std::to_string(node.part);
+    // A node is an object's own (CHILDID_SELF) or one of its simple elements.
+    const std::function<void(IAccessible*, LONG, Part)> expectHeard = [&](IAccessible* object, LONG child, Part node) {
+        const std::string at = tree.name(node);
         const Tree::States is = tree.states(node);
         VARIANT state;
         object->get_accState(childId(child), &state);
@@ -564,43 +549,38 @@ TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
         EXPECT_EQ(text(object, child, &IAccessible::get_accName), tree.name(node)) << at;
         EXPECT_EQ(text(object, child, &IAccessible::get_accDescription), Tree::description(node)) << at;
         EXPECT_EQ(text(object, child, &IAccessible::get_accDefaultAction), Tree::action(node)) << at;
-        LONG left = 0, top = 0, width = 0, height = 0;
+        LONG left = 0, top = 0, width = 0, height = 0, count = 0;
         object->accLocation(&left, &top, &width, &height, childId(child));
         EXPECT_EQ((ui::desktop::Rect{left, top, width, height}), tree.bounds(node)) << at;
+        if (child == CHILDID_SELF)
+            object->get_accChildCount(&count);
+        ASSERT_EQ(count, Tree::childCount(node)) << at;
+        for (LONG n = 1; n <= count; ++n) {
+            const Part inside = Tree::child(node, n - 1).value();
+            const ui::desktop::Rect place = tree.bounds(inside);
+            const std::optional<Part> under = tree.childAt(node, {place.left + 1, place.top + 1});
+            VARIANT hit;
+            object->accHitTest(place.left + 1, place.top + 1, &hit);
+            IDispatch* found = nullptr;
+            if (object->get_accChild(childId(n), &found) == S_OK) {
+                IAccessible* own = nullptr;
+                found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&own));
+                EXPECT_TRUE(hit.vt == VT_DISPATCH && same(hit.pdispVal, own) && under == inside) << at;
+                IDispatch* parent = nullptr;
+                own->get_accParent(&parent);
+                EXPECT_TRUE(same(parent, object)) << at;
+                expectHeard(own, CHILDID_SELF, inside);
+                for (IUnknown* done : std::initializer_list<IUnknown*>{found, own, parent})
+                    done->Release();
+            } else {
+                EXPECT_EQ(hit.lVal, under ? Tree::indexInParent(*under) + 1 : CHILDID_SELF) << at;
+                expectHeard(object, n, inside);
+            }
+            VariantClear(&hit);
+        }
     };
     IAccessible* board = accessibleOf(probe.surface());
-    ASSERT_NE(board, nullptr);
     expectHeard(board, CHILDID_SELF, {});
-    LONG count = 0;
-    board->get_accChildCount(&count);
-    EXPECT_EQ(count, 81);
-    for (std::int16_t n = 0; n < 81; ++n) {
-        IDispatch* found = nullptr;
-        ASSERT_EQ(board->get_accChild(childId(n + 1), &found), S_OK);
-        IAccessible* cell = nullptr;
-        found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&cell));
-        found->Release();
-        expectHeard(cell, CHILDID_SELF, {n});
-        cell->get_accChildCount(&count);
-        EXPECT_EQ(count, 10);
-        IDispatch* parent = nullptr;
-        cell->get_accParent(&parent);
-        EXPECT_TRUE(same(parent, board)) << "cell " << n;
-        parent->Release();
-        const ui::desktop::Rect place = tree.bounds({n});
-        VARIANT hit;
-        board->accHitTest(place.left + 1, place.top + 1, &hit);
-        EXPECT_TRUE(hit.vt == VT_DISPATCH && same(hit.pdispVal, cell)) << "cell " << n;
-        VariantClear(&hit);
-        for (std::int16_t p = 0; p < 10; ++p) {
-            expectHeard(cell, p + 1, {n, p});
-            const ui::desktop::Rect square = tree.bounds({n, p});
-            const std::optional<Part> under = tree.childAt({n}, {square.left + 1, square.top + 1});
-            cell->accHitTest(square.left + 1, square.top + 1, &hit);
-            EXPECT_EQ(hit.lVal, under ? under->part + 1 : CHILDID_SELF) << "cell " << n << " part " << p;
-        }
-        cell->Release();
-    }
     board->Release();
     const auto [object, child] = ui::win32::MsaaObject::eventIds(tree.focus().value());
     EXPECT_EQ(BoardProbe::focus(), (Control{probe.surface(), object, child}));

@@ -111,4 +111,12 @@ std::optional<Part> AccessibilityTree::focus() const
     return board_.focus();
 }
 
+std::optional<Part> AccessibilityTree::focusWithin(Part node) const
+{
+    std::optional<Part> at = focus();
+    while (at && *at != node && parent(*at) != node)
+        at = parent(*at);
+    return at;
+}
+
 } // namespace ui::desktop

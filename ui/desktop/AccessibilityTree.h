@@ -4,16 +4,12 @@
 
 #include "ui/desktop/DrawnBoard.h"
 
-// What assistive technology finds of the board on both desktops: one tree of
-// nodes. The board is a table of 9 rows by 9 columns whose children are its 81
-// cells, row by row; a cell's children are its nine candidates (0 to 8) and its
-// label (9). For every node the tree answers parent, children, role, name,
-// description, states, action, place on the screen, hit test and focus, so that
-// each desktop's adapter only translates the answers into its platform's
-// interfaces and decides nothing a screen-reader user could notice.
-//
-// The adapter owns the tree, and through Window tells it what only the toolkit
-// knows: whether the surface is shown and enabled, and where it lies on the screen.
+// What assistive technology finds of the board on both desktops: a table of 9 by 9
+// whose children are its 81 cells, row by row, each holding its nine candidates (0
+// to 8) and its label (9). For every node the tree answers parent, children, role,
+// name, description, states, action, place on the screen, hit test and focus; each
+// desktop's adapter only translates the answers into its platform's interfaces.
+// The surface tells the tree through Window what only its toolkit knows.
 namespace ui::desktop {
 
 class AccessibilityTree {
@@ -21,7 +17,6 @@ public:
     enum class Role { Table, Cell, Button, StaticText };
     struct States {
         bool invisible = false, unavailable = false, focusable = false, focused = false, pressed = false;
-        bool operator==(const States&) const = default;
     };
     class Window {
     public:
@@ -56,6 +51,9 @@ public:
     std::optional<Part> childAt(Part node, Point point) const;
     // What holds the keyboard focus while the board has it.
     std::optional<Part> focus() const;
+    // Of `node`, what holds the focus: the node itself, or the child that holds it
+    // or holds what does.
+    std::optional<Part> focusWithin(Part node) const;
 
 private:
     bool takesFocus(Part node) const;

@@ -135,6 +135,12 @@ void BoardSurface::enteredByTab(bool forward)
         board_.aimFocus(forward ? DrawnCell::Entry::Front : DrawnCell::Entry::Back);
 }
 
+ui::desktop::Point BoardSurface::origin() const
+{
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    return {corner.x(), corner.y()};
+}
+
 void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, area.top, area.width, area.height); }
 
 void BoardSurface::click(const ui::Event<>& click) { ui::dispatchClick(click); }

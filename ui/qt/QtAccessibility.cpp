@@ -29,9 +29,9 @@ QAccessible::Role roleOf(Tree::Role role)
 
 // What the surface's interface keeps for the whole tree: the tree itself, and the
 // interfaces of the cells and their parts, each made when first asked for.
-struct Nodes final : Tree::Window {
-    explicit Nodes(BoardSurface& surface) : surface(surface), tree(surface.board(), *this) {}
-    ~Nodes() override
+struct Nodes {
+    explicit Nodes(BoardSurface& surface) : surface(surface), tree(surface.board(), surface) {}
+    ~Nodes()
     {
         for (const QAccessible::Id id : ids)
             if (id != 0)
@@ -40,13 +40,6 @@ struct Nodes final : Tree::Window {
     Nodes(const Nodes&) = delete;
     Nodes& operator=(const Nodes&) = delete;
 
-    bool shown() const override { return surface.isVisible(); }
-    bool enabled() const override { return surface.isEnabled(); }
-    ui::desktop::Point origin() const override
-    {
-        const QPoint corner = surface.mapToGlobal(QPoint(0, 0));
-        return {corner.x(), corner.y()};
-    }
     QAccessibleInterface* interfaceOf(Part node);
 
     BoardSurface& surface;
@@ -94,11 +87,7 @@ public:
     // Any node that holds the focus, or holds what holds it, answers what holds it.
     QAccessibleInterface* focusChild() const override
     {
-        const std::optional<Part> focus = surface_ ? tree().focus() : std::nullopt;
-        for (std::optional<Part> at = focus; at; at = Tree::parent(*at))
-            if (*at == node_)
-                return interfaceOf(focus);
-        return nullptr;
+        return surface_ && tree().focusWithin(node_) ? interfaceOf(tree().focus()) : nullptr;
     }
     QString text(QAccessible::Text t) const override
     {

@@ -93,7 +93,7 @@ LRESULT BoardSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS: board_.focusOut(); return 0;
     case WM_UPDATEUISTATE: InvalidateRect(window_, nullptr, FALSE); break;
     case WM_GETOBJECT:
-        if (const LRESULT object = MsaaObject::answer(accessible_, window_, board_, wParam, lParam))
+        if (const LRESULT object = MsaaObject::answer(accessible_, *this, wParam, lParam))
             return object;
         break;
     default: break;
@@ -198,6 +198,13 @@ void BoardSurface::paint()
     BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, canvas_.dc, dirty.left,
            dirty.top, SRCCOPY);
     EndPaint(window_, &paint);
+}
+
+ui::desktop::Point BoardSurface::origin() const
+{
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    return {corner.x, corner.y};
 }
 
 void BoardSurface::redraw(const ui::desktop::Rect& area)

@@ -1,4 +1,5 @@
 #pragma once
+#include "ui/desktop/AccessibilityTree.h"
 #include "ui/desktop/DrawnBoard.h"
 #include "ui/win32/Canvas.h"
 #include "ui/win32/Fonts.h"
@@ -16,7 +17,7 @@ class MsaaObject;
 // the window and the board hands it on among its candidates; the window asks
 // the dialog manager for Tab while the board has a candidate further on, and at
 // the board's end the dialog manager passes the focus on.
-class BoardSurface final : private ui::desktop::BoardView {
+class BoardSurface final : public ui::desktop::AccessibilityTree::Window, private ui::desktop::BoardView {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneBoardSurface";
     static void registerClass(HINSTANCE instance);
@@ -30,6 +31,11 @@ public:
 
     ui::desktop::DrawnBoard& board() { return board_; }
     HWND window() const { return window_; }
+
+    // What only the window system knows of the surface, for the screen readers' tree.
+    bool shown() const override { return IsWindowVisible(window_); }
+    bool enabled() const override { return IsWindowEnabled(window_); }
+    ui::desktop::Point origin() const override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

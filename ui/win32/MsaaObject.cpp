@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/desktop/AccessibilityTree.h"
+#include "ui/win32/BoardSurface.h"
 
 namespace ui::win32 {
 namespace {
@@ -26,23 +27,15 @@ void setChild(VARIANT* to, LONG child)
 
 // What the board's objects share: their count, the tree while the surface lives,
 // and the objects, the board's first.
-struct MsaaObject::Shared final : Tree::Window {
-    Shared(HWND surface, ui::desktop::DrawnBoard& board) : window(surface)
+struct MsaaObject::Shared {
+    explicit Shared(BoardSurface& surface) : window(surface.window())
     {
-        tree.emplace(board, *this);
+        tree.emplace(surface.board(), surface);
         objects.push_back(MsaaObject(*this, {}));
         for (std::int16_t n = 0; n < Tree::childCount({}); ++n)
             objects.push_back(MsaaObject(*this, {n}));
     }
 
-    bool shown() const override { return IsWindowVisible(window); }
-    bool enabled() const override { return IsWindowEnabled(window); }
-    ui::desktop::Point origin() const override
-    {
-        POINT corner{0, 0};
-        ClientToScreen(window, &corner);
-        return {corner.x, corner.y};
-    }
     MsaaObject& objectOf(Part node) { return objects.at(static_cast<std::size_t>(node.cell + 1)); }
 
     ULONG references = 1;
@@ -51,13 +44,13 @@ struct MsaaObject::Shared final : Tree::Window {
     std::vector<MsaaObject> objects;
 };
 
-LRESULT MsaaObject::answer(MsaaObject*& board, HWND surface, ui::desktop::DrawnBoard& drawn, WPARAM flags, LPARAM id)
+LRESULT MsaaObject::answer(MsaaObject*& board, BoardSurface& surface, WPARAM flags, LPARAM id)
 {
     const auto object = static_cast<LONG>(id);
     if (object != OBJID_CLIENT && (object < 1 || object > Tree::childCount({})))
         return 0;
     if (!board)
-        board = &(new Shared(surface, drawn))->objects.front();
+        board = &(new Shared(surface))->objects.front();
     return LresultFromObject(IID_IAccessible, flags, &board->shared_->objects.at(object == OBJID_CLIENT ? 0 : object));
 }
 
@@ -143,10 +136,9 @@ HRESULT MsaaObject::number(const VARIANT& child, VARIANT* out, bool role) const
     return ask(nodeOf(child), out, [&](Part node) {
         const Tree::States is = shared_->tree->states(node);
         setChild(out, role ? roles[static_cast<int>(Tree::role(node))]
-                           : (is.invisible ? STATE_SYSTEM_INVISIBLE : 0) |
-                                 (is.unavailable ? STATE_SYSTEM_UNAVAILABLE : 0) |
-                                 (is.focusable ? STATE_SYSTEM_FOCUSABLE : 0) | (is.focused ? STATE_SYSTEM_FOCUSED : 0) |
-                                 (is.pressed ? STATE_SYSTEM_PRESSED : 0));
+                           : is.invisible * STATE_SYSTEM_INVISIBLE | is.unavailable * STATE_SYSTEM_UNAVAILABLE |
+                                 is.focusable * STATE_SYSTEM_FOCUSABLE | is.focused * STATE_SYSTEM_FOCUSED |
+                                 is.pressed * STATE_SYSTEM_PRESSED);
         return S_OK;
     });
 }
@@ -179,13 +171,10 @@ HRESULT MsaaObject::get_accChild(VARIANT child, IDispatch** object)
     });
 }
 
-// The focus itself, or the child of this object that holds it.
 HRESULT MsaaObject::get_accFocus(VARIANT* focus)
 {
     return ask(self_, focus, [&](Part) {
-        std::optional<Part> at = shared_->tree->focus();
-        while (at && *at != self_ && Tree::parent(*at) != self_)
-            at = Tree::parent(*at);
+        const std::optional<Part> at = shared_->tree->focusWithin(self_);
         if (at)
             give(*at, focus);
         return at ? S_OK : S_FALSE;

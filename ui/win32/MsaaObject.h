@@ -9,23 +9,23 @@
 
 namespace ui::win32 {
 
-// The board as a screen reader meets it, through the surface's WM_GETOBJECT: the
-// board's tree (ui::desktop::AccessibilityTree) as IAccessible objects. The board,
-// a table, is the surface's client object. Each of its 81 cells is an object of
-// its own, which the surface also answers for by a custom object id, n + 1 for
-// cell n (row by row); a cell's candidates and label are its simple elements 1 to
-// 10. So every event and the focus name a part inside its cell inside the table.
+class BoardSurface;
+
+// The board's tree (ui::desktop::AccessibilityTree) as IAccessible objects, which
+// the surface hands out in WM_GETOBJECT. The board, a table, is the surface's client
+// object; each of its 81 cells is an object of its own, also under a custom object
+// id, n + 1 for cell n (row by row), whose simple elements 1 to 10 are its candidates
+// and its label. So every event and the focus name a part inside its cell.
 //
-// Reference-counted COM objects that share one count: the surface makes them when
-// a screen reader first asks and holds one reference to the board's. A screen
-// reader may hold more, past the window's end; the surface then disconnects them,
-// and every question fails as for an object whose server is gone.
+// The objects share one reference count. The surface makes them when a screen
+// reader first asks and holds one reference; a screen reader may hold more, past
+// the window's end, when every question fails as for a server that is gone.
 class MsaaObject final : public IAccessible {
 public:
     using Part = ui::desktop::Part;
     // Answers WM_GETOBJECT for the board's objects, made at the first question into
     // `board`; 0 for an object id that is none of theirs.
-    static LRESULT answer(MsaaObject*& board, HWND surface, ui::desktop::DrawnBoard& drawn, WPARAM flags, LPARAM id);
+    static LRESULT answer(MsaaObject*& board, BoardSurface& surface, WPARAM flags, LPARAM id);
     // The object id and child id by which an event names a node.
     static std::pair<LONG, LONG> eventIds(Part node);
     void disconnect();
@@ -55,7 +55,7 @@ public:
     STDMETHODIMP get_accHelpTopic(BSTR* file, VARIANT, LONG*) override { return unsupported(file); }
     STDMETHODIMP get_accKeyboardShortcut(VARIANT, BSTR* out) override { return unsupported(out); }
     STDMETHODIMP get_accFocus(VARIANT* focus) override;
-    STDMETHODIMP get_accSelection(VARIANT* out) override { return unsupported(out); } // nothing is ever selected
+    STDMETHODIMP get_accSelection(VARIANT* out) override { return unsupported(out); }
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* out) override { return text(child, out, Text::Action); }
     STDMETHODIMP accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
     STDMETHODIMP accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override;
@@ -73,20 +73,17 @@ private:
 
     // The node a child id names here: this object's own, or its child n - 1.
     std::optional<Part> nodeOf(const VARIANT& child) const;
-    // A node as this object hands it out: itself, an object of its own, or its
-    // child by its child id.
+    // A node as this object hands it out: itself, an object, or a child by its id.
     void give(Part node, VARIANT* out) const;
-    // A question about `node`, if there is one, answered into `out`.
+    // A question about `node`, if one is named, answered into `out`.
     template <class Out, class Answer>
     HRESULT ask(std::optional<Part> node, Out* out, Answer answer) const;
     HRESULT text(const VARIANT& child, BSTR* out, Text which) const;
-    // Nothing of the board has a value, help or shortcut.
+    // Nothing of the board has a value, help or shortcut, nor is anything selected.
     template <class Out>
     static HRESULT unsupported(Out* out)
     {
-        if (out)
-            *out = Out{};
-        return out ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
+        return out ? (*out = Out{}, DISP_E_MEMBERNOTFOUND) : E_INVALIDARG;
     }
     HRESULT number(const VARIANT& child, VARIANT* out, bool role) const;
 
