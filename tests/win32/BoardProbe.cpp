@@ -169,30 +169,12 @@ RECT BoardProbe::screenRect(Control control)
     return {};
 }
 
-std::vector<std::pair<LONG, std::wstring>> BoardProbe::path(Control control)
+std::pair<LONG, std::wstring> BoardProbe::holder(Control control)
 {
-    std::vector<std::pair<LONG, std::wstring>> path;
     const Found found(control);
-    IAccessible* object = found.object;
-    LONG child = found.child.lVal;
-    if (object)
-        object->AddRef();
-    while (object && path.size() < 3 && (path.empty() || path.back().first != ROLE_SYSTEM_TABLE)) {
-        path.emplace_back(roleOf(object, child), nameOf(object, child));
-        if (std::exchange(child, CHILDID_SELF) != CHILDID_SELF)
-            continue; // a simple element: the object that answers for it holds it
-        IDispatch* parent = nullptr;
-        IAccessible* around = nullptr;
-        if (object->get_accParent(&parent) == S_OK) {
-            parent->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&around));
-            parent->Release();
-        }
-        object->Release();
-        object = around;
-    }
-    if (object)
-        object->Release();
-    return path;
+    if (!found.object)
+        return {-1, L""};
+    return {roleOf(found.object, CHILDID_SELF), nameOf(found.object, CHILDID_SELF)};
 }
 
 COLORREF BoardProbe::onScreen(Control candidate, int x, int y) const

@@ -48,9 +48,9 @@ public:
     static void pressForScreenReader(Control control);
     // Where it lies on the screen.
     static RECT screenRect(Control control);
-    // The roles and names of the control and of each object around it up to the
-    // table, as a screen reader finds them from an event that names the control.
-    static std::vector<std::pair<LONG, std::wstring>> path(Control control);
+    // The role and name of the object that answers for it, as a screen reader finds
+    // that object from an event that names the control: its own, or what holds it.
+    static std::pair<LONG, std::wstring> holder(Control control);
     // The colour a candidate's face is painted in, read from the screen.
     COLORREF face(Control candidate) const;
     // The colour on the screen at the top-left corner of a hidden candidate: the
