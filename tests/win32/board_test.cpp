@@ -570,6 +570,9 @@ TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
                 expectHeard(object, n, inside);
             }
             VariantClear(&hit);
+            object->accNavigate(NAVDIR_NEXT, childId(n), &hit);
+            EXPECT_EQ(hit.vt == VT_EMPTY, n == count) << at << " after child " << n;
+            VariantClear(&hit);
         }
     };
     IAccessible* board = accessibleOf(probe.surface());

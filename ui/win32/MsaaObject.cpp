@@ -192,6 +192,23 @@ HRESULT MsaaObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height
     });
 }
 
+// To this object's first and last child, and to the next and the previous sibling;
+// the board has none of its own, as the window around it has them.
+HRESULT MsaaObject::accNavigate(LONG direction, VARIANT start, VARIANT* end)
+{
+    return ask(nodeOf(start), end, [&](Part node) {
+        const std::optional<Part> parent = Tree::parent(node);
+        std::optional<Part> to;
+        if ((direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) && node == self_)
+            to = Tree::child(node, direction == NAVDIR_FIRSTCHILD ? 0 : Tree::childCount(node) - 1);
+        else if (parent && (direction == NAVDIR_NEXT || direction == NAVDIR_PREVIOUS))
+            to = Tree::child(*parent, Tree::indexInParent(node) + (direction == NAVDIR_NEXT ? 1 : -1));
+        if (to)
+            give(*to, end);
+        return to ? S_OK : S_FALSE;
+    });
+}
+
 HRESULT MsaaObject::accHitTest(LONG x, LONG y, VARIANT* child)
 {
     return ask(self_, child, [&](Part) {

@@ -59,8 +59,7 @@ public:
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* out) override { return text(child, out, Text::Action); }
     STDMETHODIMP accSelect(LONG, VARIANT) override { return DISP_E_MEMBERNOTFOUND; }
     STDMETHODIMP accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override;
-    // Deprecated for the children and the parent, which the tree gives.
-    STDMETHODIMP accNavigate(LONG, VARIANT, VARIANT* end) override { return unsupported(end); }
+    STDMETHODIMP accNavigate(LONG direction, VARIANT start, VARIANT* end) override;
     STDMETHODIMP accHitTest(LONG x, LONG y, VARIANT* child) override;
     STDMETHODIMP accDoDefaultAction(VARIANT child) override;
     STDMETHODIMP put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
