@@ -4,7 +4,7 @@
 
 #include "app/History.h"
 #include "app/Orvane_Main.h"
-#include "ui/NullPlatform.h"
+#include "tests/support/NullPlatform.h"
 
 // A whole board over the null front-end, clicked the way the toolkit would:
 // by raising the candidate button's Click, and its history. It builds its own

@@ -36,18 +36,22 @@ constexpr BoxCell boxCellOf(RowColumn place)
             static_cast<std::int16_t>(place.row % 3 * 3 + place.column % 3)};
 }
 
+// "Row 4, column 7": the cell at `place`.
+inline std::string cellName(RowColumn place)
+{
+    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1);
+}
+
 // "Row 4, column 7, candidate 5": candidate button `index` of the cell at `place`.
 inline std::string candidateName(RowColumn place, std::int16_t index)
 {
-    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1) + ", candidate " +
-           std::to_string(index + 1);
+    return cellName(place) + ", candidate " + std::to_string(index + 1);
 }
 
 // "Row 4, column 7, digit 5": the label of the cell at `place` while it shows `digit`.
 inline std::string digitName(RowColumn place, std::string_view digit)
 {
-    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1) + ", digit " +
-           std::string(digit);
+    return cellName(place) + ", digit " + std::string(digit);
 }
 
 } // namespace ui

@@ -13,6 +13,8 @@ enum class SysColor : std::uint32_t {
     AppWorkspace = 0x8000000C,
     Light3D = 0x80000016,
     ButtonText = 0x80000012,
+    ButtonHighlight = 0x80000014, // the light and the dark of an embossed, disabled caption
+    ButtonShadow = 0x80000010,
 };
 
 } // namespace ui

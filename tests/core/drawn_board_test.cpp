@@ -1,17 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <string>
 
 #include "support/TestBoard.h"
-#include "ui/desktop/AccessibleBoard.h"
+#include "ui/Keys.h"
+#include "ui/desktop/AccessibilityTree.h"
 
-using ui::desktop::AccessibleBoard;
 using ui::desktop::DrawnBoard;
 using ui::desktop::DrawnCell;
 using ui::desktop::Part;
 using Key = DrawnBoard::Key;
+using Tree = ui::desktop::AccessibilityTree;
 
 namespace {
 
@@ -30,9 +32,19 @@ protected:
         return {static_cast<std::int16_t>(row * 9 + column), static_cast<std::int16_t>(part)};
     }
 
+    // The surface as its toolkit would tell the tree of it.
+    struct Window final : Tree::Window {
+        bool shown() const override { return true; }
+        bool enabled() const override { return isEnabled; }
+        ui::desktop::Point origin() const override { return {100, 50}; }
+        bool isEnabled = true;
+    };
+
     support::TestBoard board;
     support::BoardPicture& picture = board.window().picture();
     DrawnBoard& drawn = picture.board();
+    Window window;
+    Tree tree{drawn, window};
 };
 
 TEST_F(DrawnBoardTest, TabWalksEveryCandidateInTheDesignsOrderThenLeavesAndComesBackFromEitherEnd)
@@ -84,9 +96,9 @@ TEST_F(DrawnBoardTest, APressByAssistiveTechnologyKeepsTheFocusOnThePickedCandid
 {
     drawn.press(picture.centreOf(at(4, 4, 3)), false);
     picture.announced.clear();
-    AccessibleBoard tree(drawn);
     ASSERT_TRUE(tree.doAction(at(4, 4, 0)));
-    EXPECT_EQ(drawn.focus(), at(4, 4, 0));
+    EXPECT_EQ(tree.focus(), at(4, 4, 0));
+    EXPECT_TRUE(tree.states(at(4, 4, 0)).focused);
     int focusEvents = 0;
     for (const auto& [part, what] : picture.announced)
         focusEvents += what == ui::desktop::BoardView::Announcement::Focus ? 1 : 0;
@@ -108,25 +120,55 @@ TEST_F(DrawnBoardTest, APickDrawsAgainTheCandidatesItHidOrBarredAndNothingElse)
     EXPECT_EQ(squares.size(), 20u + 8u) << "the twenty bars, and the picked cell's other eight hidden";
 }
 
-TEST_F(DrawnBoardTest, ScreenReadersReadANineByNineTableOfNamedCells)
+// Every node is its parent's child where the parent says, lies within it and is
+// found there by a hit test; each cell and candidate has a name of its own.
+TEST_F(DrawnBoardTest, ScreenReadersWalkATableOfCellsEachHoldingItsCandidatesAndLabel)
 {
-    AccessibleBoard tree(drawn);
-    EXPECT_EQ(AccessibleBoard::role({}), AccessibleBoard::Role::Table);
-    ASSERT_EQ(AccessibleBoard::childCount({}), 81);
-    const Part cell = AccessibleBoard::cellAt(3, 6);
-    EXPECT_EQ(tree.name(cell), "Row 4, column 7");
-    EXPECT_EQ(AccessibleBoard::role(cell), AccessibleBoard::Role::Cell);
-    ASSERT_EQ(AccessibleBoard::childCount(cell), 10);
-    EXPECT_EQ(tree.name(AccessibleBoard::child(cell, 4)), "Row 4, column 7, candidate 5");
-    EXPECT_EQ(tree.action(AccessibleBoard::child(cell, 4)), "Press");
-    EXPECT_EQ(AccessibleBoard::role(AccessibleBoard::child(cell, 9)), AccessibleBoard::Role::StaticText);
-
     board.click(ui::RowColumn{3, 6}, 4);
     board.pressFix();
-    EXPECT_EQ(tree.name(AccessibleBoard::child(cell, 9)), "Row 4, column 7, digit 5");
-    EXPECT_TRUE(tree.states(AccessibleBoard::child(cell, 4)).invisible);
-    EXPECT_TRUE(tree.states(at(3, 0, 4)).unavailable) << "barred in the row";
-    EXPECT_EQ(AccessibleBoard::parent(AccessibleBoard::child(cell, 4)), cell);
+    std::set<std::string> names;
+    const std::function<void(Part)> walk = [&](Part node) {
+        for (int i = 0; i < Tree::childCount(node); ++i) {
+            const Part child = Tree::child(node, i).value();
+            const ui::desktop::Rect place = tree.bounds(child);
+            EXPECT_TRUE(Tree::parent(child) == node && Tree::indexInParent(child) == i) << tree.name(child);
+            EXPECT_EQ(place.united(tree.bounds(node)), tree.bounds(node)) << tree.name(child);
+            if (!tree.states(child).invisible && Tree::role(child) != Tree::Role::StaticText) {
+                EXPECT_EQ(tree.childAt(node, {place.left + 10, place.top + 10}), child) << tree.name(child);
+            }
+            names.insert(tree.name(child));
+            walk(child);
+        }
+    };
+    walk({});
+    EXPECT_EQ(names.size(), 81u + 729u + 2u) << "the labels: all empty but one";
+    EXPECT_EQ(Tree::description({}), ui::keysDescription);
+    EXPECT_EQ(tree.name(Tree::cellAt(3, 6)), "Row 4, column 7");
+    EXPECT_EQ(tree.name(at(3, 6, 4)) + ", " + Tree::action(at(3, 6, 4)), "Row 4, column 7, candidate 5, Press");
+    EXPECT_EQ(tree.name(at(3, 6, Part::label)), "Row 4, column 7, digit 5");
+    EXPECT_EQ(Tree::role(Tree::parent(at(3, 6, Part::label)).value()), Tree::Role::Cell);
+}
+
+// What Tab passes over is not focusable; a cell with no free candidate takes the
+// focus itself, a fixed one through its label. Nothing takes a press while the
+// surface does not.
+TEST_F(DrawnBoardTest, OnlyWhatTheFocusCanLandOnIsFocusable)
+{
+    board.click(ui::RowColumn{3, 6}, 4);
+    board.pressFix();
+    for (std::int16_t d = 0; d < 8; ++d) // every digit barred in row 1, column 1
+        board.click(ui::RowColumn{0, d + 1}, d);
+    board.click(ui::RowColumn{1, 0}, 8);
+    EXPECT_FALSE(tree.states(at(3, 0, 4)).focusable) << "barred";
+    EXPECT_TRUE(tree.states(at(3, 0, 3)).focusable);
+    EXPECT_FALSE(tree.states(at(3, 0)).focusable || tree.states(at(3, 0, Part::label)).focusable);
+    EXPECT_FALSE(tree.states(at(3, 6, 4)).focusable) << "hidden";
+    EXPECT_FALSE(tree.states(at(3, 6)).focusable);
+    EXPECT_TRUE(tree.states(at(3, 6, Part::label)).focusable) << "fixed";
+    EXPECT_TRUE(tree.states(at(0, 0)).focusable) << "every candidate barred";
+    EXPECT_FALSE(tree.states(at(0, 0, Part::label)).focusable);
+    window.isEnabled = false;
+    EXPECT_TRUE(tree.states({}).unavailable && tree.states(at(3, 0, 3)).unavailable);
 }
 
 } // namespace
@@ -176,7 +218,7 @@ TEST_F(KeysTest, TheArrowsGoFromCellToCellAndACellWithNoFreeCandidateTakesTheFoc
     EXPECT_FALSE(press(Key::Previous)) << "Shift+Tab leaves for the commands";
     press(Key::Up);
     EXPECT_EQ(drawn.focus(), at(0, 1, Part::label)) << "a fixed cell, through its label";
-    EXPECT_EQ(AccessibleBoard(drawn).name(drawn.focus()), "Row 1, column 2, digit 1");
+    EXPECT_EQ(tree.name(drawn.focus()), "Row 1, column 2, digit 1");
     press(Key::Left);
     press(Key::Left);
     EXPECT_TRUE(press(Key::Next));

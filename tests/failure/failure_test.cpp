@@ -12,10 +12,10 @@
 #include "cell/usrcntBlock.h"
 #include "support/FakeBox.h"
 #include "support/FakeCell.h"
+#include "support/NullPlatform.h"
 #include "support/TestBoard.h"
 #include "support/WriteLog.h"
 #include "ui/Dispatch.h"
-#include "ui/NullPlatform.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/History.h"
-#include "ui/NullPlatform.h"
+#include "support/NullPlatform.h"
 
 namespace {
 

@@ -75,6 +75,7 @@ protected:
         view_ = made.window.get();
         modOrvane::Main(made);
         board_ = modOrvane::board();
+        window().activateWindow(); // on a display with no window manager to do it
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     }
 

@@ -22,10 +22,7 @@ ui::desktop::Point BoardPicture::centreOf(Part part) const
 std::vector<Rect> BoardPicture::paint()
 {
     std::vector<Rect> painted = std::exchange(dirty_, {});
-    for (const Rect& area : painted) {
-        clip_ = area;
-        ui::desktop::drawBoard(board_, *this, area);
-    }
+    ui::desktop::drawBoard(board_, *this, painted);
     return painted;
 }
 
@@ -83,15 +80,18 @@ void BoardPicture::edge(const Rect& area, bool sunk)
         candidate->sunk = sunk;
 }
 
-void BoardPicture::text(const Rect& area, std::string_view text, Font font, ui::SysColor, bool embossed)
+// A caption drawn last in the shadow's colour is embossed.
+void BoardPicture::caption(const Rect& area, int, ui::SysColor colour)
 {
-    if (font == Font::Digit) {
-        const Part at = board_.at({area.left, area.top});
-        if (at.cell != Part::none)
-            captions_.at(at.cell) = std::string(text);
-    } else if (Drawn* candidate = candidateAt(area)) {
-        candidate->embossed = embossed;
-    }
+    if (Drawn* candidate = candidateAt(area))
+        candidate->embossed = colour == ui::SysColor::ButtonShadow;
+}
+
+void BoardPicture::label(const Rect& area, std::string_view text, ui::SysColor)
+{
+    const Part at = board_.at({area.left, area.top});
+    if (at.cell != Part::none)
+        captions_.at(at.cell) = std::string(text);
 }
 
 // A candidate's focus frame, or one around a whole cell that holds the focus itself.

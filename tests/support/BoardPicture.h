@@ -42,10 +42,11 @@ private:
     void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
     void takesFocusChanged(bool) override {}
 
+    void clip(const ui::desktop::Rect& area) override { clip_ = area; }
     void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;
     void edge(const ui::desktop::Rect& area, bool sunk) override;
-    void text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour,
-              bool embossed) override;
+    void caption(const ui::desktop::Rect& area, int index, ui::SysColor colour) override;
+    void label(const ui::desktop::Rect& area, std::string_view text, ui::SysColor colour) override;
     void focusFrame(const ui::desktop::Rect& area) override;
     // The candidate whose square holds the centre of `area`, if it is one.
     Drawn* candidateAt(const ui::desktop::Rect& area);

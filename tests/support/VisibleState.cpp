@@ -15,6 +15,8 @@ std::string colorName(ui::SysColor color)
     case ui::SysColor::AppWorkspace: return "AppWorkspace";
     case ui::SysColor::Light3D: return "Light3D";
     case ui::SysColor::ButtonText: return "ButtonText";
+    case ui::SysColor::ButtonHighlight: return "ButtonHighlight";
+    case ui::SysColor::ButtonShadow: return "ButtonShadow";
     }
     std::ostringstream out;
     out << "&H" << std::hex << std::uppercase << static_cast<std::uint32_t>(color) << '&';

@@ -1,14 +1,15 @@
 #include "BoardProbe.h"
 
-#include <oleacc.h>
+#include <cwchar>
+#include <utility>
 
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
-#include "ui/win32/BoardAccessible.h"
 #include "ui/win32/BoardSurface.h"
 #include "ui/win32/Canvas.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/MsaaObject.h"
 #include "ui/win32/resource.h"
 
 namespace designs = ui::designs;
@@ -33,28 +34,21 @@ HWND BoardProbe::surface() const
 
 namespace {
 
-std::int16_t ordinalOf(int b, int k)
+Control partOf(HWND surface, int b, int k, int part)
 {
     const ui::RowColumn place = ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
-    return static_cast<std::int16_t>(place.row * 9 + place.column);
+    const auto [object, child] = ui::win32::MsaaObject::eventIds(
+        {static_cast<std::int16_t>(place.row * 9 + place.column), static_cast<std::int16_t>(part)});
+    return {surface, object, child};
 }
 
 } // namespace
 
-Control BoardProbe::cell(int b, int k) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k)})};
-}
+Control BoardProbe::cell(int b, int k) const { return partOf(surface(), b, k, ui::desktop::Part::none); }
 
-Control BoardProbe::candidate(int b, int k, int i) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), static_cast<std::int16_t>(i)})};
-}
+Control BoardProbe::candidate(int b, int k, int i) const { return partOf(surface(), b, k, i); }
 
-Control BoardProbe::label(int b, int k) const
-{
-    return {surface(), ui::win32::BoardAccessible::childIdOf({ordinalOf(b, k), ui::desktop::Part::label})};
-}
+Control BoardProbe::label(int b, int k) const { return partOf(surface(), b, k, ui::desktop::Part::label); }
 
 Control BoardProbe::reset() const { return {GetDlgItem(board_, controlId(designs::cmdReset))}; }
 
@@ -62,9 +56,15 @@ Control BoardProbe::fix() const { return {GetDlgItem(board_, controlId(designs::
 
 Control BoardProbe::unFix() const { return {GetDlgItem(board_, controlId(designs::cmdUnFix))}; }
 
-namespace {
+VARIANT childId(LONG child)
+{
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    return id;
+}
 
-// The client object of a window, as a screen reader asks for it, or null.
 IAccessible* accessibleOf(HWND window)
 {
     IAccessible* object = nullptr;
@@ -73,15 +73,31 @@ IAccessible* accessibleOf(HWND window)
     return object;
 }
 
-// The object that answers for a control and the child id to ask it with: for a
-// part of a cell, the board's object; for a cell, its own object.
+LONG roleOf(IAccessible* object, LONG child)
+{
+    VARIANT role;
+    VariantInit(&role);
+    return SUCCEEDED(object->get_accRole(childId(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
+}
+
+std::wstring nameOf(IAccessible* object, LONG child)
+{
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(childId(child), &name)) && name ? name : L"";
+    SysFreeString(name);
+    return result;
+}
+
+namespace {
+
+// The object that answers for a control and the child id to ask it with.
 struct Found {
     IAccessible* object = nullptr;
     VARIANT child{};
     explicit Found(Control control)
     {
         VariantInit(&child);
-        if (FAILED(AccessibleObjectFromEvent(control.window, OBJID_CLIENT, control.child, &object, &child)))
+        if (FAILED(AccessibleObjectFromEvent(control.window, control.object, control.child, &object, &child)))
             object = nullptr;
     }
     ~Found()
@@ -95,17 +111,29 @@ struct Found {
 
 } // namespace
 
+// An object answers the focus, or the object inside it that holds it; a cell's
+// object is found by its name.
 Control BoardProbe::focus()
 {
     Control focused{GetFocus()};
     IAccessible* object = focused.window ? accessibleOf(focused.window) : nullptr;
-    if (!object)
-        return focused;
     VARIANT child;
-    VariantInit(&child);
-    if (object->get_accFocus(&child) == S_OK && child.vt == VT_I4)
-        focused.child = child.lVal;
-    object->Release();
+    while (object && object->get_accFocus(&child) == S_OK) {
+        object->Release();
+        object = nullptr;
+        if (child.vt == VT_I4) {
+            focused.child = child.lVal;
+        } else if (child.vt == VT_DISPATCH) {
+            child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+            child.pdispVal->Release();
+            int row = 0, column = 0;
+            if (object)
+                std::swscanf(nameOf(object, CHILDID_SELF).c_str(), L"Row %d, column %d", &row, &column);
+            focused.object = (row - 1) * 9 + column;
+        }
+    }
+    if (object)
+        object->Release();
     return focused;
 }
 
@@ -143,6 +171,14 @@ RECT BoardProbe::screenRect(Control control)
     if (found.object && SUCCEEDED(found.object->accLocation(&left, &top, &width, &height, found.child)))
         return {left, top, left + width, top + height};
     return {};
+}
+
+std::pair<LONG, std::wstring> BoardProbe::holder(Control control)
+{
+    const Found found(control);
+    if (!found.object)
+        return {-1, L""};
+    return {roleOf(found.object, CHILDID_SELF), nameOf(found.object, CHILDID_SELF)};
 }
 
 COLORREF BoardProbe::onScreen(Control candidate, int x, int y) const

@@ -1,15 +1,19 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/win32/WindowsApi.h"
 
+#include <oleacc.h>
+
 // A control of the board as a player and a screen reader meet it: a window, or
-// a cell or a part of one on the board surface, named by the child id that the
-// surface's events give it.
+// a cell or a part of one on the board surface, named by the object and child ids
+// that the surface's events give it.
 struct Control {
     HWND window = nullptr;
-    LONG child = 0; // the window itself
+    LONG object = OBJID_CLIENT;
+    LONG child = CHILDID_SELF;
     bool operator==(const Control&) const = default;
 };
 
@@ -29,7 +33,8 @@ public:
     Control reset() const;
     Control fix() const;
     Control unFix() const;
-    // The control with the keyboard focus: a command, or a cell's focused candidate.
+    // The control with the keyboard focus: a command, or what of the board holds it,
+    // asked of the objects from the window's down, as a screen reader asks.
     static Control focus();
 
     // What a screen reader hears of it, found as a screen reader finds the
@@ -43,6 +48,9 @@ public:
     static void pressForScreenReader(Control control);
     // Where it lies on the screen.
     static RECT screenRect(Control control);
+    // The role and name of the object that answers for it, as a screen reader finds
+    // that object from an event that names the control: its own, or what holds it.
+    static std::pair<LONG, std::wstring> holder(Control control);
     // The colour a candidate's face is painted in, read from the screen.
     COLORREF face(Control candidate) const;
     // The colour on the screen at the top-left corner of a hidden candidate: the
@@ -78,3 +86,10 @@ private:
 
 // Delivers every message waiting for this thread as the program's loop does.
 void pumpMessages();
+
+// What a screen reader asks with: a child id, a window's client object (or null),
+// and the role and name an object gives of one of its children or of itself.
+VARIANT childId(LONG child);
+IAccessible* accessibleOf(HWND window);
+LONG roleOf(IAccessible* object, LONG child);
+std::wstring nameOf(IAccessible* object, LONG child);

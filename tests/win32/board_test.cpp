@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,12 +12,14 @@
 #include <oleacc.h>
 
 #include "BoardProbe.h"
+#include "app/Orvane_Main.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "support/ReferenceModel.h"
 #include "ui/Designs.h"
-#include "ui/win32/BoardAccessible.h"
+#include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/MsaaObject.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/Win32BoardWindow.h"
 #include "ui/win32/Win32Platform.h"
@@ -42,34 +45,16 @@ ui::RowColumn placeOf(int b, int k)
     return ui::rowColumnOf({static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
 }
 std::wstring wide(const std::string& text) { return {text.begin(), text.end()}; }
-std::wstring candidateNameOf(int b, int k, int i)
-{
-    return wide(ui::candidateName(placeOf(b, k), static_cast<std::int16_t>(i)));
-}
 std::wstring digitNameOf(int b, int k, const char* digit) { return wide(ui::digitName(placeOf(b, k), digit)); }
 
-VARIANT childId(LONG child)
+bool same(IUnknown* one, IUnknown* other)
 {
-    VARIANT id;
-    VariantInit(&id);
-    id.vt = VT_I4;
-    id.lVal = child;
-    return id;
-}
-
-LONG roleOf(IAccessible* object, LONG child)
-{
-    VARIANT role;
-    VariantInit(&role);
-    return SUCCEEDED(object->get_accRole(childId(child), &role)) && role.vt == VT_I4 ? role.lVal : -1;
-}
-
-std::wstring nameOf(IAccessible* object, LONG child)
-{
-    BSTR name = nullptr;
-    std::wstring result = SUCCEEDED(object->get_accName(childId(child), &name)) && name ? name : L"";
-    SysFreeString(name);
-    return result;
+    IUnknown *a = nullptr, *b = nullptr;
+    one->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&a));
+    other->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&b));
+    a->Release();
+    b->Release();
+    return a == b;
 }
 
 // Active border and button face look alike in many colour schemes (Wine's among
@@ -215,50 +200,6 @@ TEST_F(BoardWindowTest, FixAfterAPeerTookItsPickBackShowsTheDigitThePlayerPicked
     EXPECT_FALSE(BoardProbe::shown(probe.candidate(0, 0, digit7)));
 }
 
-// Walked as a screen reader walks it: a table of 81 cell objects, each holding
-// its candidates and its label; the drawn captions stay "1" to "9".
-TEST_F(BoardWindowTest, AScreenReaderReadsATableOfCellsAndHearsEveryCandidateByItsPlace)
-{
-    IAccessible* board = nullptr;
-    ASSERT_TRUE(SUCCEEDED(
-        AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&board))));
-    LONG count = 0;
-    board->get_accChildCount(&count);
-    EXPECT_EQ(count, 81);
-    EXPECT_EQ(roleOf(board, CHILDID_SELF), ROLE_SYSTEM_TABLE);
-    for (int b = 0; b < 9; ++b)
-        for (int k = 0; k < 9; ++k) {
-            const std::string where = "box " + std::to_string(b) + " cell " + std::to_string(k);
-            IDispatch* found = nullptr;
-            ASSERT_EQ(board->get_accChild(childId(probe.cell(b, k).child), &found), S_OK) << where;
-            IAccessible* cell = nullptr;
-            found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&cell));
-            found->Release();
-            ASSERT_NE(cell, nullptr) << where;
-            EXPECT_EQ(roleOf(cell, CHILDID_SELF), ROLE_SYSTEM_CELL) << where;
-            const ui::RowColumn place = placeOf(b, k);
-            EXPECT_EQ(nameOf(cell, CHILDID_SELF),
-                      L"Row " + std::to_wstring(place.row + 1) + L", column " + std::to_wstring(place.column + 1))
-                << where;
-            cell->get_accChildCount(&count);
-            EXPECT_EQ(count, 10) << where;
-            for (int i = 0; i < 9; ++i) {
-                EXPECT_EQ(nameOf(cell, i + 1), candidateNameOf(b, k, i)) << where;
-                EXPECT_EQ(roleOf(cell, i + 1), ROLE_SYSTEM_PUSHBUTTON) << where;
-            }
-            EXPECT_EQ(roleOf(cell, 10), ROLE_SYSTEM_STATICTEXT) << where;
-            IDispatch* parent = nullptr;
-            EXPECT_EQ(cell->get_accParent(&parent), S_OK) << where;
-            if (parent)
-                parent->Release();
-            cell->Release();
-        }
-    board->Release();
-    EXPECT_EQ(BoardProbe::accessibleName(probe.reset()), L"Reset");
-    EXPECT_EQ(BoardProbe::accessibleName(probe.fix()), L"Fix");
-    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), L"Un-Fix");
-}
-
 TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
 {
     BoardProbe::pressForScreenReader(probe.candidate(4, 4, digit5));
@@ -267,6 +208,75 @@ TEST_F(BoardWindowTest, AScreenReaderPressesACandidateAndHearsWhereTheFocusIs)
     EXPECT_EQ(BoardProbe::focus(), probe.candidate(4, 4, digit5));
     EXPECT_TRUE(BoardProbe::accessibleState(probe.candidate(4, 4, digit5)) & STATE_SYSTEM_FOCUSED);
     EXPECT_FALSE(BoardProbe::accessibleState(probe.candidate(0, 0, 0)) & STATE_SYSTEM_FOCUSED);
+}
+
+std::vector<std::pair<DWORD, Control>> announced; // as a screen reader's hook hears it
+
+void CALLBACK hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
+{
+    announced.emplace_back(event, Control{window, object, child});
+}
+
+// Every event names a part that its cell answers for, from which a screen reader
+// says the row and column and, through the cell's parent, uses its table commands.
+TEST_F(BoardWindowTest, EveryAnnouncementNamesAPartInsideItsCellInsideTheTable)
+{
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_SHOW, EVENT_OBJECT_NAMECHANGE, nullptr, hear,
+                                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    // Whether `act` announces `event` of the part named `name`. The window's own
+    // events are the system's.
+    const auto announces = [this](auto act, DWORD event, const std::wstring& name) {
+        announced.clear();
+        act();
+        bool found = false;
+        for (const auto& [what, control] : announced) {
+            if (control.window != probe.surface() || control == Control{control.window})
+                continue;
+            const std::wstring named = BoardProbe::accessibleName(control);
+            const auto [role, cell] = BoardProbe::holder(control);
+            EXPECT_TRUE(role == ROLE_SYSTEM_CELL && (named.empty() || named.starts_with(cell))) << named.c_str();
+            found |= what == event && named == name;
+        }
+        return found;
+    };
+    EXPECT_TRUE(announces([&] { probe.pressKey(VK_TAB); }, EVENT_OBJECT_FOCUS, L"Row 1, column 1, candidate 2"));
+    EXPECT_TRUE(announces([&] { click(4, 4, digit5); }, EVENT_OBJECT_STATECHANGE, L"Row 5, column 1, candidate 5"));
+    EXPECT_TRUE(announces([&] { probe.clickAt(probe.fix()); }, EVENT_OBJECT_NAMECHANGE, L"Row 5, column 5, digit 5"));
+    EXPECT_TRUE(announces([&] { probe.clickAt(probe.unFix()); }, EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 5"));
+    EXPECT_TRUE(announces([&] { click(4, 4, digit5); }, EVENT_OBJECT_SHOW, L"Row 5, column 5, candidate 1"));
+    click(0, 0, 0);
+    EXPECT_TRUE(
+        announces([&] { probe.clickAt(probe.reset()); }, EVENT_OBJECT_STATECHANGE, L"Row 1, column 2, candidate 1"));
+    UnhookWinEvent(hook);
+}
+
+// As a screen reader's client library relies on COM's rules.
+TEST_F(BoardWindowTest, TheBoardsObjectsKeepTheirIdentityAndRefuseBadQuestions)
+{
+    IAccessible* board = nullptr;
+    ASSERT_EQ(
+        AccessibleObjectFromWindow(probe.surface(), OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&board)),
+        S_OK);
+    IDispatch* cell[2] = {};
+    for (IDispatch*& asked : cell)
+        ASSERT_EQ(board->get_accChild(childId(41), &asked), S_OK);
+    EXPECT_TRUE(same(cell[0], cell[1])) << "the same cell is the same object";
+    for (IDispatch* asked : cell)
+        asked->Release();
+    VARIANT out;
+    for (const auto ask : {&IAccessible::get_accRole, &IAccessible::get_accState}) {
+        out.vt = VT_I4;
+        EXPECT_EQ((board->*ask)(childId(5000), &out), E_INVALIDARG);
+        EXPECT_EQ(out.vt, VT_EMPTY) << "left as it was";
+    }
+    EXPECT_EQ(board->get_accChildCount(nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->get_accName(childId(1), nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->get_accFocus(nullptr), E_INVALIDARG);
+    EXPECT_EQ(board->accLocation(nullptr, nullptr, nullptr, nullptr, childId(1)), E_INVALIDARG);
+    modOrvane::releaseBoard();
+    BSTR name = nullptr;
+    EXPECT_EQ(board->get_accName(childId(CHILDID_SELF), &name), RPC_E_DISCONNECTED) << "the window gone";
+    board->Release();
 }
 
 // The dialog manager hands the board Escape while a candidate is held, even one
@@ -574,29 +584,91 @@ TEST_P(PickTest, BarsItsDigitInExactlyTheTwentyPeersAndTheTakeBackFreesThem)
 INSTANTIATE_TEST_SUITE_P(Cells, PickTest,
                          ::testing::Values(Pick{4, 4, digit5}, Pick{0, 8, 0}, Pick{8, 0, 8}, Pick{5, 3, digit7}));
 
-// A window that has no standard object in the system's accessibility layer (here
-// one already destroyed): the board object still answers for the board, and
-// questions about the window itself fail rather than crash.
-TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
+using Tree = ui::desktop::AccessibilityTree;
+using ui::desktop::Part;
+
+// Walked as a screen reader walks the table, every node answers through oleacc
+// what the board's tree says of it: the board, its 81 cells and their 810 parts.
+TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
 {
-    struct NoView final : ui::desktop::BoardView {
-        void redraw(const ui::desktop::Rect&) override {}
-        void click(ui::desktop::Part) override {}
-        void announce(ui::desktop::Part, Announcement) override {}
-        void takesFocusChanged(bool) override {}
-    } view;
-    ui::desktop::DrawnBoard board(view, 96);
-    ui::desktop::AccessibleBoard tree(board);
-    HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    auto* object = new ui::win32::BoardAccessible(gone, tree);
-    IDispatch* parent = nullptr;
-    EXPECT_EQ(object->get_accParent(&parent), E_FAIL);
-    VARIANT state;
-    VariantInit(&state);
-    EXPECT_EQ(object->get_accState(childId(CHILDID_SELF), &state), E_FAIL);
-    EXPECT_EQ(nameOf(object, ui::win32::BoardAccessible::childIdOf({0, 4})), L"Row 1, column 1, candidate 5");
-    object->Release();
+    using ui::win32::Win32BoardWindow;
+    ui::win32::Win32Platform platform{GetModuleHandleW(nullptr)}; // registers the window classes
+    // The program's start, handed a window made here so that the test reaches its board.
+    struct Made final : ui::Platform {
+        std::unique_ptr<Win32BoardWindow> window =
+            std::make_unique<Win32BoardWindow>(GetModuleHandleW(nullptr), Win32BoardWindow::Icons{});
+        std::unique_ptr<ui::BoardWindow> createBoardWindow() override { return std::move(window); }
+    } made;
+    Win32BoardWindow& window = *made.window;
+    modOrvane::Main(made);
+    const struct Release {
+        ~Release() { modOrvane::releaseBoard(); }
+    } release;
+    BoardProbe probe(window.window());
+    for (const Control pressed : {probe.candidate(4, 4, digit5), probe.fix(), probe.candidate(0, 0, 0)})
+        probe.clickAt(pressed);
+    Tree tree(window.surface().board(), window.surface());
+    static constexpr LONG roles[] = {ROLE_SYSTEM_TABLE, ROLE_SYSTEM_CELL, ROLE_SYSTEM_PUSHBUTTON,
+                                     ROLE_SYSTEM_STATICTEXT};
+    const auto text = [](IAccessible* object, LONG child, auto ask) {
+        BSTR got = nullptr;
+        (object->*ask)(childId(child), &got);
+        const std::wstring result = got ? got : L"";
+        SysFreeString(got);
+        return std::string(result.begin(), result.end());
+    };
+    // A node is an object's own (CHILDID_SELF) or one of its simple elements.
+    const std::function<void(IAccessible*, LONG, Part)> expectHeard = [&](IAccessible* object, LONG child, Part node) {
+        const std::string at = tree.name(node);
+        const Tree::States is = tree.states(node);
+        VARIANT state;
+        object->get_accState(childId(child), &state);
+        EXPECT_EQ(state.lVal, is.invisible * STATE_SYSTEM_INVISIBLE | is.unavailable * STATE_SYSTEM_UNAVAILABLE |
+                                  is.focusable * STATE_SYSTEM_FOCUSABLE | is.focused * STATE_SYSTEM_FOCUSED |
+                                  is.pressed * STATE_SYSTEM_PRESSED)
+            << at;
+        EXPECT_EQ(roleOf(object, child), roles[static_cast<int>(Tree::role(node))]) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accName), tree.name(node)) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accDescription), Tree::description(node)) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accDefaultAction), Tree::action(node)) << at;
+        LONG left = 0, top = 0, width = 0, height = 0, count = 0;
+        object->accLocation(&left, &top, &width, &height, childId(child));
+        EXPECT_EQ((ui::desktop::Rect{left, top, width, height}), tree.bounds(node)) << at;
+        if (child == CHILDID_SELF)
+            object->get_accChildCount(&count);
+        ASSERT_EQ(count, Tree::childCount(node)) << at;
+        for (LONG n = 1; n <= count; ++n) {
+            const Part inside = Tree::child(node, n - 1).value();
+            const ui::desktop::Rect place = tree.bounds(inside);
+            const std::optional<Part> under = tree.childAt(node, {place.left + 1, place.top + 1});
+            VARIANT hit;
+            object->accHitTest(place.left + 1, place.top + 1, &hit);
+            IDispatch* found = nullptr;
+            if (object->get_accChild(childId(n), &found) == S_OK) {
+                IAccessible* own = nullptr;
+                found->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&own));
+                EXPECT_TRUE(hit.vt == VT_DISPATCH && same(hit.pdispVal, own) && under == inside) << at;
+                IDispatch* parent = nullptr;
+                own->get_accParent(&parent);
+                EXPECT_TRUE(same(parent, object)) << at;
+                expectHeard(own, CHILDID_SELF, inside);
+                for (IUnknown* done : std::initializer_list<IUnknown*>{found, own, parent})
+                    done->Release();
+            } else {
+                EXPECT_EQ(hit.lVal, under ? Tree::indexInParent(*under) + 1 : CHILDID_SELF) << at;
+                expectHeard(object, n, inside);
+            }
+            VariantClear(&hit);
+            object->accNavigate(NAVDIR_NEXT, childId(n), &hit);
+            EXPECT_EQ(hit.vt == VT_EMPTY, n == count) << at << " after child " << n;
+            VariantClear(&hit);
+        }
+    };
+    IAccessible* board = accessibleOf(probe.surface());
+    expectHeard(board, CHILDID_SELF, {});
+    board->Release();
+    const auto [object, child] = ui::win32::MsaaObject::eventIds(tree.focus().value());
+    EXPECT_EQ(BoardProbe::focus(), (Control{probe.surface(), object, child}));
 }
 
 // ---- layout at 96 dpi, against the stored designs (15 twips a pixel) ----
@@ -605,7 +677,7 @@ TEST(BoardAccessibleTest, AnswersWithoutTheWindowsStandardObject)
 RECT rectInBoard(const BoardProbe& probe, Control control)
 {
     RECT area = BoardProbe::screenRect(control);
-    if (control.child == CHILDID_SELF)
+    if (control == Control{control.window})
         GetWindowRect(control.window, &area);
     MapWindowPoints(HWND_DESKTOP, probe.board(), reinterpret_cast<POINT*>(&area), 2);
     return area;

@@ -8,12 +8,6 @@
 namespace ui::desktop {
 namespace {
 
-Rect pixelsOf(const designs::Control& design, int dpi, Point origin = {})
-{
-    return {origin.x + designs::toPixels(design.left, dpi), origin.y + designs::toPixels(design.top, dpi),
-            designs::toPixels(design.width, dpi), designs::toPixels(design.height, dpi)};
-}
-
 constexpr std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
 
 } // namespace
@@ -37,16 +31,16 @@ private:
 DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
 {
     for (std::int16_t b = 0; b < 9; ++b) {
-        const Rect box = pixelsOf(designs::usrcntGrid.at(static_cast<std::size_t>(b)), dpi);
+        const Rect box = toPixels(designs::usrcntGrid.at(static_cast<std::size_t>(b)), dpi);
         boxPlaces_.at(static_cast<std::size_t>(b)) = box;
         bounds_ = bounds_.united(box);
         for (std::int16_t k = 0; k < 9; ++k)
             cellPlaces_.at(static_cast<std::size_t>(ordinalOf(rowColumnOf({b, k})))) =
-                pixelsOf(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi, {box.left, box.top});
+                toPixels(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi).moved(box.left, box.top);
         boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<Box>(*this, b);
     }
     for (std::size_t i = 0; i < candidatePlaces_.size(); ++i)
-        candidatePlaces_.at(i) = pixelsOf(designs::btnBlock.at(i), dpi);
+        candidatePlaces_.at(i) = toPixels(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
         cells_.at(static_cast<std::size_t>(n)) =
             std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));

@@ -6,20 +6,19 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <optional>
+#include <vector>
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
 #include "ui/desktop/BoardDrawing.h"
-#include "ui/qt/BoardAccessible.h"
 #include "ui/qt/DesignFonts.h"
+#include "ui/qt/DesignUnits.h"
+#include "ui/qt/QtAccessibility.h"
 
 namespace ui::qt {
 namespace {
 
 using ui::desktop::DrawnBoard;
-
-// Qt's device-independent pixels are the designs' pixels at 96 dots per inch.
-constexpr int designDpi = 96;
 
 ui::desktop::Point pointOf(const QMouseEvent& event)
 {
@@ -78,18 +77,16 @@ BoardSurface::BoardSurface(QWidget* parent)
     setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
 }
 
-// Each rectangle of the update region is drawn on its own, so that a cell
-// repaints only the candidates within it.
 void BoardSurface::paintEvent(QPaintEvent* event)
 {
     if (!captions_)
         captions_ = std::make_unique<CaptionLayouts>(font());
     QPainter painter(this);
     QtPainter primitives(painter, palette(), *captions_, digitFont_);
-    for (const QRect& area : event->region()) {
-        painter.setClipRect(area);
-        ui::desktop::drawBoard(board_, primitives, {area.x(), area.y(), area.width(), area.height()});
-    }
+    std::vector<ui::desktop::Rect> areas;
+    for (const QRect& area : event->region())
+        areas.push_back({area.x(), area.y(), area.width(), area.height()});
+    ui::desktop::drawBoard(board_, primitives, areas);
 }
 
 void BoardSurface::changeEvent(QEvent* event)
@@ -145,6 +142,12 @@ void BoardSurface::enteredByTab(bool forward)
 {
     if (!board_.hasFocus())
         board_.aimFocus(forward ? DrawnBoard::Entry::Front : DrawnBoard::Entry::Back);
+}
+
+ui::desktop::Point BoardSurface::origin() const
+{
+    const QPoint corner = mapToGlobal(QPoint(0, 0));
+    return {corner.x(), corner.y()};
 }
 
 void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, area.top, area.width, area.height); }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/desktop/AccessibilityTree.h"
 #include "ui/desktop/DrawnBoard.h"
 #include "ui/qt/QtPainter.h"
 
@@ -14,7 +15,9 @@ namespace ui::qt {
 // clicks it reports. The keyboard focus rests on the widget, and the board hands
 // it on among its candidates in the designs' order; at the board's end, Tab
 // goes on to the window's next widget.
-class BoardSurface final : public QWidget, private ui::desktop::BoardView {
+class BoardSurface final : public QWidget,
+                           public ui::desktop::AccessibilityTree::Window,
+                           private ui::desktop::BoardView {
 public:
     explicit BoardSurface(QWidget* parent);
 
@@ -25,6 +28,11 @@ public:
     // Undoes or redoes the board's last action; one of a cell, with the focus on
     // the board, takes the focus to that cell.
     void undo(bool redo);
+
+    // What only Qt knows of the surface, for assistive technology's tree.
+    bool shown() const override { return isVisible(); }
+    bool enabled() const override { return isEnabled(); }
+    ui::desktop::Point origin() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -5,8 +5,8 @@
 
 namespace ui::qt {
 
-// A plain area that fills itself with one system colour: the board window, a box
-// and a cell are all this underneath their children.
+// A plain area that fills itself with one system colour: the board window, beneath
+// the board surface and the commands.
 class ColorArea : public QWidget {
 public:
     explicit ColorArea(ui::SysColor back, QWidget* parent = nullptr);

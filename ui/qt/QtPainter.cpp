@@ -37,6 +37,8 @@ QtPainter::QtPainter(QPainter& painter, const QPalette& colours, const CaptionLa
     painter_.setFont(captions_.font);
 }
 
+void QtPainter::clip(const ui::desktop::Rect& area) { painter_.setClipRect(toQt(area)); }
+
 void QtPainter::fill(const ui::desktop::Rect& area, ui::SysColor colour)
 {
     painter_.fillRect(toQt(area), systemColor(colours_, colour));
@@ -60,30 +62,22 @@ void QtPainter::edge(const ui::desktop::Rect& area, bool sunk)
     }
 }
 
-// A caption is one of the nine digits, drawn from its layout; embossed, it is
-// greyed over a light shadow, as a disabled caption is, so that it still reads
-// on a barred candidate's window-text face.
-void QtPainter::text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour,
-                     bool embossed)
+void QtPainter::caption(const ui::desktop::Rect& area, int index, ui::SysColor colour)
 {
-    if (font == Font::Digit) {
-        painter_.setFont(digitFont_);
-        painter_.setPen(systemColor(colours_, colour));
-        painter_.drawText(toQt(area), Qt::AlignHCenter | Qt::AlignTop, designText(text));
-        painter_.setFont(captions_.font);
-        return;
-    }
-    const auto n = static_cast<std::size_t>(text.front() - '1');
+    const auto n = static_cast<std::size_t>(index);
     const QSizeF size = captions_.sizes.at(n);
-    const QPointF centred(area.left + (area.width - size.width()) / 2, area.top + (area.height - size.height()) / 2);
-    if (embossed) {
-        painter_.setPen(colours_.color(QPalette::Active, QPalette::Light));
-        painter_.drawStaticText(centred + QPointF(1, 1), captions_.layouts.at(n));
-        painter_.setPen(colours_.color(QPalette::Disabled, QPalette::ButtonText));
-    } else {
-        painter_.setPen(systemColor(colours_, colour));
-    }
-    painter_.drawStaticText(centred, captions_.layouts.at(n));
+    painter_.setPen(systemColor(colours_, colour));
+    painter_.drawStaticText(
+        QPointF(area.left + (area.width - size.width()) / 2, area.top + (area.height - size.height()) / 2),
+        captions_.layouts.at(n));
+}
+
+void QtPainter::label(const ui::desktop::Rect& area, std::string_view text, ui::SysColor colour)
+{
+    painter_.setFont(digitFont_);
+    painter_.setPen(systemColor(colours_, colour));
+    painter_.drawText(toQt(area), Qt::AlignHCenter | Qt::AlignTop, designText(text));
+    painter_.setFont(captions_.font);
 }
 
 void QtPainter::focusFrame(const ui::desktop::Rect& area)

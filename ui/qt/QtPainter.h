@@ -26,10 +26,11 @@ class QtPainter final : public ui::desktop::Painter {
 public:
     QtPainter(QPainter& painter, const QPalette& colours, const CaptionLayouts& captions, const QFont& digitFont);
 
+    void clip(const ui::desktop::Rect& area) override;
     void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;
     void edge(const ui::desktop::Rect& area, bool sunk) override;
-    void text(const ui::desktop::Rect& area, std::string_view text, Font font, ui::SysColor colour,
-              bool embossed) override;
+    void caption(const ui::desktop::Rect& area, int index, ui::SysColor colour) override;
+    void label(const ui::desktop::Rect& area, std::string_view text, ui::SysColor colour) override;
     void focusFrame(const ui::desktop::Rect& area) override;
 
 private:

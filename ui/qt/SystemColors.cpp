@@ -15,12 +15,17 @@ QPalette::ColorRole paletteRole(ui::SysColor color)
     case SysColor::Light3D: return QPalette::Midlight;
     case SysColor::ActiveBorder: return QPalette::Mid;
     case SysColor::AppWorkspace: return QPalette::Dark;
+    case SysColor::ButtonHighlight: return QPalette::Light;
+    case SysColor::ButtonShadow: return QPalette::ButtonText; // of the Disabled group, as below
     }
     return QPalette::Button;
 }
 
 QColor systemColor(const QPalette& palette, ui::SysColor color)
 {
+    // The shadow of an embossed caption is the grey Qt writes a disabled caption in.
+    if (color == ui::SysColor::ButtonShadow)
+        return palette.color(QPalette::Disabled, QPalette::ButtonText);
     return palette.color(QPalette::Active, paletteRole(color));
 }
 

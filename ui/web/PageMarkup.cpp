@@ -57,11 +57,6 @@ std::string cellId(RowColumn place)
     return "r" + std::to_string(place.row + 1) + "c" + std::to_string(place.column + 1);
 }
 
-std::string cellName(RowColumn place)
-{
-    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1);
-}
-
 // The page holds the cells box by box, as Tab walks them, which leaves a screen
 // reader nothing to move by row or column. So an empty table of nine empty rows
 // comes first, each row owning its nine cells in column order: assistive

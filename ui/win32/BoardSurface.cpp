@@ -1,14 +1,15 @@
 #include "ui/win32/BoardSurface.h"
 
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "app/modOrvane.h"
 #include "ui/desktop/BoardDrawing.h"
-#include "ui/win32/BoardAccessible.h"
 #include "ui/win32/ChildWindow.h"
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/GdiPainter.h"
+#include "ui/win32/MsaaObject.h"
 #include "ui/win32/WindowClass.h"
 
 namespace ui::win32 {
@@ -121,11 +122,8 @@ LRESULT BoardSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KILLFOCUS: board_.focusOut(); return 0;
     case WM_UPDATEUISTATE: InvalidateRect(window_, nullptr, FALSE); break;
     case WM_GETOBJECT:
-        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-            if (!accessible_)
-                accessible_ = new BoardAccessible(window_, tree_);
-            return LresultFromObject(IID_IAccessible, wParam, accessible_);
-        }
+        if (const LRESULT object = MsaaObject::answer(accessible_, *this, wParam, lParam))
+            return object;
         break;
     default: break;
     }
@@ -193,19 +191,18 @@ DrawnBoard::Entry BoardSurface::entryFrom(HWND previous) const
     return DrawnBoard::Entry::Other;
 }
 
-// Each rectangle of the update region is drawn into the canvas on its own,
-// clipped to it, so that a cell draws again only the candidates within it; the
-// region's bounding rectangle then goes on the screen in one copy.
+// The update region is drawn into the canvas rectangle by rectangle, and its
+// bounding rectangle then goes on the screen in one copy.
 void BoardSurface::paint()
 {
-    std::vector<RECT> areas;
+    std::vector<ui::desktop::Rect> areas;
     if (HRGN region = CreateRectRgn(0, 0, 0, 0)) {
         if (GetUpdateRgn(window_, region, FALSE) != ERROR) {
             std::vector<char> data(GetRegionData(region, 0, nullptr));
             auto* list = reinterpret_cast<RGNDATA*>(data.data());
             if (!data.empty() && GetRegionData(region, static_cast<DWORD>(data.size()), list))
-                areas.assign(reinterpret_cast<const RECT*>(list->Buffer),
-                             reinterpret_cast<const RECT*>(list->Buffer) + list->rdh.nCount);
+                for (const RECT& r : std::span(reinterpret_cast<const RECT*>(list->Buffer), list->rdh.nCount))
+                    areas.push_back({r.left, r.top, r.right - r.left, r.bottom - r.top});
         }
         DeleteObject(region);
     }
@@ -213,20 +210,21 @@ void BoardSurface::paint()
     HDC screen = BeginPaint(window_, &paint);
     const RECT& dirty = paint.rcPaint;
     if (areas.empty())
-        areas.push_back(dirty);
+        areas.push_back({dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top});
     {
         GdiPainter painter(canvas_.dc, fonts_, !(SendMessageW(window_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS));
-        for (const RECT& area : areas) {
-            SelectClipRgn(canvas_.dc, nullptr);
-            IntersectClipRect(canvas_.dc, area.left, area.top, area.right, area.bottom);
-            ui::desktop::drawBoard(board_, painter,
-                                   {area.left, area.top, area.right - area.left, area.bottom - area.top});
-        }
+        ui::desktop::drawBoard(board_, painter, areas);
     }
-    SelectClipRgn(canvas_.dc, nullptr);
     BitBlt(screen, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top, canvas_.dc, dirty.left,
            dirty.top, SRCCOPY);
     EndPaint(window_, &paint);
+}
+
+ui::desktop::Point BoardSurface::origin() const
+{
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    return {corner.x, corner.y};
 }
 
 void BoardSurface::redraw(const ui::desktop::Rect& area)
@@ -250,7 +248,7 @@ void BoardSurface::undo(bool redo)
         board_.focusCell(*step.cell);
 }
 
-// As Windows names the events, with the part's child id on the board object.
+// As Windows names the events, each on the object that answers for the part.
 void BoardSurface::announce(ui::desktop::Part part, Announcement what)
 {
     DWORD event = EVENT_OBJECT_FOCUS;
@@ -261,8 +259,9 @@ void BoardSurface::announce(ui::desktop::Part part, Announcement what)
     case Announcement::StateChange: event = EVENT_OBJECT_STATECHANGE; break;
     case Announcement::NameChange: event = EVENT_OBJECT_NAMECHANGE; break;
     }
+    const auto [object, child] = MsaaObject::eventIds(part);
     if (window_)
-        NotifyWinEvent(event, window_, OBJID_CLIENT, BoardAccessible::childIdOf(part));
+        NotifyWinEvent(event, window_, object, child);
 }
 
 void BoardSurface::takesFocusChanged(bool takesFocus)

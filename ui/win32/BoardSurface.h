@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/desktop/AccessibleBoard.h"
+#include "ui/desktop/AccessibilityTree.h"
 #include "ui/desktop/DrawnBoard.h"
 #include "ui/win32/Canvas.h"
 #include "ui/win32/Fonts.h"
@@ -7,17 +7,17 @@
 
 namespace ui::win32 {
 
-class BoardAccessible;
+class MsaaObject;
 
 // The nine boxes of the board window as one child window, on which the desktop
 // board draws its 81 cells. It hands the board the window's mouse, key and focus
 // messages as the board's verbs, carries out its primitives in WM_PAINT through
 // an off-screen canvas, dispatches the clicks it reports and answers screen
-// readers with the board's tree (BoardAccessible). The keyboard focus rests on
+// readers with the board's tree (MsaaObject). The keyboard focus rests on
 // the window and the board hands it on among its candidates; the window asks
 // the dialog manager for Tab while the board has a candidate further on, and at
 // the board's end the dialog manager passes the focus on.
-class BoardSurface final : private ui::desktop::BoardView {
+class BoardSurface final : public ui::desktop::AccessibilityTree::Window, private ui::desktop::BoardView {
 public:
     static constexpr const wchar_t* windowClass = L"OrvaneBoardSurface";
     static void registerClass(HINSTANCE instance);
@@ -35,6 +35,11 @@ public:
     void undo(bool redo);
     HWND window() const { return window_; }
 
+    // What only the window system knows of the surface, for the screen readers' tree.
+    bool shown() const override { return IsWindowVisible(window_); }
+    bool enabled() const override { return IsWindowEnabled(window_); }
+    ui::desktop::Point origin() const override;
+
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,14 +56,13 @@ private:
     void takesFocusChanged(bool takesFocus) override;
 
     ui::desktop::DrawnBoard board_;
-    ui::desktop::AccessibleBoard tree_{board_};
     const Fonts& fonts_;
     Canvas& canvas_;
     HWND window_ = nullptr;
     bool pressing_ = false; // the focus a press gives goes where the press is
     // Made when a screen reader first asks; it may outlive the window, which
     // then disconnects it.
-    BoardAccessible* accessible_ = nullptr;
+    MsaaObject* accessible_ = nullptr;
 };
 
 } // namespace ui::win32

@@ -18,9 +18,8 @@ HWND createChild(const wchar_t* windowClass, const wchar_t* caption, const ui::d
 HWND createChild(const wchar_t* windowClass, const designs::Control& control, HWND parent, int dpi, DWORD style)
 {
     const std::wstring caption(control.caption.begin(), control.caption.end());
-    const ui::desktop::Rect place{designs::toPixels(control.left, dpi), designs::toPixels(control.top, dpi),
-                                  designs::toPixels(control.width, dpi), designs::toPixels(control.height, dpi)};
-    return createChild(windowClass, caption.c_str(), place, controlId(control), parent, style);
+    return createChild(windowClass, caption.c_str(), ui::desktop::toPixels(control, dpi), controlId(control), parent,
+                       style);
 }
 
 } // namespace ui::win32

@@ -1,6 +1,6 @@
 #pragma once
 #include "ui/Designs.h"
-#include "ui/desktop/Painter.h"
+#include "ui/desktop/Geometry.h"
 #include "ui/win32/WindowsApi.h"
 
 // Child windows of the board window at their places, in pixels of the window's

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/Designs.h"
 #include "ui/win32/SystemColors.h"
 
 namespace ui::win32 {
@@ -20,7 +21,17 @@ GdiPainter::GdiPainter(HDC dc, const Fonts& fonts, bool showFocus)
     SetBkMode(dc_, TRANSPARENT);
 }
 
-GdiPainter::~GdiPainter() { SelectObject(dc_, previousFont_); }
+GdiPainter::~GdiPainter()
+{
+    SelectClipRgn(dc_, nullptr);
+    SelectObject(dc_, previousFont_);
+}
+
+void GdiPainter::clip(const ui::desktop::Rect& area)
+{
+    SelectClipRgn(dc_, nullptr);
+    IntersectClipRect(dc_, area.left, area.top, area.right(), area.bottom());
+}
 
 void GdiPainter::fill(const ui::desktop::Rect& area, SysColor colour)
 {
@@ -34,30 +45,25 @@ void GdiPainter::edge(const ui::desktop::Rect& area, bool sunk)
     DrawEdge(dc_, &r, sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 }
 
-// A caption centred on one line, embossed as the system draws a disabled one; a
-// digit as a centred static text draws it, from the top of its area.
-void GdiPainter::text(const ui::desktop::Rect& area, std::string_view text, Font font, SysColor colour, bool embossed)
+// A caption centred on one line, as a button draws it; a label's text as a
+// centred static text draws it, from the top of its area.
+void GdiPainter::caption(const ui::desktop::Rect& area, int index, SysColor colour)
+{
+    const std::string_view text = designs::btnBlock.at(static_cast<std::size_t>(index)).caption;
+    const std::wstring wide(text.begin(), text.end());
+    RECT r = toRect(area);
+    SetTextColor(dc_, resolve(colour));
+    DrawTextW(dc_, wide.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void GdiPainter::label(const ui::desktop::Rect& area, std::string_view text, SysColor colour)
 {
     const std::wstring wide(text.begin(), text.end());
     RECT r = toRect(area);
-    if (font == Font::Digit) {
-        SelectObject(dc_, fonts_.label());
-        SetTextColor(dc_, resolve(colour));
-        DrawTextW(dc_, wide.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-        SelectObject(dc_, fonts_.caption());
-        return;
-    }
-    constexpr UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-    if (embossed) {
-        RECT lit = r;
-        OffsetRect(&lit, 1, 1);
-        SetTextColor(dc_, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextW(dc_, wide.c_str(), -1, &lit, format);
-        SetTextColor(dc_, GetSysColor(COLOR_3DSHADOW));
-    } else {
-        SetTextColor(dc_, resolve(colour));
-    }
-    DrawTextW(dc_, wide.c_str(), -1, &r, format);
+    SelectObject(dc_, fonts_.label());
+    SetTextColor(dc_, resolve(colour));
+    DrawTextW(dc_, wide.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc_, fonts_.caption());
 }
 
 void GdiPainter::focusFrame(const ui::desktop::Rect& area)

@@ -3,11 +3,11 @@
 
 namespace ui::win32 {
 
-// Hands a message to the dialog manager of its top-level window first, which
-// moves the focus on Tab and lets Space press the focused button across boxes and
-// cells; every other message goes to its window as usual.
-// Keys of the accelerator table `keys` (undo and redo) go to the top-level
-// window as commands first.
+// Hands a message first to the accelerator table `keys`, which makes undo and
+// redo commands of the top-level window, then to that window's dialog manager,
+// which moves the focus between the board and the commands on Tab and lets Space
+// press a command; the board surface asks it for the keys the board handles
+// itself. Every other message goes to its window as usual.
 void deliver(MSG& message, HACCEL keys);
 
 // Delivers messages until the board window has closed; returns the exit status.

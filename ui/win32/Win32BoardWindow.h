@@ -41,6 +41,7 @@ public:
     void show() override;
 
     HWND window() const { return window_; }
+    BoardSurface& surface() { return *surface_; }
 
 private:
     static constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;

@@ -5,7 +5,7 @@
 #include "ui/Controls.h"
 
 // A front-end with no widgets: every property write is dropped. It lets the
-// board's logic link and run without any toolkit (benchmarks, fuzzing).
+// board's logic link and run without any toolkit (the benchmarks, and tests that need no picture of it).
 namespace ui {
 
 class NullButton final : public Button {
