@@ -60,12 +60,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE void orvane_click(int element)
 extern "C" EMSCRIPTEN_KEEPALIVE int orvane_key(int element, int verb, int repeat, int withinBox)
 {
     const ui::web::WebBoardWindow* window = ui::web::boardWindow();
-    if (!window || verb < 0 || verb > static_cast<int>(ui::Key::TakeBack))
+    History* history = modOrvane::history();
+    if (!window || !history || verb < 0 || verb > static_cast<int>(ui::Key::TakeBack))
         return 0;
     const ui::web::PageKeyAnswer answer =
         ui::web::answerPageKey(*window, element, static_cast<ui::Key>(verb), repeat != 0, withinBox != 0);
     if (answer.click >= 0)
-        ui::dispatch([&answer] { ui::web::act(*modOrvane::history(), answer.click); }, ui::web::showOnPage);
+        ui::dispatch([history, &answer] { ui::web::act(*history, answer.click); }, ui::web::showOnPage);
     return answer.handled ? 1 : 0;
 }
 
@@ -74,10 +75,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE int orvane_key(int element, int verb, int repeat
 extern "C" EMSCRIPTEN_KEEPALIVE void orvane_undo(int element, int redo)
 {
     const ui::web::WebBoardWindow* window = ui::web::boardWindow();
-    if (!window)
+    History* history = modOrvane::history();
+    if (!window || !history)
         return;
-    const History::Step step = ui::dispatch(
-        [redo] { return redo ? modOrvane::history()->redo() : modOrvane::history()->undo(); }, ui::web::showOnPage);
+    const History::Step step =
+        ui::dispatch([history, redo] { return redo ? history->redo() : history->undo(); }, ui::web::showOnPage);
     if (step.happened)
         ui::web::focusAfterUndo(*window, element, step.cell);
 }
