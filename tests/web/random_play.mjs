@@ -7,10 +7,10 @@
 // a box of the whole board enlarges it and most picks are taps or keys in enlarged boxes;
 // the others are a mouse click, a key or an assistive activation on the whole
 // board, which must pick without enlarging. Every enlarged box is checked for
-// targets a finger can hit, "Undo" and "Redo" among them; the player leaves it by "Whole board" or the
-// browser's Back, moves the focus into another box, and turns the phone. At the
-// end, pictures of the phone's two views, light and dark, go into the folder
-// above PAGE_DIR.
+// targets a finger can hit, "Undo" and "Redo" among them; the player leaves it
+// by "Whole board" or the browser's Back, moves the focus into another box, and
+// turns the phone. At the end, pictures of the phone's two views, light and
+// dark, go into the folder above PAGE_DIR.
 import { dirname, join } from "node:path";
 import { serve, launch, openBoard, boardOnPage } from "./browser.mjs";
 import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands, boxOf } from "./board.mjs";

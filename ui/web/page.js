@@ -100,9 +100,8 @@ var orvanePage = {
     return letter === "z" ? event.shiftKey : letter === "y" && !event.shiftKey ? true : null;
   },
 
-  // From the board (the focus on one of its elements), the focus lands as an
-  // arrow's does, in the cell the undo touched (PageKeys.h); from anywhere else
-  // it stays.
+  // From the board (the focus on one of its elements), the focus lands in a cell
+  // as an arrow's does (PageKeys.h); from anywhere else it stays.
   undo(redo, from = -1) {
     this.call("_orvane_undo", from, redo);
     this.offerHistory();
