@@ -1,6 +1,6 @@
 // The page's checks in Debian's Chromium, with real mouse clicks and key presses
 // at the controls' positions, and Lighthouse's audits. Taps on a phone are
-// random play's (random_play.mjs).
+// random play's (random_play.mjs), but for Undo and Redo.
 //   node --test tests/web/page_checks.mjs     (PAGE_DIR and FAILING_PAGE_DIR name the folders)
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
@@ -111,6 +111,8 @@ test("Tab walks every candidate box by box, cell by cell, then Reset, Fix and Un
 
 test("a game by keys alone: the board against the model and the focus after every key", async () => {
   // As the desktops' game, but the page leaves Tab past its last command to the browser.
+  // Undo and redo from a command leave the focus there; from the board, they take it
+  // to the cell of the pick, or for a command's, keep it in its own cell.
   const page = await board();
   const model = new ReferenceModel();
   const game = [
@@ -135,6 +137,19 @@ test("a game by keys alone: the board against the model and the focus after ever
     ["Space", "Un-Fix", () => model.fix(false)],
     ...["Fix", "Reset"].map((command) => ["Shift+Tab", command]),
     ["Space", "Reset", () => model.reset()],
+    ["Shift+Tab", candidateName(8, 8, 8)],
+    ["9", candidateName(8, 8, 8), () => model.click(80, 8)],
+    ...["Reset", "Fix"].map((command) => ["Tab", command]),
+    ["Space", "Fix", () => model.fix(true)],
+    ["Shift+Tab", "Reset"],
+    ["Space", "Reset", () => model.reset()],
+    ["Control+z", "Reset", () => Object.assign(model.cells[80], { pick: 8, fixed: true })], // the pick and its freeze are back
+    ["Control+z", "Reset", () => model.fix(false)],
+    ["Shift+Tab", candidateName(8, 8, 8)],
+    ["ArrowLeft", candidateName(8, 7, 0)],
+    ["Control+z", candidateName(8, 8, 0), () => model.click(80, 8)], // the same digit, as an arrow lands
+    ["Control+Shift+KeyZ", candidateName(8, 8, 8), () => model.click(80, 8)], // the 1 is hidden: the pick
+    ["Control+y", "Row 9, column 9, digit 9", () => model.fix(true)], // Fix: its candidates gone, the cell keeps the focus
   ];
   for (const [n, [key, focus, act]] of game.entries()) {
     const [name, held = 1] = key.split("*");
@@ -142,6 +157,22 @@ test("a game by keys alone: the board against the model and the focus after ever
     await page.keyboard.press(name);
     act?.();
     assert.deepEqual([difference(await readBoard(page), model.expected()), await focusedName(page)], [null, focus], `key ${n}, ${key}`);
+  }
+  await page.context().close();
+});
+
+test("on a phone an enlarged box has Undo and Redo to tap, offered while there is something to undo or redo", async () => {
+  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+  const tap = (name) => page.getByRole("button", { name, exact: true }).tap();
+  const offered = () => page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled));
+  await tap(candidateName(1, 1, 4)); // enlarges the top left box
+  assert.deepEqual(await offered(), [false, false]);
+  // Each tap picks or takes back the 5 in row 1, column 1; the one that runs out hands the focus to the other.
+  const model = new ReferenceModel();
+  for (const [name, offer, focus] of [[candidateName(0, 0, 4), [true, false], candidateName(0, 0, 4)], ["Undo", [false, true], "Redo"], ["Redo", [true, false], "Undo"]]) {
+    await tap(name);
+    model.click(0, 4);
+    assert.deepEqual([difference(await readBoard(page), model.expected()), await offered(), await focusedName(page)], [null, offer, focus], name);
   }
   await page.context().close();
 });

@@ -7,10 +7,10 @@
 // a box of the whole board enlarges it and most picks are taps or keys in enlarged boxes;
 // the others are a mouse click, a key or an assistive activation on the whole
 // board, which must pick without enlarging. Every enlarged box is checked for
-// targets a finger can hit; the player leaves it by "Whole board" or the
-// browser's Back, moves the focus into another box, and turns the phone. At the
-// end, pictures of the phone's two views, light and dark, go into the folder
-// above PAGE_DIR.
+// targets a finger can hit, "Undo" and "Redo" among them; the player leaves it
+// by "Whole board" or the browser's Back, moves the focus into another box, and
+// turns the phone. At the end, pictures of the phone's two views, light and
+// dark, go into the folder above PAGE_DIR.
 import { dirname, join } from "node:path";
 import { serve, launch, openBoard, boardOnPage } from "./browser.mjs";
 import { ReferenceModel, readBoard, difference, candidateRect, candidateName, layout, commands, boxOf } from "./board.mjs";
@@ -88,8 +88,8 @@ const phoneView = (page) => page.evaluate(() => {
       inside: r.x >= 0 && r.y >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
       top: document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2) === e };
   };
-  const whole = [...document.querySelectorAll("button")].find((b) => b.textContent === "Whole board");
-  const commands = [...document.querySelectorAll("#board > button")];
+  const bar = [...document.querySelectorAll("#board > button, #board ~ button")];
+  const whole = bar.find((b) => b.textContent === "Whole board");
   if (!whole.checkVisibility()) return { box: null, entry: navigation.currentEntry.index, entries: navigation.entries().length };
   // The box whose cells are on top and larger than at 1:1.
   const boxes = [...document.querySelectorAll("#board > div")];
@@ -99,7 +99,7 @@ const phoneView = (page) => page.evaluate(() => {
   });
   const candidates = [...boxes[box].querySelectorAll("button")].filter((c) => c.checkVisibility()).map(target);
   return { box, entry: navigation.currentEntry.index, entries: navigation.entries().length,
-    candidates, bar: [...commands, whole].map(target) };
+    candidates, bar: bar.map(target) };
 });
 
 // A click by keys from the cell (of the enlarged box, inBox) that has the focus, if
@@ -162,8 +162,8 @@ try {
       view.box === b && view.entry === home + 1 && view.entries === home + 2);
     for (const c of view.candidates)
       expect(`${c.name} is on screen, on top and at least 32 px: ${JSON.stringify(c)}`, c.inside && c.top && c.width >= 32 && c.height >= 32);
-    expect("the commands and Whole board are in the bar", view.bar.map((c) => c.name).join() === [...commands, "Whole board"].join());
-    for (const c of view.bar) expect(`${c.name} is on screen, on top and at least 24 px high: ${JSON.stringify(c)}`, c.inside && c.top && c.height >= 24);
+    expect("the commands, Whole board, Undo and Redo are in the bar", view.bar.map((c) => c.name).join() === [...commands, "Whole board", "Undo", "Redo"].join());
+    for (const c of view.bar) expect(`${c.name} is on screen, on top and at least 24 px: ${JSON.stringify(c)}`, c.inside && c.top && c.height >= 24 && c.width >= 24);
   };
   const leave = async () => {
     if ((await phoneView(phone)).box === null) return;

@@ -6,6 +6,7 @@
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
+#include "ui/web/Elements.h"
 #include "ui/web/Page.h"
 #include "ui/web/PageKeys.h"
 
@@ -15,6 +16,22 @@ namespace {
 WebPlatform platform;
 
 void showOnPage(const char* message) { page::stop(message); }
+
+// Every action of the player goes through the history, which clicks the button
+// as the board window would, and keeps it for undo.
+void act(History& history, int element)
+{
+    switch (element) {
+    case resetElement: history.reset(); return;
+    case fixElement: history.fix(); return;
+    case unFixElement: history.unFix(); return;
+    default: break;
+    }
+    const auto cell = static_cast<std::int16_t>(element / 10);
+    if (element >= 0 && element < resetElement && element % 10 != 9)
+        history.click(BoxCell{static_cast<std::int16_t>(cell / 9), static_cast<std::int16_t>(cell % 9)},
+                      static_cast<std::int16_t>(element % 10));
+}
 
 } // namespace
 
@@ -34,23 +51,42 @@ WebBoardWindow* boardWindow() { return platform.window(); }
 // Every click on the board enters here, with the element number of its button.
 extern "C" EMSCRIPTEN_KEEPALIVE void orvane_click(int element)
 {
-    ui::web::WebBoardWindow* window = ui::web::boardWindow();
-    if (!window)
-        return;
-    if (ui::Button* button = window->buttonAt(element))
-        ui::dispatchClick(button->Click, ui::web::showOnPage);
+    if (History* history = modOrvane::history())
+        ui::dispatch([history, element] { ui::web::act(*history, element); }, ui::web::showOnPage);
 }
 
 // Every key typed in the board enters here, with the element number of what has
 // the focus and the verb (Keys.h); 0 leaves the key to the browser.
 extern "C" EMSCRIPTEN_KEEPALIVE int orvane_key(int element, int verb, int repeat, int withinBox)
 {
-    ui::web::WebBoardWindow* window = ui::web::boardWindow();
-    if (!window || verb < 0 || verb > static_cast<int>(ui::Key::TakeBack))
+    const ui::web::WebBoardWindow* window = ui::web::boardWindow();
+    History* history = modOrvane::history();
+    if (!window || !history || verb < 0 || verb > static_cast<int>(ui::Key::TakeBack))
         return 0;
     const ui::web::PageKeyAnswer answer =
         ui::web::answerPageKey(*window, element, static_cast<ui::Key>(verb), repeat != 0, withinBox != 0);
-    if (answer.click)
-        ui::dispatchClick(answer.click->Click, ui::web::showOnPage);
+    if (answer.click >= 0)
+        ui::dispatch([history, &answer] { ui::web::act(*history, answer.click); }, ui::web::showOnPage);
     return answer.handled ? 1 : 0;
+}
+
+// Undo (or with `redo`, redo), wherever the focus is on the page: on `element`,
+// or -1 off the board's elements.
+extern "C" EMSCRIPTEN_KEEPALIVE void orvane_undo(int element, int redo)
+{
+    const ui::web::WebBoardWindow* window = ui::web::boardWindow();
+    History* history = modOrvane::history();
+    if (!window || !history)
+        return;
+    const History::Step step =
+        ui::dispatch([history, redo] { return redo ? history->redo() : history->undo(); }, ui::web::showOnPage);
+    if (step.happened)
+        ui::web::focusAfterUndo(*window, element, step.cell);
+}
+
+// What the page's "Undo" and "Redo" offer: 1 when there is something to undo, plus 2 to redo.
+extern "C" EMSCRIPTEN_KEEPALIVE int orvane_history()
+{
+    const History* history = modOrvane::history();
+    return history ? (history->canUndo() ? 1 : 0) + (history->canRedo() ? 2 : 0) : 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 #include "ui/web/WebControls.h"
 
-// How the page starts the board; clicks come back through the exported
-// orvane_click (Entry.cpp), which dispatches them.
+// How the page starts the board; clicks, keys, undo and redo come back through
+// the functions Entry.cpp exports, which dispatch them.
 namespace ui::web {
 
 // Builds the board in the page and shows it. A failure on the way stops the

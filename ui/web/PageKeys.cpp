@@ -67,7 +67,7 @@ int elementOf(const WebBoardWindow& window, BoardFocus focus)
 
 } // namespace
 
-PageKeyAnswer answerPageKey(WebBoardWindow& window, int element, Key key, bool repeat, bool withinBox)
+PageKeyAnswer answerPageKey(const WebBoardWindow& window, int element, Key key, bool repeat, bool withinBox)
 {
     const std::optional<BoardFocus> from = focusAt(element);
     if (!from)
@@ -79,7 +79,16 @@ PageKeyAnswer answerPageKey(WebBoardWindow& window, int element, Key key, bool r
     if (answer.click == BoardFocus::itself)
         return {true};
     const BoxCell place = placeOf(answer.focus.cell);
-    return {true, window.buttonAt(candidateElement(place.box, place.cell, answer.click))};
+    return {true, candidateElement(place.box, place.cell, answer.click)};
+}
+
+void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<BoxCell> touched)
+{
+    const std::optional<BoardFocus> from = focusAt(element);
+    if (!from)
+        return;
+    const std::int16_t cell = touched ? ordinalOf(touched->box, touched->cell) : from->cell;
+    page::focus(elementOf(window, landIn(ShownButtons(window), cell, from->candidate)));
 }
 
 } // namespace ui::web

@@ -1,4 +1,7 @@
 #pragma once
+#include <optional>
+
+#include "ui/BoardPlace.h"
 #include "ui/Keys.h"
 #include "ui/web/WebControls.h"
 
@@ -10,12 +13,17 @@ namespace ui::web {
 
 struct PageKeyAnswer {
     bool handled = false; // false: the key is not the board's, and the browser acts on it
-    Button* click = nullptr;
+    int click = -1;       // the element number of the candidate the key presses, if any
 };
 
 // Moves the focus where `key`, typed on `element`, takes it, and answers the
 // candidate it presses. With `withinBox`, the arrows and Home and End keep to
 // the focused cell's box. A held key moves the focus on but presses only once.
-PageKeyAnswer answerPageKey(WebBoardWindow& window, int element, Key key, bool repeat, bool withinBox);
+PageKeyAnswer answerPageKey(const WebBoardWindow& window, int element, Key key, bool repeat, bool withinBox);
+
+// After an undo or redo typed on `element`. From the board, the focus lands as an
+// arrow's would: in the cell a click `touched`, or after a command's, in its own
+// cell, where it stays unless what it was on has gone. From anywhere else it stays.
+void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<BoxCell> touched);
 
 } // namespace ui::web

@@ -49,22 +49,6 @@ WebBoardWindow::WebBoardWindow()
 
 void WebBoardWindow::show() { page::show(std::string(designs::orvaneMain.caption).c_str()); }
 
-Button* WebBoardWindow::buttonAt(int element)
-{
-    switch (element) {
-    case resetElement: return &reset_;
-    case fixElement: return &fix_;
-    case unFixElement: return &unFix_;
-    default: break;
-    }
-    if (element < 0 || element >= resetElement || element % 10 == 9)
-        return nullptr;
-    const int cell = element / 10;
-    return &usrcntGrid(static_cast<std::int16_t>(cell / 9))
-                .usrcntSquare(static_cast<std::int16_t>(cell % 9))
-                .btnBlock(static_cast<std::int16_t>(element % 10));
-}
-
 std::unique_ptr<BoardWindow> WebPlatform::createBoardWindow()
 {
     auto window = std::make_unique<WebBoardWindow>();

@@ -60,7 +60,7 @@ private:
 };
 
 // Takes over the board the page was built with, when created. The page hands every click
-// back by element number to buttonAt, whose Click the entry point dispatches.
+// back by element number to the entry point, which plays it through the history.
 class WebBoardWindow final : public BoardWindow {
 public:
     WebBoardWindow();
@@ -70,8 +70,6 @@ public:
     Button& cmdReset() override { return reset_; }
     void show() override;
 
-    // The button with that element number, or null when there is none.
-    Button* buttonAt(int element);
     // What a cell's buttons and label were last told to show.
     const WebCell& cellAt(BoxCell place) const
     {

@@ -3,6 +3,9 @@
 // number, and hands every click on a button and every key typed in the board
 // back to the board. The board is C++ run as WebAssembly; see Page.h for the
 // calls that arrive here.
+//
+// Debian's Emscripten minifies this file with tools that know no "?." (the build
+// fails) and silently drop a declaration such as "const { a } = b": plain forms only.
 Module["printErr"] = (text) => console.error(text);
 Module["onAbort"] = (what) => orvanePage.stop(String(what));
 // A failed click ends the program (Dispatch.h); a page has no process to end.
@@ -35,8 +38,26 @@ var orvanePage = {
       const verb = this.verbOf(event);
       const from = event.target.element;
       const enlarged = board.classList.contains("enlarged");
-      if (verb >= 0 && from !== undefined && this.call("_orvane_key", from, verb, event.repeat, enlarged))
+      if (verb >= 0 && from !== undefined && this.call("_orvane_key", from, verb, event.repeat, enlarged)) {
         event.preventDefault();
+        this.offerHistory();
+      }
+    });
+    // Undo and redo are the platform's keys wherever the focus is on the page,
+    // but in a field that edits text, whose own they are there; on a phone, the
+    // enlarged box's "Undo" and "Redo" too.
+    this.mac = /mac|iphone|ipad/i.test((navigator.userAgentData || navigator).platform);
+    addEventListener("keydown", (event) => {
+      const redo = this.undoKey(event);
+      const target = event.target;
+      if (redo === null || target.isContentEditable || /^(INPUT|TEXTAREA|SELECT)$/.test(target.tagName)) return;
+      event.preventDefault();
+      this.undo(redo, target.element);
+    });
+    this.history = ["undo", "redo"].map((id, redo) => {
+      const button = document.getElementById(id);
+      button.addEventListener("click", () => this.undo(redo === 1));
+      return button;
     });
     // A cell or a label is focusable only while it has the focus (focus below);
     // the window losing the focus leaves it where it is.
@@ -68,6 +89,33 @@ var orvanePage = {
     return { ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7, Delete: 21, Backspace: 21 }[key] || -1;
   },
 
+  // Ctrl+Z undoes, and Ctrl+Y and Ctrl+Shift+Z redo, with Cmd for Ctrl on a Mac:
+  // false for undo, true for redo, null for any other key. The letter is the one
+  // the layout types, or on a layout that types none, the one at the key's place.
+  undoKey(event) {
+    const [own, other] = this.mac ? [event.metaKey, event.ctrlKey] : [event.ctrlKey, event.metaKey];
+    if (!own || other || event.altKey) return null;
+    const place = /^Key([A-Z])$/.exec(event.code);
+    const letter = (/^[a-z]$/i.test(event.key) ? event.key : place ? place[1] : "").toLowerCase();
+    return letter === "z" ? event.shiftKey : letter === "y" && !event.shiftKey ? true : null;
+  },
+
+  // From the board (the focus on one of its elements), the focus lands in a cell
+  // as an arrow's does (PageKeys.h); from anywhere else it stays.
+  undo(redo, from = -1) {
+    this.call("_orvane_undo", from, redo);
+    this.offerHistory();
+  },
+
+  // "Undo" and "Redo" are offered while there is something to undo or redo. The
+  // one with the focus that runs out hands it to the other, which has something.
+  offerHistory() {
+    const can = this.call("_orvane_history");
+    const focused = this.history.indexOf(document.activeElement);
+    this.history.forEach((button, n) => (button.disabled = !(can & (1 << n))));
+    if (focused >= 0 && this.history[focused].disabled) this.history[1 - focused].focus();
+  },
+
   // A cell, or a label while it shows a digit, takes the focus when none of the
   // cell's candidates can; never a tab stop, and never by a click.
   focus(element) {
@@ -78,6 +126,7 @@ var orvanePage = {
 
   click(element) {
     this.call("_orvane_click", element);
+    this.offerHistory();
   },
 
   // The board's answer, or 0 once it has stopped.
