@@ -43,6 +43,17 @@ public:
     }
     ui::qt::QtBoardWindow& window() { return *window_; }
 
+    // Main as the program calls it, until the board window is on the screen;
+    // false, with the benchmark marked failed, if it never gets there.
+    bool start(benchmark::State& state)
+    {
+        modOrvane::Main(*this);
+        if (QTest::qWaitForWindowExposed(&window().widget()))
+            return true;
+        state.SkipWithError("the board window was never exposed");
+        return false;
+    }
+
 private:
     ui::qt::QtBoardWindow* window_ = nullptr;
 };
@@ -63,12 +74,8 @@ private:
 void BM_QtClick(benchmark::State& state)
 {
     KeepingQtPlatform platform;
-    modOrvane::Main(platform);
-    QWidget& window = platform.window().widget();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        state.SkipWithError("the board window was never exposed");
+    if (!platform.start(state))
         return;
-    }
     ui::qt::BoardSurface& surface = platform.window().surface();
     const ui::desktop::Rect square = surface.board().placeOf({4 * 9 + 4, 4});
     const QPoint five(square.left + square.width / 2, square.top + square.height / 2);
@@ -90,12 +97,9 @@ BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
 void resetAndItsUndo(benchmark::State& state, bool timeTheUndo)
 {
     KeepingQtPlatform platform;
-    modOrvane::Main(platform);
-    QWidget& window = platform.window().widget();
-    if (!QTest::qWaitForWindowExposed(&window)) {
-        state.SkipWithError("the board window was never exposed");
+    if (!platform.start(state))
         return;
-    }
+    QWidget& window = platform.window().widget();
     History& history = *modOrvane::history();
     for (int row = 0; row < 9; ++row)
         for (int column = 0; column < 9; ++column)
