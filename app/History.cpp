@@ -13,10 +13,12 @@ constexpr std::size_t setBytes = (cellCount + 7) / 8;
 constexpr std::size_t pickBytes = (cellCount + 1) / 2;
 
 // Cells are numbered 0 to 80 in the window's order: box by box, cell by cell.
-ui::BoxCell placeOf(int n) { return {static_cast<std::int16_t>(n / 9), static_cast<std::int16_t>(n % 9)}; }
-int numberOf(ui::BoxCell place) { return place.box * 9 + place.cell; }
-const usrcntBlock& cellOf(const Orvane_Main& board, int n) { return board.box(placeOf(n).box).cell(placeOf(n).cell); }
-usrcntBlock& cellOf(Orvane_Main& board, int n) { return board.box(placeOf(n).box).cell(placeOf(n).cell); }
+using ui::boxCellAt;
+const usrcntBlock& cellOf(const Orvane_Main& board, int n)
+{
+    return board.box(boxCellAt(n).box).cell(boxCellAt(n).cell);
+}
+usrcntBlock& cellOf(Orvane_Main& board, int n) { return board.box(boxCellAt(n).box).cell(boxCellAt(n).cell); }
 
 // What the history needs to know of the board: each cell's pick (-1 for none)
 // and which cells are frozen. The bars follow from the picks.
@@ -26,22 +28,12 @@ struct Picks {
     bool operator==(const Picks&) const = default;
 };
 
-// The cell does not store its pick: as fixIt does, it is the highest candidate nothing bars.
-std::int8_t pickOf(const usrcntBlock& cell)
-{
-    std::int8_t pick = 0;
-    for (std::int16_t j = 0; j <= 8; ++j)
-        if (cell.barsOn(j) == 0)
-            pick = static_cast<std::int8_t>(j);
-    return pick;
-}
-
 Picks picksOf(const Orvane_Main& board)
 {
     Picks picks;
     for (int n = 0; n < cellCount; ++n) {
         const usrcntBlock& cell = cellOf(board, n);
-        picks.candidate.at(n) = cell.hasPick() ? pickOf(cell) : -1;
+        picks.candidate.at(n) = static_cast<std::int8_t>(cell.pick());
         picks.frozen.set(n, cell.isFrozen());
     }
     return picks;
@@ -86,7 +78,7 @@ void History::click(ui::BoxCell place, std::int16_t candidate)
 {
     if (press(place, candidate))
         record({.kind = Kind::Click,
-                .cell = static_cast<std::uint8_t>(numberOf(place)),
+                .cell = static_cast<std::uint8_t>(ui::boxMajor(place)),
                 .candidate = static_cast<std::uint8_t>(candidate)});
 }
 
@@ -151,7 +143,7 @@ History::Step History::replay(std::deque<Record>& from, std::deque<Record>& to, 
     else
         repeat(action);
     to.push_back(action);
-    return {true, action.kind == Kind::Click ? std::optional(placeOf(action.cell)) : std::nullopt};
+    return {true, action.kind == Kind::Click ? std::optional(boxCellAt(action.cell)) : std::nullopt};
 }
 
 // An undone "Reset" picks again on the empty board, then freezes: fixIt finds
@@ -159,13 +151,13 @@ History::Step History::replay(std::deque<Record>& from, std::deque<Record>& to, 
 void History::reverse(const Record& action)
 {
     switch (action.kind) {
-    case Kind::Click: pressAgain(placeOf(action.cell), action.candidate); return;
+    case Kind::Click: pressAgain(boxCellAt(action.cell), action.candidate); return;
     case Kind::Fix: fixEach(board_, action.cells, false); return;
     case Kind::UnFix: fixEach(board_, action.cells, true); return;
     case Kind::Reset:
         for (int n = 0; n < cellCount; ++n)
             if (pickAt(action.picks, n) >= 0)
-                pressAgain(placeOf(n), pickAt(action.picks, n));
+                pressAgain(boxCellAt(n), pickAt(action.picks, n));
         fixEach(board_, action.cells, true);
         return;
     }
@@ -174,7 +166,7 @@ void History::reverse(const Record& action)
 void History::repeat(const Record& action)
 {
     switch (action.kind) {
-    case Kind::Click: pressAgain(placeOf(action.cell), action.candidate); return;
+    case Kind::Click: pressAgain(boxCellAt(action.cell), action.candidate); return;
     case Kind::Fix: board_.window().cmdFix().Click.raise(); return;
     case Kind::UnFix: board_.window().cmdUnFix().Click.raise(); return;
     case Kind::Reset: board_.window().cmdReset().Click.raise(); return;

@@ -32,11 +32,7 @@ void usrcntBlock::fixIt(bool fixIt)
 {
     if (!isSet)
         return;
-    // The picked digit is not stored: it is the highest candidate nothing bars.
-    std::int16_t k = 0;
-    for (std::int16_t j = 0; j <= 8; ++j)
-        if (blockCount.at(j) == 0)
-            k = j;
+    const std::int16_t k = highestFree();
     if (fixIt) {
         btnBlock(k).setVisible(false);
         lbl().setCaption(std::to_string(k + 1));
@@ -46,6 +42,15 @@ void usrcntBlock::fixIt(bool fixIt)
         btnBlock(k).setVisible(true);
         isFixed = false;
     }
+}
+
+std::int16_t usrcntBlock::highestFree() const
+{
+    std::int16_t k = 0;
+    for (std::int16_t j = 0; j <= 8; ++j)
+        if (blockCount.at(j) == 0)
+            k = j;
+    return k;
 }
 
 void usrcntBlock::setIt(std::int16_t index, bool setIt)

@@ -28,12 +28,18 @@ public:
     // that the history can tell what an action changed and what undoing it restores.
     bool hasPick() const { return isSet; }
     bool isFrozen() const { return isFixed; }
+    // The candidate picked, or -1 without a pick: what the history keeps, a copy
+    // of the board gives and Delete takes back.
+    std::int16_t pick() const { return isSet ? highestFree() : std::int16_t{-1}; }
 
     // (btnIndex, setIt): the clicked candidate and the cell's new isSet.
     ui::Event<std::int16_t, bool> Chosen;
 
 private:
     void refreshIt();
+    // The cell does not store its pick: it is the highest candidate nothing bars
+    // (0 when every candidate is barred).
+    std::int16_t highestFree() const;
     void btnBlock_Click(std::int16_t index);
     void UserControl_Initialize();
 

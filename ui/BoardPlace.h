@@ -36,6 +36,17 @@ constexpr BoxCell boxCellOf(RowColumn place)
             static_cast<std::int16_t>(place.row % 3 * 3 + place.column % 3)};
 }
 
+// The 81 cells numbered 0 to 80 in two orders: row by row across the board, as
+// the keys and the desktops count them, or box by box and in a box cell by cell,
+// the window's order, as the history and the page count them.
+constexpr std::int16_t rowMajor(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
+constexpr RowColumn rowColumnAt(int rowMajor) { return {rowMajor / 9, rowMajor % 9}; }
+constexpr std::int16_t boxMajor(BoxCell place) { return static_cast<std::int16_t>(place.box * 9 + place.cell); }
+constexpr BoxCell boxCellAt(int boxMajor)
+{
+    return {static_cast<std::int16_t>(boxMajor / 9), static_cast<std::int16_t>(boxMajor % 9)};
+}
+
 // "Row 4, column 7": the cell at `place`.
 inline std::string cellName(RowColumn place)
 {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/BoardPlace.h"
 #include "ui/TabOrder.h"
 
 namespace ui {
@@ -52,7 +53,7 @@ KeyAnswer tab(const ShownBoard& board, BoardFocus from, int step)
 // The cell `columns` across and `rows` down, kept on the board or in its box.
 std::int16_t neighbour(std::int16_t cell, int rows, int columns, int withinBox)
 {
-    const int row = cell / 9, column = cell % 9;
+    const auto [row, column] = rowColumnAt(cell);
     int top = 0, left = 0, size = 9;
     if (withinBox >= 0) {
         top = withinBox / 3 * 3;
@@ -61,7 +62,7 @@ std::int16_t neighbour(std::int16_t cell, int rows, int columns, int withinBox)
     }
     const int toRow = std::clamp(row + rows, top, top + size - 1);
     const int toColumn = std::clamp(column + columns, left, left + size - 1);
-    return static_cast<std::int16_t>(toRow * 9 + toColumn);
+    return rowMajor({toRow, toColumn});
 }
 
 KeyAnswer moveTo(const ShownBoard& board, BoardFocus from, std::int16_t cell)

@@ -35,10 +35,8 @@ constexpr std::array<std::int16_t, 81> cellsInTabOrder()
     std::array<std::int16_t, 81> order{};
     std::size_t n = 0;
     for (const std::int16_t b : inTabOrder(usrcntGrid))
-        for (const std::int16_t k : inTabOrder(usrcntSquare)) {
-            const RowColumn place = rowColumnOf({b, k});
-            order[n++] = static_cast<std::int16_t>(place.row * 9 + place.column);
-        }
+        for (const std::int16_t k : inTabOrder(usrcntSquare))
+            order[n++] = rowMajor(rowColumnOf({b, k}));
     return order;
 }
 

@@ -20,7 +20,7 @@ ControlAddress commandButton(std::string name)
 FakeBoardWindow::FakeBoardWindow(std::shared_ptr<WriteLog> log)
     : log_(std::move(log)),
       picture_([this](BoardPicture::Part part) {
-          const BoxCell place = ui::boxCellOf(ui::desktop::DrawnBoard::placeOfCell(part.cell));
+          const BoxCell place = ui::boxCellOf(ui::rowColumnAt(part.cell));
           boardClicks ? boardClicks(place, part.part) : cell(place).button(part.part).click();
       }),
       cmdFix_(*log_, commandButton("cmdFix"), ui::SysColor::ButtonFace),

@@ -45,7 +45,7 @@ std::string AccessibilityTree::name(Part node) const
     if (isBoard(node))
         return {};
     if (isCell(node))
-        return cellName(DrawnBoard::placeOfCell(node.cell));
+        return cellName(ui::rowColumnAt(node.cell));
     const DrawnCell& cell = board_.cell(node.cell);
     return node.part == Part::label ? cell.labelName() : cell.candidateName(node.part);
 }

@@ -6,12 +6,6 @@
 #include <utility>
 
 namespace ui::desktop {
-namespace {
-
-constexpr std::int16_t ordinalOf(RowColumn place) { return static_cast<std::int16_t>(place.row * 9 + place.column); }
-
-} // namespace
-
 // A box's nine cells, as the core addresses them.
 class DrawnBoard::Box final : public BoxControls {
 public:
@@ -20,7 +14,7 @@ public:
     {
         if (index < 0 || index >= 9)
             throw std::out_of_range("usrcntSquare: no cell " + std::to_string(index));
-        return board_.cell(ordinalOf(rowColumnOf({index_, index})));
+        return board_.cell(rowMajor(rowColumnOf({index_, index})));
     }
 
 private:
@@ -35,7 +29,7 @@ DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
         boxPlaces_.at(static_cast<std::size_t>(b)) = box;
         bounds_ = bounds_.united(box);
         for (std::int16_t k = 0; k < 9; ++k)
-            cellPlaces_.at(static_cast<std::size_t>(ordinalOf(rowColumnOf({b, k})))) =
+            cellPlaces_.at(static_cast<std::size_t>(rowMajor(rowColumnOf({b, k})))) =
                 toPixels(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi).moved(box.left, box.top);
         boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<Box>(*this, b);
     }
@@ -43,7 +37,7 @@ DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
         candidatePlaces_.at(i) = toPixels(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
         cells_.at(static_cast<std::size_t>(n)) =
-            std::make_unique<DrawnCell>(static_cast<CellView&>(*this), placeOfCell(n));
+            std::make_unique<DrawnCell>(static_cast<CellView&>(*this), rowColumnAt(n));
 }
 
 DrawnBoard::~DrawnBoard() = default;
@@ -226,13 +220,13 @@ void DrawnBoard::clickIf(std::int16_t ordinal, DrawnCell::Reply reply)
 void DrawnBoard::focusCell(BoxCell place)
 {
     if (focused_)
-        moveTo(landIn(*this, ordinalOf(rowColumnOf(place)), focusHere().candidate));
+        moveTo(landIn(*this, rowMajor(rowColumnOf(place)), focusHere().candidate));
 }
 
 void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
 {
     using Announcement = BoardView::Announcement;
-    const std::int16_t ordinal = ordinalOf(place);
+    const std::int16_t ordinal = rowMajor(place);
     view_.redraw(placeOf({ordinal, part}));
     const Part where{ordinal, part};
     switch (change) {
@@ -258,7 +252,7 @@ void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
 
 void DrawnBoard::focusMustMove(RowColumn place)
 {
-    const std::int16_t ordinal = ordinalOf(place);
+    const std::int16_t ordinal = rowMajor(place);
     if (ordinal == focusCell_)
         moveTo(landIn(*this, ordinal, cell(ordinal).focusedCandidate()));
 }

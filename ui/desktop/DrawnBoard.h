@@ -63,7 +63,6 @@ public:
     BoxControls& box(std::int16_t index);
     const DrawnCell& cell(std::int16_t ordinal) const;
     DrawnCell& cell(std::int16_t ordinal);
-    static RowColumn placeOfCell(std::int16_t ordinal) { return {ordinal / 9, ordinal % 9}; }
 
     // The surface: the nine boxes and the gaps between them.
     Rect bounds() const { return bounds_; }

@@ -154,7 +154,7 @@ void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, are
 
 void BoardSurface::click(ui::desktop::Part candidate)
 {
-    const ui::RowColumn place = DrawnBoard::placeOfCell(candidate.cell);
+    const ui::RowColumn place = ui::rowColumnAt(candidate.cell);
     ui::dispatch([&] { modOrvane::history()->click(place, candidate.part); });
 }
 

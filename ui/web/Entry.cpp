@@ -27,10 +27,8 @@ void act(History& history, int element)
     case unFixElement: history.unFix(); return;
     default: break;
     }
-    const auto cell = static_cast<std::int16_t>(element / 10);
     if (element >= 0 && element < resetElement && element % 10 != 9)
-        history.click(BoxCell{static_cast<std::int16_t>(cell / 9), static_cast<std::int16_t>(cell % 9)},
-                      static_cast<std::int16_t>(element % 10));
+        history.click(boxCellAt(element / 10), static_cast<std::int16_t>(element % 10));
 }
 
 } // namespace

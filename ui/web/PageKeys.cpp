@@ -18,13 +18,8 @@ static_assert(numbered(Key::RowStart, 8) && numbered(Key::RowEnd, 9) && numbered
 static_assert(numbered(Key::Digit1, 12) && numbered(Key::Digit9, 20) && numbered(Key::TakeBack, 21));
 
 // The keys count cells row by row on the board; the page, box by box.
-BoxCell placeOf(std::int16_t ordinal) { return boxCellOf({ordinal / 9, ordinal % 9}); }
-
-std::int16_t ordinalOf(int box, int cell)
-{
-    const RowColumn place = rowColumnOf({static_cast<std::int16_t>(box), static_cast<std::int16_t>(cell)});
-    return static_cast<std::int16_t>(place.row * 9 + place.column);
-}
+BoxCell placeOf(std::int16_t cell) { return boxCellOf(rowColumnAt(cell)); }
+std::int16_t cellAt(int boxMajor) { return rowMajor(rowColumnOf(boxCellAt(boxMajor))); }
 
 // What the keys read of the board: what its buttons were last told to show.
 class ShownButtons final : public ShownBoard {
@@ -47,11 +42,11 @@ std::optional<BoardFocus> focusAt(int element)
 {
     if (element >= 0 && element < resetElement) {
         const auto part = static_cast<std::int16_t>(element % 10);
-        return BoardFocus{ordinalOf(element / 10 / 9, element / 10 % 9), part == 9 ? BoardFocus::itself : part};
+        return BoardFocus{cellAt(element / 10), part == 9 ? BoardFocus::itself : part};
     }
     const int cell = element - cellElement(0, 0);
     if (cell >= 0 && cell < 81)
-        return BoardFocus{ordinalOf(cell / 9, cell % 9), BoardFocus::itself};
+        return BoardFocus{cellAt(cell), BoardFocus::itself};
     return std::nullopt;
 }
 
@@ -87,7 +82,7 @@ void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<Box
     const std::optional<BoardFocus> from = focusAt(element);
     if (!from)
         return;
-    const std::int16_t cell = touched ? ordinalOf(touched->box, touched->cell) : from->cell;
+    const std::int16_t cell = touched ? rowMajor(rowColumnOf(*touched)) : from->cell;
     page::focus(elementOf(window, landIn(ShownButtons(window), cell, from->candidate)));
 }
 

@@ -236,7 +236,7 @@ void BoardSurface::redraw(const ui::desktop::Rect& area)
 
 void BoardSurface::click(ui::desktop::Part candidate)
 {
-    const ui::RowColumn place = DrawnBoard::placeOfCell(candidate.cell);
+    const ui::RowColumn place = ui::rowColumnAt(candidate.cell);
     actAndShow(window_, [&] { modOrvane::history()->click(place, candidate.part); });
 }
 
