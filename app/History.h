@@ -56,6 +56,8 @@ public:
     Step undo();
     Step redo();
     bool canUndo() const { return !done_.empty(); }
+    // The board it plays, read-only: what each cell holds.
+    const Orvane_Main& board() const { return board_; }
     bool canRedo() const { return !undone_.empty(); }
 
     // What the history takes in memory: itself and its records. Each deque also

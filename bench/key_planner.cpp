@@ -23,15 +23,20 @@ namespace {
 // The board as the reference model predicts it shows.
 class ModelBoard final : public ui::ShownBoard {
 public:
-    explicit ModelBoard(const support::ReferenceModel& model) : shown_(model.visibleState()) {}
+    explicit ModelBoard(const support::ReferenceModel& model) : model_(model), shown_(model.visibleState()) {}
     bool shown(std::int16_t cell, std::int16_t i) const override { return button(cell, i).visible; }
     bool barred(std::int16_t cell, std::int16_t i) const override { return !button(cell, i).enabled; }
+    std::int16_t pick(std::int16_t cell) const override
+    {
+        return static_cast<std::int16_t>(model_.picked(ui::rowColumnAt(cell)));
+    }
 
 private:
     const support::ButtonState& button(std::int16_t cell, std::int16_t i) const
     {
-        return shown_.at(ui::RowColumn{cell / 9, cell % 9}).btnBlock.at(static_cast<std::size_t>(i));
+        return shown_.at(ui::rowColumnAt(cell)).btnBlock.at(static_cast<std::size_t>(i));
     }
+    const support::ReferenceModel& model_;
     support::BoardState shown_;
 };
 

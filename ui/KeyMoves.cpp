@@ -70,24 +70,34 @@ KeyAnswer moveTo(const ShownBoard& board, BoardFocus from, std::int16_t cell)
     return {true, cell == from.cell ? from : landIn(board, cell, from.candidate)};
 }
 
-// The pick a cell shows: its one free candidate while the others are hidden.
-std::int16_t pickOf(const ShownBoard& board, std::int16_t cell)
+// A key presses a candidate only where a click could: one that is free. A
+// frozen pick is hidden, so Delete leaves it be.
+KeyAnswer press(const ShownBoard& board, BoardFocus from, std::int16_t candidate)
 {
-    std::int16_t free = BoardFocus::itself;
-    bool anyHidden = false;
-    for (std::int16_t i = 0; i < 9; ++i) {
-        anyHidden = anyHidden || !board.shown(cell, i);
-        if (board.free(cell, i))
-            free = i;
-    }
-    return anyHidden ? free : BoardFocus::itself;
-}
-
-KeyAnswer press(BoardFocus from, std::int16_t candidate)
-{
-    if (candidate == BoardFocus::itself)
+    if (candidate == BoardFocus::itself || !board.free(from.cell, candidate))
         return {true, from};
     return {true, {from.cell, candidate}, candidate};
+}
+
+KeyAnswer answerOnce(const ShownBoard& board, BoardFocus from, Key key, int withinBox)
+{
+    switch (key) {
+    case Key::Next: return tab(board, from, 1);
+    case Key::Previous: return tab(board, from, -1);
+    case Key::Left: return moveTo(board, from, neighbour(from.cell, 0, -1, withinBox));
+    case Key::Right: return moveTo(board, from, neighbour(from.cell, 0, 1, withinBox));
+    case Key::Up: return moveTo(board, from, neighbour(from.cell, -1, 0, withinBox));
+    case Key::Down: return moveTo(board, from, neighbour(from.cell, 1, 0, withinBox));
+    case Key::RowStart: return moveTo(board, from, neighbour(from.cell, 0, -8, withinBox));
+    case Key::RowEnd: return moveTo(board, from, neighbour(from.cell, 0, 8, withinBox));
+    case Key::BoardStart: return {true, firstStop(board, from)};
+    case Key::BoardEnd: return {true, lastStop(board, from)};
+    case Key::TakeBack: return press(board, from, board.pick(from.cell));
+    case Key::Space:
+    case Key::Escape: return {false, from};
+    default: break;
+    }
+    return press(board, from, static_cast<std::int16_t>(candidateOf(key)));
 }
 
 } // namespace
@@ -114,26 +124,19 @@ BoardFocus lastStop(const ShownBoard& board, BoardFocus otherwise)
     return stop == -1 ? otherwise : stopAt(stop);
 }
 
-KeyAnswer answerKey(const ShownBoard& board, BoardFocus from, Key key, int withinBox)
+// A held digit or Delete would click again at every repeat, taking back the pick
+// it has just made: it presses once, and its repeats leave the focus where it is.
+KeyAnswer answerKey(const ShownBoard& board, BoardFocus from, Key key, int withinBox, bool repeat)
 {
-    switch (key) {
-    case Key::Next: return tab(board, from, 1);
-    case Key::Previous: return tab(board, from, -1);
-    case Key::Left: return moveTo(board, from, neighbour(from.cell, 0, -1, withinBox));
-    case Key::Right: return moveTo(board, from, neighbour(from.cell, 0, 1, withinBox));
-    case Key::Up: return moveTo(board, from, neighbour(from.cell, -1, 0, withinBox));
-    case Key::Down: return moveTo(board, from, neighbour(from.cell, 1, 0, withinBox));
-    case Key::RowStart: return moveTo(board, from, neighbour(from.cell, 0, -8, withinBox));
-    case Key::RowEnd: return moveTo(board, from, neighbour(from.cell, 0, 8, withinBox));
-    case Key::BoardStart: return {true, firstStop(board, from)};
-    case Key::BoardEnd: return {true, lastStop(board, from)};
-    case Key::TakeBack: return press(from, pickOf(board, from.cell));
-    case Key::Space:
-    case Key::Escape: return {false, from};
-    default: break;
-    }
-    const auto candidate = static_cast<std::int16_t>(candidateOf(key));
-    return press(from, board.free(from.cell, candidate) ? candidate : BoardFocus::itself);
+    const KeyAnswer answer = answerOnce(board, from, key, withinBox);
+    if (repeat && answer.click != BoardFocus::itself)
+        return {true, from};
+    return answer;
+}
+
+BoardFocus landAfterUndo(const ShownBoard& board, BoardFocus from, std::optional<std::int16_t> touched)
+{
+    return landIn(board, touched.value_or(from.cell), from.candidate);
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "ui/Keys.h"
 
@@ -32,6 +33,10 @@ public:
     virtual bool shown(std::int16_t cell, std::int16_t candidate) const = 0;
     virtual bool barred(std::int16_t cell, std::int16_t candidate) const = 0;
 
+    // The candidate the player picked in the cell, or BoardFocus::itself: what
+    // the cell itself holds, not what it shows.
+    virtual std::int16_t pick(std::int16_t cell) const = 0;
+
     bool free(std::int16_t cell, std::int16_t candidate) const
     {
         return shown(cell, candidate) && !barred(cell, candidate);
@@ -46,12 +51,18 @@ struct KeyAnswer {
 };
 
 // The answer to `key` with the focus at `from`. With `withinBox` 0 to 8, the
-// arrows and Home and End keep to that box's nine cells.
-KeyAnswer answerKey(const ShownBoard& board, BoardFocus from, Key key, int withinBox = -1);
+// arrows and Home and End keep to that box's nine cells. A key held down
+// (`repeat`) moves the focus on, but presses nothing again.
+KeyAnswer answerKey(const ShownBoard& board, BoardFocus from, Key key, int withinBox = -1, bool repeat = false);
 
 // Where the focus lands in `cell` when it comes from candidate `digit` (or from a
 // cell itself): that candidate if free, else the first free one, else the cell.
 BoardFocus landIn(const ShownBoard& board, std::int16_t cell, std::int16_t digit);
+
+// Where the focus lands after an undo or redo from the board: in the cell the
+// action `touched`, as an arrow's would, or without one (a command's) in its own
+// cell, where it stays unless what it was on has gone.
+BoardFocus landAfterUndo(const ShownBoard& board, BoardFocus from, std::optional<std::int16_t> touched);
 
 // The board's first and last tab stops, or the focus where it is when the board has none.
 BoardFocus firstStop(const ShownBoard& board, BoardFocus otherwise);

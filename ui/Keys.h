@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string_view>
 
 // The keys a player plays the board with, the same on every front-end. A
@@ -40,9 +41,23 @@ constexpr int candidateOf(Key key)
     return n >= 0 && n < 9 ? n : -1;
 }
 
+// A digit key, by one rule on every front-end, which says which key came and what
+// it typed: the digit typed, the keypad's or the top row's; else the top row's
+// key by its place (`topRow` 1 to 9, 0 for any other key), so that a digit key
+// still picks with Shift or Caps Lock held, and on a layout whose top row types
+// other characters, such as the French "&" for 1.
+constexpr std::optional<Key> digitKeyOf(int topRow, char32_t typed)
+{
+    if (typed >= U'1' && typed <= U'9')
+        return digitKey(static_cast<int>(typed - U'0'));
+    if (topRow >= 1 && topRow <= 9)
+        return digitKey(topRow);
+    return std::nullopt;
+}
+
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
     "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
-    "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z redoes.";
+    "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes.";
 
 } // namespace ui

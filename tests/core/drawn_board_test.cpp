@@ -190,9 +190,10 @@ protected:
 TEST_F(KeysTest, TheArrowsGoFromCellToCellAndACellWithNoFreeCandidateTakesTheFocusItself)
 {
     EXPECT_EQ(drawn.focus(), at(0, 0)) << "its candidates were barred under the focus";
-    EXPECT_EQ(std::ranges::count(picture.announced, std::pair(at(0, 0), ui::desktop::BoardView::Announcement::Focus)),
-              1);
     EXPECT_TRUE(press(Key::Up));
+    EXPECT_EQ(std::ranges::count(picture.announced, std::pair(at(0, 0), ui::desktop::BoardView::Announcement::Focus)),
+              1)
+        << "clicked from outside the board, the focus is heard of at the board's next input";
     EXPECT_TRUE(press(Key::Left));
     EXPECT_EQ(drawn.focus(), at(0, 0)) << "at the board's edge it stays";
     picture.paint();

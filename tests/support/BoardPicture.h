@@ -19,6 +19,8 @@ public:
     explicit BoardPicture(std::function<void(Part)> onClick);
 
     ui::desktop::DrawnBoard& board() { return board_; }
+    // The history the board's actions go through, as a front-end's program-wide one.
+    void playThrough(History& history) { history_ = &history; }
     // The centre of a candidate's square, where a player would press it.
     ui::desktop::Point centreOf(Part part) const;
 
@@ -38,6 +40,8 @@ private:
     };
 
     void redraw(const ui::desktop::Rect& area) override { dirty_.push_back(area); }
+    History* history() const override { return history_; }
+    History::Step dispatch(const std::function<History::Step()>& action) override { return action(); }
     void click(Part candidate) override;
     void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
     void takesFocusChanged(bool) override {}
@@ -52,6 +56,7 @@ private:
     Drawn* candidateAt(const ui::desktop::Rect& area);
 
     std::function<void(Part)> onClick_;
+    History* history_ = nullptr;
     ui::desktop::DrawnBoard board_;
     std::vector<ui::desktop::Rect> dirty_;
     ui::desktop::Rect clip_;

@@ -9,6 +9,7 @@ TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_s
 TestBoard::TestBoard(std::unique_ptr<FakeBoardWindow> window) : window_(*window), board_(std::move(window))
 {
     window_.boardClicks = [this](BoxCell place, std::int16_t candidate) { history_.click(place, candidate); };
+    window_.picture().playThrough(history_);
 }
 
 void TestBoard::click(BoxCell place, int candidate)
@@ -87,15 +88,19 @@ bool TestBoard::drawnBoardShowsWhatItHolds()
     return window_.picture().showsWhatItHolds() && (!drawn.hasFocus() || itself || cell.takesFocus(focus.part));
 }
 
+// Commands, undo and redo go through the desktop board, as the desktops' keys
+// and buttons do.
 bool TestBoard::perform(const PlayerAction& action)
 {
+    ui::desktop::DrawnBoard& drawn = window_.picture().board();
+    const bool couldUndo = history_.canUndo(), couldRedo = history_.canRedo();
     switch (action.kind) {
     case PlayerAction::Kind::Click: history_.click(action.pos, static_cast<std::int16_t>(action.candidate)); break;
-    case PlayerAction::Kind::Fix: history_.fix(); break;
-    case PlayerAction::Kind::UnFix: history_.unFix(); break;
-    case PlayerAction::Kind::Reset: history_.reset(); break;
-    case PlayerAction::Kind::Undo: return history_.undo().happened;
-    case PlayerAction::Kind::Redo: return history_.redo().happened;
+    case PlayerAction::Kind::Fix: drawn.command(&History::fix); break;
+    case PlayerAction::Kind::UnFix: drawn.command(&History::unFix); break;
+    case PlayerAction::Kind::Reset: drawn.command(&History::reset); break;
+    case PlayerAction::Kind::Undo: drawn.undo(false); return couldUndo;
+    case PlayerAction::Kind::Redo: drawn.undo(true); return couldRedo;
     }
     return true;
 }

@@ -22,6 +22,15 @@ private:
     std::int16_t index_;
 };
 
+void BoardView::click(Part candidate)
+{
+    if (History* played = history())
+        dispatch([played, candidate] {
+            played->click(rowColumnAt(candidate.cell), candidate.part);
+            return History::Step{};
+        });
+}
+
 DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
 {
     for (std::int16_t b = 0; b < 9; ++b) {
@@ -84,6 +93,13 @@ bool DrawnBoard::barred(std::int16_t ordinal, std::int16_t candidate) const
     return !cell(ordinal).look(candidate).enabled;
 }
 
+std::int16_t DrawnBoard::pick(std::int16_t ordinal) const
+{
+    const History* played = view_.history();
+    const BoxCell place = boxCellOf(rowColumnAt(ordinal));
+    return played ? played->board().box(place.box).cell(place.cell).pick() : BoardFocus::itself;
+}
+
 bool DrawnBoard::anyCandidateTakesFocus() const
 {
     return std::ranges::any_of(cells_, [](const auto& cell) { return cell->takesFocus(); });
@@ -91,6 +107,7 @@ bool DrawnBoard::anyCandidateTakesFocus() const
 
 bool DrawnBoard::press(Point at, bool primary)
 {
+    const Settled settled{*this};
     const Part hit = this->at(at);
     if (hit.cell == Part::none ||
         !cell(hit.cell).press(hit.part == Part::label ? DrawnCell::none : hit.part, primary).handled)
@@ -114,6 +131,7 @@ void DrawnBoard::release(Point at)
 {
     if (mouseCell_ == Part::none)
         return;
+    const Settled settled{*this};
     const Part over = this->at(at);
     const std::int16_t held = std::exchange(mouseCell_, Part::none);
     clickIf(held, cell(held).release(over.cell == held && over.part != Part::label ? over.part : DrawnCell::none));
@@ -127,14 +145,15 @@ void DrawnBoard::cancelPress()
 
 bool DrawnBoard::keyDown(Key key, bool autoRepeat)
 {
+    const Settled settled{*this};
     DrawnCell& focused = cell(focusCell_);
     if (key == Key::Space)
         return focused.spaceDown(autoRepeat).handled;
     if (key == Key::Escape)
         return focused.escape().handled;
-    const KeyAnswer answer = answerKey(*this, focusHere(), key);
-    if (!answer.handled || (autoRepeat && answer.click != BoardFocus::itself))
-        return answer.handled;
+    const KeyAnswer answer = answerKey(*this, focusHere(), key, -1, autoRepeat);
+    if (!answer.handled)
+        return false;
     moveTo(answer.focus);
     if (answer.click != BoardFocus::itself)
         clickIf(answer.focus.cell, {true, answer.click});
@@ -145,6 +164,7 @@ bool DrawnBoard::keyUp(Key key, bool autoRepeat)
 {
     if (key != Key::Space)
         return false;
+    const Settled settled{*this};
     DrawnCell& focused = cell(focusCell_);
     const DrawnCell::Reply reply = focused.spaceUp(autoRepeat);
     clickIf(focusCell_, reply);
@@ -162,6 +182,7 @@ bool DrawnBoard::wants(Key key) const
 
 void DrawnBoard::focusIn(Entry entry)
 {
+    const Settled settled{*this};
     aimFocus(entry);
     focused_ = true;
     cell(focusCell_).focusIn();
@@ -172,6 +193,7 @@ void DrawnBoard::focusOut(bool keepHeld)
     if (!focused_)
         return;
     focused_ = false;
+    announced_ = {};
     cell(focusCell_).focusOut(keepHeld);
 }
 
@@ -200,6 +222,7 @@ void DrawnBoard::moveTo(BoardFocus to)
 
 bool DrawnBoard::activate(Part part)
 {
+    const Settled settled{*this};
     if (part.cell == Part::none || part.part < 0 || part.part >= DrawnCell::size)
         return false;
     DrawnCell& pressed = cell(part.cell);
@@ -217,10 +240,41 @@ void DrawnBoard::clickIf(std::int16_t ordinal, DrawnCell::Reply reply)
         view_.click({ordinal, reply.clicked});
 }
 
-void DrawnBoard::focusCell(BoxCell place)
+void DrawnBoard::undo(bool redo)
 {
-    if (focused_)
-        moveTo(landIn(*this, rowMajor(rowColumnOf(place)), focusHere().candidate));
+    History* played = view_.history();
+    if (!played)
+        return;
+    const Settled settled{*this};
+    const History::Step step = view_.dispatch([played, redo] { return redo ? played->redo() : played->undo(); });
+    if (step.happened && focused_) {
+        const std::optional<std::int16_t> touched =
+            step.cell ? std::optional(rowMajor(rowColumnOf(*step.cell))) : std::nullopt;
+        moveTo(landAfterUndo(*this, focusHere(), touched));
+    }
+}
+
+void DrawnBoard::command(void (History::*command)())
+{
+    History* played = view_.history();
+    if (!played)
+        return;
+    const Settled settled{*this};
+    view_.dispatch([played, command] {
+        (played->*command)();
+        return History::Step{};
+    });
+}
+
+// Screen readers hear of the focus once it has come to rest: a freeze hides the
+// focused pick before the cell's digit shows, so the focus passes through the
+// cell on its way to the label, and only the label is announced.
+void DrawnBoard::announceFocus()
+{
+    if (!focused_ || focus() == announced_)
+        return;
+    announced_ = focus();
+    view_.announce(announced_, BoardView::Announcement::Focus);
 }
 
 void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
@@ -235,12 +289,9 @@ void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)
         break;
     case Change::Enabled:
     case Change::Down: view_.announce(where, Announcement::StateChange); break;
-    case Change::FocusCame:
-        if (focused_)
-            view_.announce(where, Announcement::Focus);
-        break;
     case Change::Caption: view_.announce(where, Announcement::NameChange); break;
     case Change::Face:
+    case Change::FocusCame:
     case Change::FocusGone: break;
     }
     if (change == Change::Visible || change == Change::Enabled) {

@@ -1,8 +1,10 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
+#include "app/History.h"
 #include "ui/BoardPlace.h"
 #include "ui/Controls.h"
 #include "ui/KeyMoves.h"
@@ -18,8 +20,11 @@
 //
 // The front-end owns the board and its BoardView: it translates its toolkit's
 // events into the verbs, carries out the Painter's primitives, dispatches the
-// clicks and announces what the board tells it to assistive technology. The
-// core writes to the cells through box(b), the board window's usrcntGrid(b).
+// player's actions and announces what the board tells it to assistive
+// technology. The core writes to the cells through box(b), the board window's
+// usrcntGrid(b). Every action of the player, by the board's input or by the
+// window's commands and keys, reaches the history through the board, so that
+// the focus is announced once where it has landed, never halfway.
 namespace ui::desktop {
 
 // A place in the board's tree: the board itself, a cell (row-major, 0 to 80), or
@@ -39,9 +44,14 @@ public:
     // Draw `area` of the surface again; every area asked for until the next paint
     // is drawn in that one paint.
     virtual void redraw(const Rect& area) = 0;
-    // A candidate was clicked: it goes through the board's history, by the one
-    // dispatch point.
-    virtual void click(Part candidate) = 0;
+    // The board's history, which every action of the player goes through; null
+    // before the board is made.
+    virtual History* history() const = 0;
+    // Runs an action by the front-end's one dispatch point, which catches, and
+    // shows what it did.
+    virtual History::Step dispatch(const std::function<History::Step()>& action) = 0;
+    // A candidate was clicked: through the history, as every action.
+    virtual void click(Part candidate);
     virtual void announce(Part part, Announcement what) = 0;
     // Whether any candidate takes the focus, so the surface is a tab stop.
     virtual void takesFocusChanged(bool takesFocus) = 0;
@@ -92,23 +102,32 @@ public:
     // A candidate, or a cell that has none free: through its label while it shows a digit.
     Part focus() const;
     bool takesFocus() const { return takesFocus_; }
-    // An undo or redo touched this cell: while the board has the keyboard focus,
-    // the focus goes there, landing as an arrow's does.
-    void focusCell(BoxCell place);
+    // Undo or redo, and the window's commands: each through the history. After
+    // an undo or redo, with the keyboard focus on the board, the focus lands as
+    // KeyMoves.h says.
+    void undo(bool redo);
+    void command(void (History::*command)());
     // Assistive technology's press: the candidate takes the focus and clicks;
     // false for anything but a candidate that takes the focus.
     bool activate(Part part);
 
 private:
     class Box;
+    // Announces the focus where it has landed once an input or action is over.
+    struct Settled {
+        DrawnBoard& board;
+        ~Settled() { board.announceFocus(); }
+    };
 
     BoardFocus focusHere() const { return {focusCell_, cell(focusCell_).focusedCandidate()}; }
     void moveTo(BoardFocus to);
+    void announceFocus();
     void clickIf(std::int16_t ordinal, DrawnCell::Reply reply);
     void cellChanged(RowColumn place, std::int16_t part, Change change) override;
     void focusMustMove(RowColumn place) override;
     bool shown(std::int16_t cell, std::int16_t candidate) const override;
     bool barred(std::int16_t cell, std::int16_t candidate) const override;
+    std::int16_t pick(std::int16_t cell) const override;
     bool anyCandidateTakesFocus() const;
 
     BoardView& view_;
@@ -120,6 +139,7 @@ private:
     std::array<std::unique_ptr<Box>, 9> boxes_;
     std::int16_t focusCell_ = 0; // the cell that has the focus, or will
     bool focused_ = false;
+    Part announced_; // the focus screen readers last heard of
     bool takesFocus_ = true;
     std::int16_t mouseCell_ = Part::none; // the cell a mouse press holds
 };

@@ -35,6 +35,14 @@ DrawnBoard::Entry entryBy(Qt::FocusReason reason)
     }
 }
 
+// The top row's digit key by its place, 1 to 9, else 0: X key codes 10 to 18, as
+// X11 and Wayland both give them whatever the layout types there.
+int topRowOf(const QKeyEvent& event)
+{
+    const quint32 code = event.nativeScanCode();
+    return code >= 10 && code <= 18 ? static_cast<int>(code) - 9 : 0;
+}
+
 // The board's keys. With Alt, or with Ctrl where Ctrl is not part of the key, a
 // key is left to Qt; Tab comes by focusNextPrevChild.
 std::optional<ui::Key> keyOf(const QKeyEvent& event)
@@ -48,8 +56,9 @@ std::optional<ui::Key> keyOf(const QKeyEvent& event)
         return key == Qt::Key_Home ? (ctrl ? Key::BoardStart : Key::RowStart) : (ctrl ? Key::BoardEnd : Key::RowEnd);
     if (ctrl)
         return std::nullopt;
-    if (key >= Qt::Key_1 && key <= Qt::Key_9)
-        return ui::digitKey(key - Qt::Key_0);
+    const QString text = event.text();
+    if (const auto digit = ui::digitKeyOf(topRowOf(event), text.size() == 1 ? text.front().unicode() : 0))
+        return digit;
     switch (key) {
     case Qt::Key_Space: return Key::Space;
     case Qt::Key_Escape: return Key::Escape;
@@ -152,19 +161,9 @@ ui::desktop::Point BoardSurface::origin() const
 
 void BoardSurface::redraw(const ui::desktop::Rect& area) { update(area.left, area.top, area.width, area.height); }
 
-void BoardSurface::click(ui::desktop::Part candidate)
-{
-    const ui::RowColumn place = ui::rowColumnAt(candidate.cell);
-    ui::dispatch([&] { modOrvane::history()->click(place, candidate.part); });
-}
+History* BoardSurface::history() const { return modOrvane::history(); }
 
-void BoardSurface::undo(bool redo)
-{
-    const History::Step step =
-        ui::dispatch([redo] { return redo ? modOrvane::history()->redo() : modOrvane::history()->undo(); });
-    if (step.cell)
-        board_.focusCell(*step.cell);
-}
+History::Step BoardSurface::dispatch(const std::function<History::Step()>& action) { return ui::dispatch(action); }
 
 void BoardSurface::announce(ui::desktop::Part part, Announcement what) { announceOnBoard(*this, part, what); }
 

@@ -25,9 +25,6 @@ public:
     // The window has just handed the surface the focus by Tab (forward) or
     // Shift+Tab. It says so itself, since an inactive window sends no focus events.
     void enteredByTab(bool forward);
-    // Undoes or redoes the board's last action; one of a cell, with the focus on
-    // the board, takes the focus to that cell.
-    void undo(bool redo);
 
     // What only Qt knows of the surface, for assistive technology's tree.
     bool shown() const override { return isVisible(); }
@@ -48,7 +45,8 @@ protected:
 
 private:
     void redraw(const ui::desktop::Rect& area) override;
-    void click(ui::desktop::Part candidate) override;
+    History* history() const override;
+    History::Step dispatch(const std::function<History::Step()>& action) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
 

@@ -1,17 +1,14 @@
 #include "ui/qt/CommandButton.h"
 
-#include "app/modOrvane.h"
-#include "ui/Dispatch.h"
 #include "ui/qt/SystemColors.h"
 
 namespace ui::qt {
 
-CommandButton::CommandButton(QPushButton& widget, void (History::*command)())
+CommandButton::CommandButton(QPushButton& widget, ui::desktop::DrawnBoard& board, void (History::*command)())
     : ChangedOnlyButton(ui::SysColor::ButtonFace),
       button_(widget)
 {
-    QObject::connect(&button_, &QAbstractButton::clicked, &button_,
-                     [command] { ui::dispatch([command] { (modOrvane::history()->*command)(); }); });
+    QObject::connect(&button_, &QAbstractButton::clicked, &button_, [&board, command] { board.command(command); });
 }
 
 void CommandButton::showBackColor(ui::SysColor color)

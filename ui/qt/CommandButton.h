@@ -3,15 +3,16 @@
 
 #include "app/History.h"
 #include "ui/ChangedOnly.h"
+#include "ui/desktop/DrawnBoard.h"
 
 namespace ui::qt {
 
 // "Reset", "Fix" or "Un-Fix": an ordinary push button with the platform's face.
-// The writes that change something reach the widget, and its click enters the
-// board through the one dispatch point, as `command`, the board history's.
+// The writes that change something reach the widget, and its click reaches the
+// board's history through the desktop board, as `command`, the history's.
 class CommandButton final : public ui::ChangedOnlyButton {
 public:
-    CommandButton(QPushButton& widget, void (History::*command)());
+    CommandButton(QPushButton& widget, ui::desktop::DrawnBoard& board, void (History::*command)());
     CommandButton(const CommandButton&) = delete;
     CommandButton& operator=(const CommandButton&) = delete;
 

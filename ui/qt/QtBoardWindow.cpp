@@ -56,14 +56,20 @@ QPushButton& makeCommand(QWidget& window, const ui::designs::Control& design)
 QtBoardWindow::QtBoardWindow()
     : window_(makeWindow()),
       surface_(new BoardSurface(window_.get())),
-      reset_(makeCommand(*window_, ui::designs::cmdReset), &History::reset),
-      fix_(makeCommand(*window_, ui::designs::cmdFix), &History::fix),
-      unFix_(makeCommand(*window_, ui::designs::cmdUnFix), &History::unFix)
+      reset_(makeCommand(*window_, ui::designs::cmdReset), surface_->board(), &History::reset),
+      fix_(makeCommand(*window_, ui::designs::cmdFix), surface_->board(), &History::fix),
+      unFix_(makeCommand(*window_, ui::designs::cmdUnFix), surface_->board(), &History::unFix)
 {
-    // Undo and redo are the platform's own keys, wherever the focus is in the window.
+    // Undo and redo, wherever the focus is in the window: the same keys on every
+    // build, bound here rather than by the platform theme, which under a plain
+    // X11 session knows no Ctrl+Y.
+    const QList<QKeySequence> undoKeys{QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                       QKeySequence(Qt::CTRL | Qt::Key_Y)};
     for (const bool redo : {false, true}) {
-        auto* keys = new QShortcut(redo ? QKeySequence::Redo : QKeySequence::Undo, window_.get());
-        QObject::connect(keys, &QShortcut::activated, surface_, [this, redo] { surface_->undo(redo); });
+        auto* keys = new QShortcut(window_.get());
+        keys->setKeys(redo ? redoKeys : undoKeys);
+        QObject::connect(keys, &QShortcut::activated, surface_, [this, redo] { surface_->board().undo(redo); });
     }
     // The board's boxes come before the commands in the designs' tab order.
     using Kind = ui::designs::BoardChild::Kind;

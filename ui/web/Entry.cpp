@@ -69,17 +69,19 @@ extern "C" EMSCRIPTEN_KEEPALIVE int orvane_key(int element, int verb, int repeat
 }
 
 // Undo (or with `redo`, redo), wherever the focus is on the page: on `element`,
-// or -1 off the board's elements.
-extern "C" EMSCRIPTEN_KEEPALIVE void orvane_undo(int element, int redo)
+// or -1 off the board's elements. It answers the box (1 to 9) of the cell a click
+// undone or redone touched, which a phone then shows enlarged, or 0.
+extern "C" EMSCRIPTEN_KEEPALIVE int orvane_undo(int element, int redo)
 {
     const ui::web::WebBoardWindow* window = ui::web::boardWindow();
     History* history = modOrvane::history();
     if (!window || !history)
-        return;
+        return 0;
     const History::Step step =
         ui::dispatch([history, redo] { return redo ? history->redo() : history->undo(); }, ui::web::showOnPage);
     if (step.happened)
         ui::web::focusAfterUndo(*window, element, step.cell);
+    return step.cell ? step.cell->box + 1 : 0;
 }
 
 // What the page's "Undo" and "Redo" offer: 1 when there is something to undo, plus 2 to redo.

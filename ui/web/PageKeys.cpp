@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/modOrvane.h"
 #include "ui/BoardPlace.h"
 #include "ui/KeyMoves.h"
 #include "ui/web/Elements.h"
@@ -27,6 +28,12 @@ public:
     explicit ShownButtons(const WebBoardWindow& window) : window_(window) {}
     bool shown(std::int16_t cell, std::int16_t candidate) const override { return button(cell, candidate).visible(); }
     bool barred(std::int16_t cell, std::int16_t candidate) const override { return !button(cell, candidate).enabled(); }
+    std::int16_t pick(std::int16_t cell) const override
+    {
+        const Orvane_Main* board = modOrvane::board();
+        const BoxCell place = placeOf(cell);
+        return board ? board->box(place.box).cell(place.cell).pick() : BoardFocus::itself;
+    }
 
 private:
     const WebButton& button(std::int16_t cell, std::int16_t candidate) const
@@ -67,9 +74,10 @@ PageKeyAnswer answerPageKey(const WebBoardWindow& window, int element, Key key, 
     const std::optional<BoardFocus> from = focusAt(element);
     if (!from)
         return {};
-    const KeyAnswer answer = answerKey(ShownButtons(window), *from, key, withinBox ? placeOf(from->cell).box : -1);
-    if (!answer.handled || (repeat && answer.click != BoardFocus::itself))
-        return {answer.handled};
+    const KeyAnswer answer =
+        answerKey(ShownButtons(window), *from, key, withinBox ? placeOf(from->cell).box : -1, repeat);
+    if (!answer.handled)
+        return {};
     page::focus(elementOf(window, answer.focus));
     if (answer.click == BoardFocus::itself)
         return {true};
@@ -82,8 +90,8 @@ void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<Box
     const std::optional<BoardFocus> from = focusAt(element);
     if (!from)
         return;
-    const std::int16_t cell = touched ? rowMajor(rowColumnOf(*touched)) : from->cell;
-    page::focus(elementOf(window, landIn(ShownButtons(window), cell, from->candidate)));
+    const std::optional<std::int16_t> cell = touched ? std::optional(rowMajor(rowColumnOf(*touched))) : std::nullopt;
+    page::focus(elementOf(window, landAfterUndo(ShownButtons(window), *from, cell)));
 }
 
 } // namespace ui::web

@@ -89,22 +89,26 @@ var orvanePage = {
     return { ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7, Delete: 21, Backspace: 21 }[key] || -1;
   },
 
-  // Ctrl+Z undoes, and Ctrl+Y and Ctrl+Shift+Z redo, with Cmd for Ctrl on a Mac:
-  // false for undo, true for redo, null for any other key. The letter is the one
+  // Ctrl+Z undoes, and Ctrl+Y and Ctrl+Shift+Z redo; on a Mac Cmd+Z and
+  // Cmd+Shift+Z, Cmd+Y being the browser's History there: false for undo, true
+  // for redo, null for any other key. The letter is the one
   // the layout types, or on a layout that types none, the one at the key's place.
   undoKey(event) {
     const [own, other] = this.mac ? [event.metaKey, event.ctrlKey] : [event.ctrlKey, event.metaKey];
     if (!own || other || event.altKey) return null;
     const place = /^Key([A-Z])$/.exec(event.code);
     const letter = (/^[a-z]$/i.test(event.key) ? event.key : place ? place[1] : "").toLowerCase();
-    return letter === "z" ? event.shiftKey : letter === "y" && !event.shiftKey ? true : null;
+    return letter === "z" ? event.shiftKey : letter === "y" && !event.shiftKey && !this.mac ? true : null;
   },
 
   // From the board (the focus on one of its elements), the focus lands in a cell
   // as an arrow's does (PageKeys.h); from anywhere else it stays.
+  // The box the action touched is told to the view (the page's script), which
+  // shows it where one box is enlarged.
   undo(redo, from = -1) {
-    this.call("_orvane_undo", from, redo);
+    const box = this.call("_orvane_undo", from, redo);
     this.offerHistory();
+    if (box) this.board.dispatchEvent(new CustomEvent("touched", { detail: box - 1 }));
   },
 
   // "Undo" and "Redo" are offered while there is something to undo or redo. The

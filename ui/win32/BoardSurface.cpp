@@ -34,10 +34,11 @@ std::optional<ui::Key> keyOf(WPARAM key)
         return key == VK_HOME ? (ctrl ? Key::BoardStart : Key::RowStart) : (ctrl ? Key::BoardEnd : Key::RowEnd);
     if (ctrl)
         return std::nullopt;
-    if (key >= '1' && key <= '9')
-        return ui::digitKey(static_cast<int>(key - '0'));
-    if (key >= VK_NUMPAD1 && key <= VK_NUMPAD9)
-        return ui::digitKey(static_cast<int>(key - VK_NUMPAD0));
+    // The top row's keys are '1' to '9' by their place on every layout; the keypad's type their digit.
+    const int topRow = key >= '1' && key <= '9' ? static_cast<int>(key - '0') : 0;
+    const char32_t typed = key >= VK_NUMPAD1 && key <= VK_NUMPAD9 ? U'1' + static_cast<char32_t>(key - VK_NUMPAD1) : 0;
+    if (const auto digit = ui::digitKeyOf(topRow, typed))
+        return digit;
     switch (key) {
     case VK_SPACE: return Key::Space;
     case VK_ESCAPE: return Key::Escape;
@@ -234,18 +235,11 @@ void BoardSurface::redraw(const ui::desktop::Rect& area)
         InvalidateRect(window_, &r, FALSE);
 }
 
-void BoardSurface::click(ui::desktop::Part candidate)
-{
-    const ui::RowColumn place = ui::rowColumnAt(candidate.cell);
-    actAndShow(window_, [&] { modOrvane::history()->click(place, candidate.part); });
-}
+History* BoardSurface::history() const { return modOrvane::history(); }
 
-void BoardSurface::undo(bool redo)
+History::Step BoardSurface::dispatch(const std::function<History::Step()>& action)
 {
-    const History::Step step =
-        actAndShow(window_, [redo] { return redo ? modOrvane::history()->redo() : modOrvane::history()->undo(); });
-    if (step.cell)
-        board_.focusCell(*step.cell);
+    return actAndShow(window_, action);
 }
 
 // As Windows names the events, each on the object that answers for the part.

@@ -30,9 +30,6 @@ public:
     BoardSurface& operator=(const BoardSurface&) = delete;
 
     ui::desktop::DrawnBoard& board() { return board_; }
-    // Undoes or redoes the board's last action; one of a cell, with the focus on
-    // the board, takes the focus to that cell.
-    void undo(bool redo);
     HWND window() const { return window_; }
 
     // What only the window system knows of the surface, for the screen readers' tree.
@@ -51,7 +48,8 @@ private:
     void paint();
 
     void redraw(const ui::desktop::Rect& area) override;
-    void click(ui::desktop::Part candidate) override;
+    History* history() const override;
+    History::Step dispatch(const std::function<History::Step()>& action) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
 

@@ -183,6 +183,10 @@ HRESULT MsaaObject::get_accFocus(VARIANT* focus)
 
 HRESULT MsaaObject::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child)
 {
+    // Every out-parameter given is written, whatever the answer.
+    for (LONG* out : {left, top, width, height})
+        if (out)
+            *out = 0;
     if (!left || !top || !width)
         return E_INVALIDARG;
     return ask(nodeOf(child), height, [&](Part node) {

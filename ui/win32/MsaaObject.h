@@ -34,12 +34,27 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override;
     STDMETHODIMP_(ULONG) Release() override;
 
-    // Nothing is offered to scripting languages.
+    // Nothing is offered to scripting languages. Every out-parameter given is
+    // written on every path, a failure's too, as COM asks.
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return count ? (*count = 0, S_OK) : E_INVALIDARG; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override
     {
+        if (info)
+            *info = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) override
+    {
+        for (UINT n = 0; ids && n < count; ++n)
+            ids[n] = DISPID_UNKNOWN;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT* wrong) override
+    {
+        if (result)
+            VariantInit(result);
+        if (wrong)
+            *wrong = 0;
         return E_NOTIMPL;
     }
 
@@ -52,7 +67,12 @@ public:
     STDMETHODIMP get_accRole(VARIANT child, VARIANT* out) override { return number(child, out, true); }
     STDMETHODIMP get_accState(VARIANT child, VARIANT* out) override { return number(child, out, false); }
     STDMETHODIMP get_accHelp(VARIANT, BSTR* out) override { return unsupported(out); }
-    STDMETHODIMP get_accHelpTopic(BSTR* file, VARIANT, LONG*) override { return unsupported(file); }
+    STDMETHODIMP get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) override
+    {
+        if (topic)
+            *topic = 0;
+        return unsupported(file);
+    }
     STDMETHODIMP get_accKeyboardShortcut(VARIANT, BSTR* out) override { return unsupported(out); }
     STDMETHODIMP get_accFocus(VARIANT* focus) override;
     STDMETHODIMP get_accSelection(VARIANT* out) override { return unsupported(out); }

@@ -142,14 +142,14 @@ bool Win32BoardWindow::command(HWND window, WPARAM wParam, LPARAM lParam)
 {
     const bool accelerator = HIWORD(wParam) == 1 && lParam == 0;
     if (accelerator && (LOWORD(wParam) == IDM_UNDO || LOWORD(wParam) == IDM_REDO) && surface_) {
-        surface_->undo(LOWORD(wParam) == IDM_REDO);
+        surface_->board().undo(LOWORD(wParam) == IDM_REDO);
         return true;
     }
     const std::pair<CommandButton*, void (History::*)()> commands[] = {
         {reset_.get(), &History::reset}, {fix_.get(), &History::fix}, {unFix_.get(), &History::unFix}};
     for (const auto& [button, act] : commands)
-        if (button && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button->window()) {
-            actAndShow(window, [act] { (modOrvane::history()->*act)(); });
+        if (button && surface_ && HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button->window()) {
+            surface_->board().command(act);
             return true;
         }
     return false;
