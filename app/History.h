@@ -32,7 +32,8 @@
 // whatever shows it again writes its Enabled first.)
 class History {
 public:
-    // 10,000 actions take some 540 KiB: each keeps a record of 55 bytes, whatever its kind.
+    // 10,000 actions take some 560 KiB: each keeps a record of 55 bytes, whatever
+    // its kind, and each deque a map of its blocks of records.
     static constexpr std::size_t defaultLimit = 10'000;
 
     // What an undo or redo did. Nothing happened when there was nothing to undo
@@ -59,11 +60,6 @@ public:
     // The board it plays, read-only: what each cell holds.
     const Orvane_Main& board() const { return board_; }
     bool canRedo() const { return !undone_.empty(); }
-
-    // What the history takes in memory: itself and its records. Each deque also
-    // keeps a map, a pointer for every block of a few records, small beside them:
-    // in the order of 10 KiB at 10,000 actions (20 with GCC's library).
-    std::size_t bytes() const { return sizeof(*this) + (done_.size() + undone_.size()) * sizeof(Record); }
 
 private:
     enum class Kind : std::uint8_t;

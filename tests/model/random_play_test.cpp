@@ -7,10 +7,46 @@
 #include "support/RandomPlayer.h"
 #include "support/ReferenceModel.h"
 #include "support/TestBoard.h"
+#include "ui/desktop/AccessibilityTree.h"
 
 using support::PlayerAction;
+using ui::desktop::Part;
+using Tree = ui::desktop::AccessibilityTree;
 
 namespace {
+
+struct ShownWindow final : Tree::Window {
+    bool shown() const override { return true; }
+    bool enabled() const override { return true; }
+    ui::desktop::Point origin() const override { return {}; }
+};
+
+// What screen readers find, held to the model rather than to the desktop board
+// it reads, so that a fault inside the tree cannot cancel out: every shown
+// candidate available exactly while the model lets it be clicked, and the focus
+// on a candidate the model lets be clicked, or on a cell that has none, through
+// its label while the model shows a digit there.
+std::string treeDiffers(const Tree& tree, const support::BoardState& model)
+{
+    for (std::int16_t n = 0; n < 81; ++n) {
+        const support::CellState& cell = model.at(ui::rowColumnAt(n));
+        for (std::int16_t i = 0; i < 9; ++i) {
+            const Tree::States states = tree.states({n, i});
+            const support::ButtonState& button = cell.btnBlock.at(static_cast<std::size_t>(i));
+            if (states.invisible == button.visible || (button.visible && states.unavailable == button.enabled))
+                return tree.name({n, i}) + ": shown or available against the model";
+        }
+    }
+    const std::optional<Part> focus = tree.focus();
+    if (!focus)
+        return "";
+    const support::CellState& cell = model.at(ui::rowColumnAt(focus->cell));
+    const bool anyFree = std::ranges::any_of(cell.btnBlock, &support::ButtonState::clickable);
+    const bool fits = focus->part >= 0 && focus->part < 9
+                          ? cell.btnBlock.at(static_cast<std::size_t>(focus->part)).clickable()
+                          : !anyFree && (focus->part == Part::label) == !cell.caption.empty();
+    return fits ? "" : "the focus rests on " + std::to_string(focus->cell) + "/" + std::to_string(focus->part);
+}
 
 constexpr int stepsPerGame = 13000;
 
@@ -38,6 +74,10 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
     support::RandomPlayer player(seed, true);
     support::RecentMoves recent(12);
     Coverage coverage;
+    support::BoardPicture& picture = board.window().picture();
+    const ShownWindow window;
+    const Tree tree{picture.board(), window};
+    Part heard; // the focus screen readers last heard of
 
     ASSERT_EQ(support::describeDifferences(model.visibleState(), board.visibleState()), "") << "seed " << seed;
     for (int step = 1; step <= stepsPerGame; ++step) {
@@ -56,9 +96,23 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         // Every other free candidate is clicked by hand, on the desktop board.
         const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
                             board.cell(action.pos).button(static_cast<std::int16_t>(action.candidate)).clickable();
+        picture.announced.clear();
         const bool acted = byHand ? board.clickByHand(ui::boxCellOf(action.pos), action.candidate, step / 2 % 4)
                                   : board.perform(action);
         ASSERT_EQ(acted, model.perform(action)) << where();
+        int focusEvents = 0;
+        for (const auto& [part, what] : picture.announced)
+            if (what == ui::desktop::BoardView::Announcement::Focus) {
+                heard = part;
+                ++focusEvents;
+            }
+        ASSERT_EQ(picture.focusHeardAway, 0) << where();
+        ASSERT_LE(focusEvents, byHand ? 99 : 1) << "one focus event for one action, " << where();
+        // A click on the core itself, not through the board as a player's, is heard of at the board's next action.
+        if (picture.board().hasFocus() && (byHand || action.kind != PlayerAction::Kind::Click)) {
+            ASSERT_EQ(heard, picture.board().focus()) << "screen readers last heard of another focus, " << where();
+        }
+        ASSERT_EQ(treeDiffers(tree, model.visibleState()), "") << where();
         coverage.mostPicks = std::max(coverage.mostPicks, model.pickCount());
         coverage.undoneResets += action.kind == PlayerAction::Kind::Undo && picksBefore == 0 && model.pickCount() >= 30;
 

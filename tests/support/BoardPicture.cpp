@@ -46,6 +46,13 @@ bool BoardPicture::showsWhatItHolds()
     return true;
 }
 
+void BoardPicture::announce(Part part, Announcement what)
+{
+    if (what == Announcement::Focus && !(board_.hasFocus() && board_.focus() == part))
+        ++focusHeardAway;
+    announced.emplace_back(part, what);
+}
+
 void BoardPicture::click(Part candidate)
 {
     clicked.push_back(candidate);

@@ -32,6 +32,7 @@ public:
 
     std::vector<Part> clicked;                            // since last cleared
     std::vector<std::pair<Part, Announcement>> announced; // since last cleared
+    int focusHeardAway = 0; // focus events for a node that did not hold the focus as they went out
 
 private:
     struct Drawn {
@@ -43,7 +44,7 @@ private:
     History* history() const override { return history_; }
     History::Step dispatch(const std::function<History::Step()>& action) override { return action(); }
     void click(Part candidate) override;
-    void announce(Part part, Announcement what) override { announced.emplace_back(part, what); }
+    void announce(Part part, Announcement what) override;
     void takesFocusChanged(bool) override {}
 
     void clip(const ui::desktop::Rect& area) override { clip_ = area; }

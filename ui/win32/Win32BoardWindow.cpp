@@ -123,7 +123,7 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
         }
         break;
     case WM_COMMAND:
-        if (command(window, wParam, lParam))
+        if (command(wParam, lParam))
             return 0;
         break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
@@ -138,7 +138,7 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
 
 // A command's click, or undo and redo from the accelerator table (resource.h),
 // goes through the board's history.
-bool Win32BoardWindow::command(HWND window, WPARAM wParam, LPARAM lParam)
+bool Win32BoardWindow::command(WPARAM wParam, LPARAM lParam)
 {
     const bool accelerator = HIWORD(wParam) == 1 && lParam == 0;
     if (accelerator && (LOWORD(wParam) == IDM_UNDO || LOWORD(wParam) == IDM_REDO) && surface_) {

@@ -50,7 +50,7 @@ private:
     static HWND createFrame(HINSTANCE instance, Win32BoardWindow* self);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool command(HWND window, WPARAM wParam, LPARAM lParam);
+    bool command(WPARAM wParam, LPARAM lParam);
     void fitInnerArea() const;
     std::unique_ptr<CommandButton> makeCommand(const designs::Control& design) const;
 
