@@ -81,6 +81,27 @@ TEST_F(FocusTest, KeysInAnInactiveWindowStillMoveTheFocusAndPick)
     EXPECT_TRUE(button(8, 7, 0).isHidden()) << "Shift+Tab led past the barred 9 to the 8, which Space picked";
 }
 
+// A digit key picks whatever the layout types there and with Shift held: the
+// top row's keys come by their X key codes (10 for the 1), the keypad's by what
+// they type.
+TEST_F(FocusTest, DigitKeysPickWithShiftOnTheFrenchLayoutAndOnTheKeypad)
+{
+    const auto type = [this](Qt::Key key, Qt::KeyboardModifiers modifiers, quint32 code, const QString& text) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, key, modifiers, code, 0, 0, text);
+            QApplication::sendEvent(window().focusWidget(), &event);
+        }
+    };
+    type(Qt::Key_Exclam, Qt::ShiftModifier, 10, "!");
+    EXPECT_TRUE(button(0, 0, 0).isVisible() && button(0, 0, 1).isHidden()) << "Shift+1 picked the 1";
+    press(Qt::Key_Right);
+    type(Qt::Key_Eacute, Qt::NoModifier, 11, QString::fromUtf8("\u00e9"));
+    EXPECT_TRUE(button(0, 1, 1).isVisible() && button(0, 1, 2).isHidden()) << "the French \"\u00e9\" picked the 2";
+    press(Qt::Key_Right);
+    type(Qt::Key_3, Qt::KeypadModifier, 89, "3");
+    EXPECT_TRUE(button(0, 2, 2).isVisible() && button(0, 2, 3).isHidden()) << "the keypad's 3 picked the 3";
+}
+
 // A short game played with keys alone, through Qt's key events: after every key
 // the board shows what the reference model predicts and the focus is where the
 // keys lead.
@@ -132,6 +153,8 @@ TEST_F(FocusTest, AGameByKeysAlone)
         // A cell's, from the board, takes the focus to the cell: the 1 is hidden there.
         {Qt::Key_Z, ctrl, stop(2, 2, 6), PlayerAction::undo()},
         {Qt::Key_Z, ctrl | Qt::ShiftModifier, stop(2, 2, 6), PlayerAction::redo()},
+        {Qt::Key_Z, ctrl, stop(2, 2, 6), PlayerAction::undo()},
+        {Qt::Key_Y, ctrl, stop(2, 2, 6), PlayerAction::redo()},
     };
     support::ReferenceModel model(100);
     ASSERT_EQ(focused(), stop(0, 0, 0));
