@@ -21,8 +21,9 @@ after(async () => {
 });
 
 // The designs' window size: the board at 1:1.
-async function board(options = {}, path = "") {
+async function board(options = {}, path = "", init = null) {
   const context = await browser.newContext({ viewport: { width: 650, height: 582 }, colorScheme: "light", ...options });
+  if (init) await context.addInitScript(init);
   const page = await context.newPage();
   page.errors = [];
   page.on("pageerror", (e) => page.errors.push(e.message));
@@ -116,6 +117,13 @@ test("a game by keys alone: the board against the model and the focus after ever
   const page = await board();
   const model = new ReferenceModel();
   const game = [
+    ["Tab", candidateName(0, 0, 1)],
+    ["ArrowRight", candidateName(0, 1, 1)], // the same digit, free there, before the first free one
+    ["ArrowLeft", candidateName(0, 0, 1)],
+    ["Shift+Digit5", candidateName(0, 0, 4), () => model.click(0, 4)], // "%" on the 5's key
+    ["Control+z", candidateName(0, 0, 4), () => model.click(0, 4)],
+    ["é@Digit2", candidateName(0, 0, 1), () => model.click(0, 1)], // the French top row's 2
+    ["Delete", candidateName(0, 0, 1), () => model.click(0, 1)],
     ["5", candidateName(0, 0, 4), () => model.click(0, 4)],
     ["ArrowRight", candidateName(0, 1, 0)], // the 5 is barred there: the first free candidate
     ["End", candidateName(0, 8, 0)],
@@ -153,8 +161,11 @@ test("a game by keys alone: the board against the model and the focus after ever
   ];
   for (const [n, [key, focus, act]] of game.entries()) {
     const [name, held = 1] = key.split("*");
+    const [typed, code] = name.split("@");
     for (let repeat = 1; repeat < held; repeat++) await page.keyboard.down(name);
-    await page.keyboard.press(name);
+    // A key of another layout: its character at the place of a US key, as that layout's keyboard sends it.
+    if (code) await page.evaluate(([key, code]) => document.activeElement.dispatchEvent(new KeyboardEvent("keydown", { key, code, bubbles: true })), [typed, code]);
+    else await page.keyboard.press(name);
     act?.();
     assert.deepEqual([difference(await readBoard(page), model.expected()), await focusedName(page)], [null, focus], `key ${n}, ${key}`);
   }
@@ -173,6 +184,29 @@ test("on a phone an enlarged box has Undo and Redo to tap, offered while there i
     await tap(name);
     model.click(0, 4);
     assert.deepEqual([difference(await readBoard(page), model.expected()), await offered(), await focusedName(page)], [null, offer, focus], name);
+  }
+  // From another box, "Undo" shows the box whose pick it took back.
+  await tap("Whole board");
+  await tap(candidateName(4, 4, 0));
+  await tap("Undo");
+  model.click(0, 4);
+  const shownBox = () => page.evaluate(() => [...document.querySelectorAll("#board>div")].findIndex((box) => box.classList.contains("shown")));
+  assert.deepEqual([difference(await readBoard(page), model.expected()), await shownBox()], [null, 0]);
+  await page.context().close();
+});
+
+test("on a Mac, Cmd+Z undoes and Cmd+Shift+Z redoes, and Cmd+Y stays the browser's", async () => {
+  const page = await board({}, "", () => {
+    Object.defineProperty(Navigator.prototype, "platform", { get: () => "MacIntel" });
+    Object.defineProperty(Navigator.prototype, "userAgentData", { get: () => undefined });
+  });
+  const model = new ReferenceModel();
+  await page.clickCandidate(0, 0, 4);
+  model.click(0, 4);
+  for (const [key, act] of [["Meta+z", () => model.click(0, 4)], ["Meta+y"], ["Control+z"], ["Meta+Shift+KeyZ", () => model.click(0, 4)]]) {
+    await page.keyboard.press(key);
+    act?.();
+    assert.equal(difference(await readBoard(page), model.expected()), null, key);
   }
   await page.context().close();
 });

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <exception>
+#include <optional>
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
@@ -66,6 +67,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE int orvane_key(int element, int verb, int repeat
     if (answer.click >= 0)
         ui::dispatch([history, &answer] { ui::web::act(*history, answer.click); }, ui::web::showOnPage);
     return answer.handled ? 1 : 0;
+}
+
+// The verb of a digit key (Keys.h), from the top row's key by its place (1 to 9,
+// else 0) and the character it typed, or 0 for no digit.
+extern "C" EMSCRIPTEN_KEEPALIVE int orvane_digit(int topRow, int typed)
+{
+    const std::optional<ui::Key> digit = ui::digitKeyOf(topRow, static_cast<char32_t>(typed));
+    return digit ? static_cast<int>(*digit) : 0;
 }
 
 // Undo (or with `redo`, redo), wherever the focus is on the page: on `element`,

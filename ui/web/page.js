@@ -82,10 +82,10 @@ var orvanePage = {
     if (event.altKey) return -1;
     if (key === "Home" || key === "End") return (key === "Home" ? 8 : 9) + (ctrl ? 2 : 0);
     if (ctrl) return -1;
-    // The keypad's digits, and the top row's also where a layout types them with Shift.
+    // A digit key as the board's rule has it, from the key's place on the top row and what it typed.
     const topRow = /^Digit([1-9])$/.exec(event.code);
-    const digit = /^[1-9]$/.test(key) ? key : topRow && topRow[1];
-    if (digit) return 11 + Number(digit);
+    const digit = this.call("_orvane_digit", topRow ? Number(topRow[1]) : 0, key.length === 1 ? key.codePointAt(0) : 0);
+    if (digit) return digit;
     return { ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7, Delete: 21, Backspace: 21 }[key] || -1;
   },
 
