@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <oleacc.h>
@@ -247,6 +248,23 @@ TEST_F(BoardWindowTest, EveryAnnouncementNamesAPartInsideItsCellInsideTheTable)
     click(0, 0, 0);
     EXPECT_TRUE(
         announces([&] { probe.clickAt(probe.reset()); }, EVENT_OBJECT_STATECHANGE, L"Row 1, column 2, candidate 1"));
+
+    // A freeze under the focus, by undoing "Un-Fix" from the pick, is heard once,
+    // on the digit the cell shows then: never on the cell on the way there.
+    click(4, 4, digit5);
+    probe.clickAt(probe.fix());
+    probe.clickAt(probe.unFix());
+    probe.typeKey(VK_TAB);
+    for (const WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT})
+        probe.typeKey(key);
+    ASSERT_EQ(BoardProbe::focus(), probe.candidate(4, 4, digit5));
+    announced.clear();
+    probe.typeKey('Z', true);
+    std::vector<std::wstring> heard;
+    for (const auto& [what, control] : announced)
+        if (what == EVENT_OBJECT_FOCUS && control.window == probe.surface())
+            heard.push_back(BoardProbe::accessibleName(control));
+    EXPECT_EQ(heard, std::vector<std::wstring>{L"Row 5, column 5, digit 5"});
     UnhookWinEvent(hook);
 }
 
@@ -273,6 +291,12 @@ TEST_F(BoardWindowTest, TheBoardsObjectsKeepTheirIdentityAndRefuseBadQuestions)
     EXPECT_EQ(board->get_accName(childId(1), nullptr), E_INVALIDARG);
     EXPECT_EQ(board->get_accFocus(nullptr), E_INVALIDARG);
     EXPECT_EQ(board->accLocation(nullptr, nullptr, nullptr, nullptr, childId(1)), E_INVALIDARG);
+    LONG left = 7, top = 7, width = 7, height = 7;
+    EXPECT_EQ(board->accLocation(&left, &top, &width, &height, childId(5000)), E_INVALIDARG);
+    EXPECT_EQ(std::tuple(left, top, width, height), std::tuple(0L, 0L, 0L, 0L)) << "every out-parameter written";
+    left = top = width = 7;
+    EXPECT_EQ(board->accLocation(&left, &top, &width, nullptr, childId(1)), E_INVALIDARG);
+    EXPECT_EQ(std::tuple(left, top, width), std::tuple(0L, 0L, 0L)) << "every out-parameter given written";
     modOrvane::releaseBoard();
     BSTR name = nullptr;
     EXPECT_EQ(board->get_accName(childId(CHILDID_SELF), &name), RPC_E_DISCONNECTED) << "the window gone";
@@ -409,7 +433,7 @@ TEST_F(BoardWindowTest, AGameByKeysAlone)
         bool shift = false;
     };
     const std::vector<Step> game{
-        {'5', false, probe.candidate(0, 0, 4), PlayerAction::click({0, 0}, 4)},
+        {'5', false, probe.candidate(0, 0, 4), PlayerAction::click({0, 0}, 4), true}, // with Shift, as "%"
         {VK_RIGHT, false, probe.candidate(0, 1, 0)}, // the 5 is barred there: the first free candidate
         {VK_END, false, probe.candidate(2, 2, 0)},
         {VK_NUMPAD7, false, probe.candidate(2, 2, 6), PlayerAction::click({0, 8}, 6)},
