@@ -1,26 +1,11 @@
 #include "ui/desktop/DrawnBoard.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 #include <utility>
 
-namespace ui::desktop {
-// A box's nine cells, as the core addresses them.
-class DrawnBoard::Box final : public BoxControls {
-public:
-    Box(DrawnBoard& board, std::int16_t index) : board_(board), index_(index) {}
-    CellControls& usrcntSquare(std::int16_t index) override
-    {
-        if (index < 0 || index >= 9)
-            throw std::out_of_range("usrcntSquare: no cell " + std::to_string(index));
-        return board_.cell(rowMajor(rowColumnOf({index_, index})));
-    }
+#include "ui/desktop/DrawnBox.h"
 
-private:
-    DrawnBoard& board_;
-    std::int16_t index_;
-};
+namespace ui::desktop {
 
 void BoardView::click(Part candidate)
 {
@@ -31,22 +16,17 @@ void BoardView::click(Part candidate)
         });
 }
 
-DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view)
+DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view), layout_(dpi)
 {
-    for (std::int16_t b = 0; b < 9; ++b) {
-        const Rect box = toPixels(designs::usrcntGrid.at(static_cast<std::size_t>(b)), dpi);
-        boxPlaces_.at(static_cast<std::size_t>(b)) = box;
-        bounds_ = bounds_.united(box);
-        for (std::int16_t k = 0; k < 9; ++k)
-            cellPlaces_.at(static_cast<std::size_t>(rowMajor(rowColumnOf({b, k})))) =
-                toPixels(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi).moved(box.left, box.top);
-        boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<Box>(*this, b);
-    }
-    for (std::size_t i = 0; i < candidatePlaces_.size(); ++i)
-        candidatePlaces_.at(i) = toPixels(designs::btnBlock.at(i), dpi);
     for (std::int16_t n = 0; n < cells; ++n)
         cells_.at(static_cast<std::size_t>(n)) =
             std::make_unique<DrawnCell>(static_cast<CellView&>(*this), rowColumnAt(n));
+    for (std::int16_t b = 0; b < 9; ++b) {
+        std::array<DrawnCell*, 9> inBox{};
+        for (std::int16_t k = 0; k < 9; ++k)
+            inBox.at(static_cast<std::size_t>(k)) = &cell(rowMajor(rowColumnOf({b, k})));
+        boxes_.at(static_cast<std::size_t>(b)) = std::make_unique<DrawnBox>(inBox);
+    }
 }
 
 DrawnBoard::~DrawnBoard() = default;
@@ -59,22 +39,22 @@ DrawnCell& DrawnBoard::cell(std::int16_t ordinal) { return *cells_.at(static_cas
 Rect DrawnBoard::placeOf(Part part) const
 {
     if (part.cell == Part::none)
-        return bounds_;
-    const Rect cell = cellPlaces_.at(static_cast<std::size_t>(part.cell));
+        return layout_.bounds();
+    const Rect cell = layout_.cell(part.cell);
     if (part.part == Part::none || part.part == Part::label)
         return cell;
-    return candidatePlaces_.at(static_cast<std::size_t>(part.part)).moved(cell.left, cell.top);
+    return layout_.candidate(part.part).moved(cell.left, cell.top);
 }
 
 Part DrawnBoard::at(Point point) const
 {
     for (std::int16_t n = 0; n < cells; ++n) {
-        const Rect place = cellPlaces_.at(static_cast<std::size_t>(n));
+        const Rect place = layout_.cell(n);
         if (!place.contains(point))
             continue;
         const Point inCell{point.x - place.left, point.y - place.top};
         for (std::int16_t i = 0; i < DrawnCell::size; ++i)
-            if (cell(n).look(i).visible && candidatePlaces_.at(static_cast<std::size_t>(i)).contains(inCell))
+            if (cell(n).look(i).visible && layout_.candidate(i).contains(inCell))
                 return {n, i};
         return {n, Part::label};
     }
@@ -240,13 +220,16 @@ void DrawnBoard::clickIf(std::int16_t ordinal, DrawnCell::Reply reply)
         view_.click({ordinal, reply.clicked});
 }
 
-void DrawnBoard::undo(bool redo)
+History::Step DrawnBoard::play(const std::function<History::Step(History&)>& action)
 {
     History* played = view_.history();
-    if (!played)
-        return;
+    return played ? view_.dispatch([&] { return action(*played); }) : History::Step{};
+}
+
+void DrawnBoard::undo(bool redo)
+{
     const Settled settled{*this};
-    const History::Step step = view_.dispatch([played, redo] { return redo ? played->redo() : played->undo(); });
+    const History::Step step = play([redo](History& history) { return redo ? history.redo() : history.undo(); });
     if (step.happened && focused_) {
         const std::optional<std::int16_t> touched =
             step.cell ? std::optional(rowMajor(rowColumnOf(*step.cell))) : std::nullopt;
@@ -256,12 +239,9 @@ void DrawnBoard::undo(bool redo)
 
 void DrawnBoard::command(void (History::*command)())
 {
-    History* played = view_.history();
-    if (!played)
-        return;
     const Settled settled{*this};
-    view_.dispatch([played, command] {
-        (played->*command)();
+    play([command](History& history) {
+        (history.*command)();
         return History::Step{};
     });
 }

@@ -75,9 +75,9 @@ public:
     DrawnCell& cell(std::int16_t ordinal);
 
     // The surface: the nine boxes and the gaps between them.
-    Rect bounds() const { return bounds_; }
+    Rect bounds() const { return layout_.bounds(); }
     Rect placeOf(Part part) const;
-    Rect placeOfBox(std::int16_t box) const { return boxPlaces_.at(static_cast<std::size_t>(box)); }
+    Rect placeOfBox(std::int16_t box) const { return layout_.box(box); }
     // The shown candidate under a point, else the cell's label, else the board.
     Part at(Point point) const;
 
@@ -112,7 +112,6 @@ public:
     bool activate(Part part);
 
 private:
-    class Box;
     // Announces the focus where it has landed once an input or action is over.
     struct Settled {
         DrawnBoard& board;
@@ -121,6 +120,8 @@ private:
 
     BoardFocus focusHere() const { return {focusCell_, cell(focusCell_).focusedCandidate()}; }
     void moveTo(BoardFocus to);
+    // An action of the player, through the history by the front-end's dispatch point.
+    History::Step play(const std::function<History::Step(History&)>& action);
     void announceFocus();
     void clickIf(std::int16_t ordinal, DrawnCell::Reply reply);
     void cellChanged(RowColumn place, std::int16_t part, Change change) override;
@@ -131,12 +132,9 @@ private:
     bool anyCandidateTakesFocus() const;
 
     BoardView& view_;
-    Rect bounds_;
-    std::array<Rect, 9> boxPlaces_{};
-    std::array<Rect, cells> cellPlaces_{};
-    std::array<Rect, DrawnCell::size> candidatePlaces_{}; // within a cell
+    BoardLayout layout_;
     std::array<std::unique_ptr<DrawnCell>, cells> cells_;
-    std::array<std::unique_ptr<Box>, 9> boxes_;
+    std::array<std::unique_ptr<BoxControls>, 9> boxes_;
     std::int16_t focusCell_ = 0; // the cell that has the focus, or will
     bool focused_ = false;
     Part announced_; // the focus screen readers last heard of

@@ -1,6 +1,9 @@
 #pragma once
 #include <algorithm>
+#include <array>
+#include <cstddef>
 
+#include "ui/BoardPlace.h"
 #include "ui/Designs.h"
 
 // Places in whole pixels: on the board's surface, its top left corner at 0, 0, or
@@ -42,5 +45,36 @@ constexpr Rect toPixels(const designs::Control& design, int dpi)
     return {designs::toPixels(design.left, dpi), designs::toPixels(design.top, dpi),
             designs::toPixels(design.width, dpi), designs::toPixels(design.height, dpi)};
 }
+
+// Where the designs put the board's nine boxes, its 81 cells (by their place row
+// by row, as rowMajor counts them) and a cell's nine candidates, at `dpi`.
+class BoardLayout {
+public:
+    explicit BoardLayout(int dpi)
+    {
+        for (std::int16_t b = 0; b < 9; ++b) {
+            const Rect box = toPixels(designs::usrcntGrid.at(static_cast<std::size_t>(b)), dpi);
+            boxes_.at(static_cast<std::size_t>(b)) = box;
+            bounds_ = bounds_.united(box);
+            for (std::int16_t k = 0; k < 9; ++k)
+                cells_.at(static_cast<std::size_t>(rowMajor(rowColumnOf({b, k})))) =
+                    toPixels(designs::usrcntSquare.at(static_cast<std::size_t>(k)), dpi).moved(box.left, box.top);
+        }
+        for (std::size_t i = 0; i < candidates_.size(); ++i)
+            candidates_.at(i) = toPixels(designs::btnBlock.at(i), dpi);
+    }
+
+    // The nine boxes and the gaps between them.
+    Rect bounds() const { return bounds_; }
+    Rect box(int b) const { return boxes_.at(static_cast<std::size_t>(b)); }
+    Rect cell(int n) const { return cells_.at(static_cast<std::size_t>(n)); }
+    Rect candidate(int i) const { return candidates_.at(static_cast<std::size_t>(i)); } // within its cell
+
+private:
+    Rect bounds_;
+    std::array<Rect, 9> boxes_{};
+    std::array<Rect, 81> cells_{};
+    std::array<Rect, 9> candidates_{};
+};
 
 } // namespace ui::desktop
