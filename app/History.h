@@ -18,10 +18,10 @@
 // raising the control's Click itself. The history carries it out exactly as the
 // board window would, by raising that Click, and records it when it changed the
 // board: a pick or take-back, "Fix", "Un-Fix" and "Reset" when a cell's pick or
-// freeze changed, and a paste of a puzzle. It drives the board only through its public operations, clicks
-// and a cell's fixIt, so the counted bars stay exact. The board must outlive it.
-// It lives in memory only, and holds the newest `limit` actions: past that the
-// oldest go.
+// freeze changed, and a paste of a puzzle. It drives the board only through its
+// public operations, clicks and a cell's fixIt, so the counted bars stay exact.
+// The board must outlive it. It lives in memory only, and holds the newest
+// `limit` actions: past that the oldest go.
 //
 // Undoing a click clicks the same candidate again. Undoing "Fix" thaws the cells
 // that "Fix" froze, and no other; undoing "Un-Fix" freezes again what it thawed;
@@ -29,11 +29,11 @@
 // that were frozen. A paste is one action, though it is a "Reset", a click on
 // every given and a "Fix": its record keeps the board it replaced, and undo and
 // redo each lay that board the same way and keep the one they took away. Redo
-// does any other action again. The one thing undo cannot bring
-// back is a "9" still wearing its design's face: once a repaint takes it away,
-// it stays away. (A pick made again hides its barred candidates as they stand
-// then, so a hidden button may keep another Enabled than before, never seen:
-// whatever shows it again writes its Enabled first.)
+// does any other action again. The one thing undo cannot bring back is a "9"
+// still wearing its design's face: once a repaint takes it away, it stays away.
+// (A pick made again hides its barred candidates as they stand then, so a
+// hidden button may keep another Enabled than before, never seen: whatever
+// shows it again writes its Enabled first.)
 class History {
 public:
     // 10,000 actions take some 540 KiB: each keeps a record of 55 bytes, whatever its kind.
