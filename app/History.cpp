@@ -70,7 +70,7 @@ void fixEach(Orvane_Main& board, const std::array<std::uint8_t, setBytes>& cells
 
 } // namespace
 
-enum class History::Kind : std::uint8_t { Click, Fix, UnFix, Reset };
+enum class History::Kind : std::uint8_t { Click, Fix, UnFix, Reset, Paste };
 
 History::History(Orvane_Main& board, std::size_t limit) : board_(board), limit_(limit) {}
 
@@ -85,6 +85,25 @@ void History::click(ui::BoxCell place, std::int16_t candidate)
 void History::fix() { command(board_.window().cmdFix(), Kind::Fix); }
 void History::unFix() { command(board_.window().cmdUnFix(), Kind::UnFix); }
 void History::reset() { command(board_.window().cmdReset(), Kind::Reset); }
+
+// A paste is recorded, as a command is, when it changed a pick or a freeze.
+void History::paste(const Puzzle& puzzle)
+{
+    std::array<std::int8_t, cellCount> candidate{};
+    for (int n = 0; n < cellCount; ++n) {
+        const std::int8_t digit = puzzle.given(ui::rowColumnAt(n));
+        if (digit < 0 || digit > 9)
+            throw std::logic_error("a puzzle's cell holds no digit from 0 to 9");
+        candidate.at(ui::boxMajor(ui::boxCellOf(ui::rowColumnAt(n)))) = static_cast<std::int8_t>(digit - 1);
+    }
+    if (firstRepeat(puzzle))
+        throw std::logic_error("a puzzle the board cannot hold reached the history: a given repeats");
+    const Picks before = picksOf(board_);
+    resetAndPick(packPicks(candidate));
+    board_.window().cmdFix().Click.raise();
+    if (picksOf(board_) != before)
+        record({.kind = Kind::Paste, .picks = packPicks(before.candidate), .cells = packSet(before.frozen)});
+}
 
 // A command is recorded when it changed a pick or a freeze. "Fix" and "Un-Fix"
 // keep the cells they changed; "Reset" keeps every pick and freeze it cleared.
@@ -129,6 +148,24 @@ void History::pressAgain(ui::BoxCell place, std::int16_t candidate)
         throw std::logic_error("the history is out of step with the board: a click it replayed changed nothing");
 }
 
+void History::resetAndPick(const std::array<std::uint8_t, pickBytes>& picks)
+{
+    board_.window().cmdReset().Click.raise();
+    for (int n = 0; n < cellCount; ++n) {
+        const ui::BoxCell place = ui::boxCellOf(ui::rowColumnAt(n));
+        if (const std::int8_t pick = pickAt(picks, ui::boxMajor(place)); pick >= 0)
+            pressAgain(place, pick);
+    }
+}
+
+History::Record History::swapBoard(const Record& action)
+{
+    const Picks shown = picksOf(board_);
+    resetAndPick(action.picks);
+    fixEach(board_, action.cells, true);
+    return {.kind = Kind::Paste, .picks = packPicks(shown.candidate), .cells = packSet(shown.frozen)};
+}
+
 History::Step History::undo() { return replay(done_, undone_, true); }
 History::Step History::redo() { return replay(undone_, done_, false); }
 
@@ -136,9 +173,11 @@ History::Step History::replay(std::deque<Record>& from, std::deque<Record>& to, 
 {
     if (from.empty())
         return {};
-    const Record action = from.back();
+    Record action = from.back();
     from.pop_back();
-    if (undoing)
+    if (action.kind == Kind::Paste)
+        action = swapBoard(action);
+    else if (undoing)
         reverse(action);
     else
         repeat(action);
@@ -160,6 +199,7 @@ void History::reverse(const Record& action)
                 pressAgain(boxCellAt(n), pickAt(action.picks, n));
         fixEach(board_, action.cells, true);
         return;
+    case Kind::Paste: return; // replay swaps a paste's board
     }
 }
 
@@ -170,5 +210,6 @@ void History::repeat(const Record& action)
     case Kind::Fix: board_.window().cmdFix().Click.raise(); return;
     case Kind::UnFix: board_.window().cmdUnFix().Click.raise(); return;
     case Kind::Reset: board_.window().cmdReset().Click.raise(); return;
+    case Kind::Paste: return; // replay swaps a paste's board
     }
 }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/Orvane_Main.h"
+#include "app/Puzzle.h"
 #include "ui/BoardPlace.h"
 #include "ui/Controls.h"
 
@@ -16,20 +17,23 @@
 // the history (through ui::dispatch, as any call into the board) instead of
 // raising the control's Click itself. The history carries it out exactly as the
 // board window would, by raising that Click, and records it when it changed the
-// board: a pick or take-back, or "Fix", "Un-Fix" and "Reset" when a cell's pick or
-// freeze changed. It drives the board only through its public operations, clicks
-// and a cell's fixIt, so the counted bars stay exact. The board must outlive it.
-// It lives in memory only, and holds the newest `limit` actions: past that the
-// oldest go.
+// board: a pick or take-back, "Fix", "Un-Fix" and "Reset" when a cell's pick or
+// freeze changed, and a paste of a puzzle. It drives the board only through its
+// public operations, clicks and a cell's fixIt, so the counted bars stay exact.
+// The board must outlive it. It lives in memory only, and holds the newest
+// `limit` actions: past that the oldest go.
 //
 // Undoing a click clicks the same candidate again. Undoing "Fix" thaws the cells
 // that "Fix" froze, and no other; undoing "Un-Fix" freezes again what it thawed;
 // undoing "Reset" picks again every digit the board held, then freezes the cells
-// that were frozen. Redo does the action again. The one thing undo cannot bring
-// back is a "9" still wearing its design's face: once a repaint takes it away,
-// it stays away. (A pick made again hides its barred candidates as they stand
-// then, so a hidden button may keep another Enabled than before, never seen:
-// whatever shows it again writes its Enabled first.)
+// that were frozen. A paste is one action, though it is a "Reset", a click on
+// every given and a "Fix": its record keeps the board it replaced, and undo and
+// redo each lay that board the same way and keep the one they took away. Redo
+// does any other action again. The one thing undo cannot bring back is a "9"
+// still wearing its design's face: once a repaint takes it away, it stays away.
+// (A pick made again hides its barred candidates as they stand then, so a
+// hidden button may keep another Enabled than before, never seen: whatever
+// shows it again writes its Enabled first.)
 class History {
 public:
     // 10,000 actions take some 560 KiB: each keeps a record of 55 bytes, whatever
@@ -53,6 +57,10 @@ public:
     void fix();
     void unFix();
     void reset();
+    // Makes the board the puzzle, as a player's "Reset", a click on every given
+    // and "Fix" would. The reader makes only puzzles the board can hold; any other
+    // is a programming error (std::logic_error) and changes nothing.
+    void paste(const Puzzle& puzzle);
 
     Step undo();
     Step redo();
@@ -65,7 +73,9 @@ private:
     enum class Kind : std::uint8_t;
 
     // One action. A click keeps its cell and candidate; "Fix" and "Un-Fix" the
-    // cells they froze or thawed; "Reset" every pick and freeze it cleared.
+    // cells they froze or thawed; "Reset" every pick and freeze it cleared; a
+    // paste every pick and freeze of the board it replaced, or after an undo, of
+    // the puzzle.
     struct Record {
         Kind kind{};
         std::uint8_t cell = 0; // numbered 0 to 80, box by box
@@ -79,6 +89,10 @@ private:
     // Raises the candidate's Click; true when it picked or took back.
     bool press(ui::BoxCell place, std::int16_t candidate);
     void pressAgain(ui::BoxCell place, std::int16_t candidate);
+    // Empties the board by its "Reset", then clicks every pick of `picks`, row by row.
+    void resetAndPick(const std::array<std::uint8_t, 41>& picks);
+    // Lays the board that a paste's record keeps; returns the record of the board it took away.
+    Record swapBoard(const Record& action);
     // Takes the newest record off `from`, undoes or redoes it and puts it on `to`.
     Step replay(std::deque<Record>& from, std::deque<Record>& to, bool undoing);
     void reverse(const Record& action);

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
+#include "app/PuzzleText.h"
 #include "fuzz/BoardInvariants.h"
 #include "support/RandomPlayer.h"
 #include "support/ReferenceModel.h"
@@ -55,6 +57,8 @@ struct Coverage {
     int fixesOnFullerBoards = 0; // "Fix" with at least 30 picks on the board
     int resets = 0;
     int undoneResets = 0; // undos that brought back 30 picks or more to an empty board
+    int ownCopiesPasted = 0;
+    int undonePastes = 0;
 };
 
 // Plays a long seeded game on the real board and on the reference model side
@@ -63,6 +67,8 @@ struct Coverage {
 // pick that undo makes again hides what is barred now). The player undoes and
 // redoes too, through the board's history, and after each of those every
 // counter of the board must also hold exactly the bars the model's picks imply.
+// It copies the board, which must read back as the same puzzle, and pastes: its
+// own copy must come back as the same picks, all fixed.
 class RandomPlay : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
@@ -80,6 +86,7 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
     Part heard; // the focus screen readers last heard of
 
     ASSERT_EQ(support::describeDifferences(model.visibleState(), board.visibleState()), "") << "seed " << seed;
+    PlayerAction::Kind previous = PlayerAction::Kind::Click;
     for (int step = 1; step <= stepsPerGame; ++step) {
         const PlayerAction action = player.next(model);
         recent.add(action);
@@ -92,6 +99,15 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         coverage.resets += action.kind == PlayerAction::Kind::Reset ? 1 : 0;
         const int picksBefore = model.pickCount();
         const bool travels = action.kind == PlayerAction::Kind::Undo || action.kind == PlayerAction::Kind::Redo;
+        const bool throughText = action.kind == PlayerAction::Kind::Paste || action.kind == PlayerAction::Kind::Copy;
+        const Puzzle boardBefore = throughText ? puzzleOf(board.board()) : Puzzle{};
+        const bool pastesOwnCopy = action.kind == PlayerAction::Kind::Paste && action.puzzle == boardBefore;
+        if (action.kind == PlayerAction::Kind::Copy) {
+            const std::string copy = board.copy();
+            ASSERT_EQ(copy, model.copyText()) << where();
+            const auto read = readPuzzle(copy);
+            ASSERT_TRUE(std::holds_alternative<Puzzle>(read) && std::get<Puzzle>(read) == boardBefore) << where();
+        }
 
         // Every other free candidate is clicked by hand, on the desktop board.
         const bool byHand = action.kind == PlayerAction::Kind::Click && step % 2 == 0 &&
@@ -115,6 +131,17 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
         ASSERT_EQ(treeDiffers(tree, model.visibleState()), "") << where();
         coverage.mostPicks = std::max(coverage.mostPicks, model.pickCount());
         coverage.undoneResets += action.kind == PlayerAction::Kind::Undo && picksBefore == 0 && model.pickCount() >= 30;
+        coverage.undonePastes += action.kind == PlayerAction::Kind::Undo && previous == PlayerAction::Kind::Paste;
+        previous = action.kind;
+        if (pastesOwnCopy) {
+            ++coverage.ownCopiesPasted;
+            ASSERT_EQ(puzzleOf(board.board()), boardBefore) << where();
+            for (const auto pos : support::everyRowColumn) {
+                const ui::BoxCell place = ui::boxCellOf(pos);
+                ASSERT_EQ(board.board().box(place.box).cell(place.cell).isFrozen(), boardBefore.given(pos) > 0)
+                    << where();
+            }
+        }
 
         const std::string differences =
             support::describeDifferences(support::asSeen(model.visibleState()), support::asSeen(board.visibleState()));
@@ -130,6 +157,8 @@ TEST_P(RandomPlay, BoardShowsWhatTheReferenceModelPredicts)
     EXPECT_GE(coverage.fixesOnFullerBoards, 300) << "seed " << seed;
     EXPECT_GE(coverage.resets, 20) << "seed " << seed;
     EXPECT_GE(coverage.undoneResets, 10) << "seed " << seed;
+    EXPECT_GE(coverage.ownCopiesPasted, 5) << "seed " << seed;
+    EXPECT_GE(coverage.undonePastes, 5) << "seed " << seed;
 }
 
 // Eight games of 13,000 moves: 104,000 compared steps.

@@ -55,8 +55,10 @@ protected:
         case PlayerAction::Kind::Fix: target = &view_->fixButton(); break;
         case PlayerAction::Kind::UnFix: target = &view_->unFixButton(); break;
         case PlayerAction::Kind::Reset: target = &view_->resetButton(); break;
-        case PlayerAction::Kind::Undo: // its player never undoes
-        case PlayerAction::Kind::Redo: return false;
+        case PlayerAction::Kind::Undo: // its player never undoes, pastes or copies
+        case PlayerAction::Kind::Redo:
+        case PlayerAction::Kind::Paste:
+        case PlayerAction::Kind::Copy: return false;
         }
         if (byMouse)
             click(*target);

@@ -1,5 +1,7 @@
 #include "support/PlayerAction.h"
 
+#include "app/PuzzleText.h"
+
 namespace support {
 
 std::string PlayerAction::text() const
@@ -13,6 +15,8 @@ std::string PlayerAction::text() const
     case Kind::Reset: return "\"Reset\"";
     case Kind::Undo: return "undo";
     case Kind::Redo: return "redo";
+    case Kind::Paste: return "paste " + puzzleText(puzzle);
+    case Kind::Copy: return "copy";
     }
     return "?";
 }

@@ -3,17 +3,20 @@
 #include <deque>
 #include <string>
 
+#include "app/Puzzle.h"
 #include "support/BoardPlaces.h"
 
 namespace support {
 
 // One thing the player does: click a candidate button, press "Fix", "Un-Fix" or
-// "Reset", undo or redo. The same action drives the board and the reference model.
+// "Reset", undo or redo, paste a puzzle or copy the board. The same action drives
+// the board and the reference model.
 struct PlayerAction {
-    enum class Kind { Click, Fix, UnFix, Reset, Undo, Redo };
+    enum class Kind { Click, Fix, UnFix, Reset, Undo, Redo, Paste, Copy };
     Kind kind = Kind::Click;
     RowColumn pos{};   // for a click
     int candidate = 0; // for a click: 0 to 8, the digit candidate + 1
+    Puzzle puzzle{};   // for a paste
 
     static PlayerAction click(RowColumn pos, int candidate) { return {Kind::Click, pos, candidate}; }
     static PlayerAction fix() { return {Kind::Fix, {}, 0}; }
@@ -21,6 +24,8 @@ struct PlayerAction {
     static PlayerAction reset() { return {Kind::Reset, {}, 0}; }
     static PlayerAction undo() { return {Kind::Undo, {}, 0}; }
     static PlayerAction redo() { return {Kind::Redo, {}, 0}; }
+    static PlayerAction paste(const Puzzle& puzzle) { return {Kind::Paste, {}, 0, puzzle}; }
+    static PlayerAction copy() { return {Kind::Copy, {}, 0}; }
 
     // "click \"5\" at row 2, col 7", "\"Fix\"", ...
     std::string text() const;

@@ -13,8 +13,10 @@ namespace support {
 // poke at a frozen cell, and rarely a "Reset", so that boards fill up before
 // they are emptied. It only makes clicks a front-end would deliver (on a
 // visible, enabled button) plus clicks on fixed cells, which must be ignored.
-// One that `undoes` also undoes and redoes, often a few steps back and forth, and
-// a "Reset" half the time at once. The same seed always gives the same game.
+// One that `undoes` plays through the history: it also undoes and redoes, often
+// a few steps back and forth, and a "Reset" or a paste half the time at once; it
+// copies the board now and then, and pastes a puzzle, most often the board's own
+// copy. The same seed always gives the same game.
 class RandomPlayer {
 public:
     explicit RandomPlayer(std::uint32_t seed, bool undoes = false) : random_(seed), undoes_(undoes) {}
@@ -23,6 +25,8 @@ public:
 
 private:
     PlayerAction play(const ReferenceModel& model);
+    // The board's own picks, or a fresh puzzle of 17 to 35 givens that never repeat.
+    Puzzle puzzleFor(const ReferenceModel& model);
 
     int below(int n) { return static_cast<int>(random_() % static_cast<std::uint32_t>(n)); }
     template <class T>

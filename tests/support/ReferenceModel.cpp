@@ -43,6 +43,8 @@ bool ReferenceModel::perform(const PlayerAction& action)
     case PlayerAction::Kind::Fix: fix(); break;
     case PlayerAction::Kind::UnFix: unFix(); break;
     case PlayerAction::Kind::Reset: reset(); break;
+    case PlayerAction::Kind::Paste: paste(action.puzzle); break;
+    case PlayerAction::Kind::Copy: break;
     case PlayerAction::Kind::Undo: return travel(done_, undone_);
     case PlayerAction::Kind::Redo: return travel(undone_, done_);
     }
@@ -166,6 +168,23 @@ void ReferenceModel::reset()
 {
     for (Cell& cell : cells_)
         cell = Cell{};
+}
+
+void ReferenceModel::paste(const Puzzle& puzzle)
+{
+    reset();
+    for (const RowColumn pos : everyRowColumn)
+        if (puzzle.given(pos) > 0)
+            click(pos, puzzle.given(pos) - 1);
+    fix();
+}
+
+std::string ReferenceModel::copyText() const
+{
+    std::string text;
+    for (const RowColumn pos : everyRowColumn)
+        text += isPicked(pos) ? static_cast<char>('1' + picked(pos)) : '.';
+    return text + '\n';
 }
 
 BoardState ReferenceModel::visibleState() const

@@ -45,6 +45,10 @@ public:
     void fix();
     void unFix();
     void reset();
+    // As a player would paste by hand: "Reset", a click on every given row by row, then "Fix".
+    void paste(const Puzzle& puzzle);
+    // The board's copy: each cell's pick, "." for none, row by row on one line.
+    std::string copyText() const;
 
     bool isPicked(RowColumn pos) const { return cellAt(pos).picked >= 0; }
     int picked(RowColumn pos) const { return cellAt(pos).picked; } // -1 when none

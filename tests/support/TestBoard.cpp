@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/PuzzleText.h"
+
 namespace support {
 
 TestBoard::TestBoard() : TestBoard(std::make_unique<FakeBoardWindow>(std::make_shared<WriteLog>())) {}
@@ -89,7 +91,7 @@ bool TestBoard::drawnBoardShowsWhatItHolds()
 }
 
 // Commands, undo and redo go through the desktop board, as the desktops' keys
-// and buttons do.
+// and buttons do; a paste goes to the history, which the desktops will call.
 bool TestBoard::perform(const PlayerAction& action)
 {
     ui::desktop::DrawnBoard& drawn = window_.picture().board();
@@ -101,8 +103,12 @@ bool TestBoard::perform(const PlayerAction& action)
     case PlayerAction::Kind::Reset: drawn.command(&History::reset); break;
     case PlayerAction::Kind::Undo: drawn.undo(false); return couldUndo;
     case PlayerAction::Kind::Redo: drawn.undo(true); return couldRedo;
+    case PlayerAction::Kind::Paste: history_.paste(action.puzzle); break;
+    case PlayerAction::Kind::Copy: break;
     }
     return true;
 }
+
+std::string TestBoard::copy() const { return puzzleText(puzzleOf(board_)); }
 
 } // namespace support

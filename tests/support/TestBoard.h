@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <memory>
+#include <string>
 
 #include "app/History.h"
 #include "app/Orvane_Main.h"
@@ -37,6 +38,8 @@ public:
     void pressReset() { window_.resetButton().click(); }
     // False only when there was nothing to undo or redo.
     bool perform(const PlayerAction& action);
+    // The board's copy, as a front-end puts it on the clipboard.
+    std::string copy() const;
 
     // A click on a shown, free candidate as the desktop board takes it: a press
     // and release of the mouse, dragged off and back on between (hand 0), a
