@@ -39,7 +39,7 @@ public:
     // False only when there was nothing to undo or redo.
     bool perform(const PlayerAction& action);
     // The board's copy, as a front-end puts it on the clipboard.
-    std::string copy() const;
+    std::string copy();
 
     // A click on a shown, free candidate as the desktop board takes it: a press
     // and release of the mouse, dragged off and back on between (hand 0), a

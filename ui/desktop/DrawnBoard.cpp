@@ -7,15 +7,6 @@
 
 namespace ui::desktop {
 
-void BoardView::click(Part candidate)
-{
-    if (History* played = history())
-        dispatch([played, candidate] {
-            played->click(rowColumnAt(candidate.cell), candidate.part);
-            return History::Step{};
-        });
-}
-
 DrawnBoard::DrawnBoard(BoardView& view, int dpi) : view_(view), layout_(dpi)
 {
     for (std::int16_t n = 0; n < cells; ++n)
@@ -218,43 +209,6 @@ void DrawnBoard::clickIf(std::int16_t ordinal, DrawnCell::Reply reply)
 {
     if (reply.clicked != DrawnCell::none)
         view_.click({ordinal, reply.clicked});
-}
-
-History::Step DrawnBoard::play(const std::function<History::Step(History&)>& action)
-{
-    History* played = view_.history();
-    return played ? view_.dispatch([&] { return action(*played); }) : History::Step{};
-}
-
-void DrawnBoard::undo(bool redo)
-{
-    const Settled settled{*this};
-    const History::Step step = play([redo](History& history) { return redo ? history.redo() : history.undo(); });
-    if (step.happened && focused_) {
-        const std::optional<std::int16_t> touched =
-            step.cell ? std::optional(rowMajor(rowColumnOf(*step.cell))) : std::nullopt;
-        moveTo(landAfterUndo(*this, focusHere(), touched));
-    }
-}
-
-void DrawnBoard::command(void (History::*command)())
-{
-    const Settled settled{*this};
-    play([command](History& history) {
-        (history.*command)();
-        return History::Step{};
-    });
-}
-
-// Screen readers hear of the focus once it has come to rest: a freeze hides the
-// focused pick before the cell's digit shows, so the focus passes through the
-// cell on its way to the label, and only the label is announced.
-void DrawnBoard::announceFocus()
-{
-    if (!focused_ || focus() == announced_)
-        return;
-    announced_ = focus();
-    view_.announce(announced_, BoardView::Announcement::Focus);
 }
 
 void DrawnBoard::cellChanged(RowColumn place, std::int16_t part, Change change)

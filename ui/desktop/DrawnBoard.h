@@ -3,8 +3,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/History.h"
+#include "app/PuzzleProblem.h"
 #include "ui/BoardPlace.h"
 #include "ui/Controls.h"
 #include "ui/KeyMoves.h"
@@ -107,6 +111,12 @@ public:
     // KeyMoves.h says.
     void undo(bool redo);
     void command(void (History::*command)());
+    // A puzzle pasted as text, as one action; the focus then goes to the board's
+    // first free candidate. A text that holds no puzzle the board can take
+    // changes nothing, and the problem says why.
+    std::optional<PuzzleProblem> paste(std::string_view text);
+    // The board's picks as text, for the clipboard.
+    std::string copy() const;
     // Assistive technology's press: the candidate takes the focus and clicks;
     // false for anything but a candidate that takes the focus.
     bool activate(Part part);

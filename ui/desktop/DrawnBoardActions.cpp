@@ -1,0 +1,78 @@
+#include <string>
+#include <variant>
+
+#include "app/PuzzleText.h"
+#include "ui/desktop/DrawnBoard.h"
+
+// The player's actions on the desktop board, as every desktop carries them out:
+// each goes through the board's history by the front-end's one dispatch point,
+// and screen readers hear of the focus once where it has landed.
+namespace ui::desktop {
+
+void BoardView::click(Part candidate)
+{
+    if (History* played = history())
+        dispatch([played, candidate] {
+            played->click(rowColumnAt(candidate.cell), candidate.part);
+            return History::Step{};
+        });
+}
+
+History::Step DrawnBoard::play(const std::function<History::Step(History&)>& action)
+{
+    History* played = view_.history();
+    return played ? view_.dispatch([&] { return action(*played); }) : History::Step{};
+}
+
+void DrawnBoard::undo(bool redo)
+{
+    const Settled settled{*this};
+    const History::Step step = play([redo](History& history) { return redo ? history.redo() : history.undo(); });
+    if (step.happened && focused_) {
+        const std::optional<std::int16_t> touched =
+            step.cell ? std::optional(rowMajor(rowColumnOf(*step.cell))) : std::nullopt;
+        moveTo(landAfterUndo(*this, focusHere(), touched));
+    }
+}
+
+void DrawnBoard::command(void (History::*command)())
+{
+    const Settled settled{*this};
+    play([command](History& history) {
+        (history.*command)();
+        return History::Step{};
+    });
+}
+
+// Screen readers hear of the focus once it has come to rest: a freeze hides the
+// focused pick before the cell's digit shows, so the focus passes through the
+// cell on its way to the label, and only the label is announced.
+void DrawnBoard::announceFocus()
+{
+    if (!focused_ || focus() == announced_)
+        return;
+    announced_ = focus();
+    view_.announce(announced_, BoardView::Announcement::Focus);
+}
+
+std::optional<PuzzleProblem> DrawnBoard::paste(std::string_view text)
+{
+    const std::variant<Puzzle, PuzzleProblem> read = readPuzzle(text);
+    if (const auto* problem = std::get_if<PuzzleProblem>(&read))
+        return *problem;
+    const Settled settled{*this};
+    play([&read](History& history) {
+        history.paste(std::get<Puzzle>(read));
+        return History::Step{};
+    });
+    moveTo(firstStop(*this, focusHere()));
+    return std::nullopt;
+}
+
+std::string DrawnBoard::copy() const
+{
+    const History* played = view_.history();
+    return played ? puzzleText(puzzleOf(played->board())) : std::string();
+}
+
+} // namespace ui::desktop
