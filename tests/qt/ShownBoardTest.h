@@ -43,8 +43,9 @@ struct Candidate {
         if (isEnabled())
             ui::dispatch([this] { modOrvane::history()->click(ui::rowColumnAt(part.cell), part.part); });
     }
-    // As a press of any other mouse button than the first: the focus, and no click.
-    void setFocus() const { QTest::mouseClick(surface, Qt::RightButton, {}, geometry().center()); }
+    // As a press of any other mouse button than the first, the right one opening
+    // the board's menu besides: the focus, and no click.
+    void setFocus() const { QTest::mouseClick(surface, Qt::MiddleButton, {}, geometry().center()); }
 };
 struct CellLabel {
     ui::qt::BoardSurface* surface;

@@ -1,9 +1,15 @@
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 #include <optional>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "ShownBoardTest.h"
+#include "app/PuzzleText.h"
 #include "support/ReferenceModel.h"
 
 // A focus stop is a command's widget, or the surface and the candidate it holds
@@ -100,6 +106,59 @@ TEST_F(FocusTest, DigitKeysPickWithShiftOnTheFrenchLayoutAndOnTheKeypad)
     press(Qt::Key_Right);
     type(Qt::Key_3, Qt::KeypadModifier, 89, "3");
     EXPECT_TRUE(button(0, 2, 2).isVisible() && button(0, 2, 3).isHidden()) << "the keypad's 3 picked the 3";
+}
+
+// The clipboard is the player's hand: the board's menu pastes a puzzle as its givens,
+// fixed, with the focus on the first free candidate, one Ctrl+Z from the board
+// before; Ctrl+C copies the board out; a bad paste is told in the platform's
+// message box, which Escape closes, and changes nothing.
+TEST_F(FocusTest, PasteUndoCopyAndABadPasteThroughTheClipboard)
+{
+    const std::string puzzle = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79\n";
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    const auto shown = [this] { return support::asSeen(shownByWidgets()); };
+    support::ReferenceModel model(100);
+    press(Qt::Key_9);
+    model.perform(support::PlayerAction::click({0, 0}, 8));
+    clipboard.setText(QString::fromStdString(puzzle));
+    // Shift+F10 opens the board's menu, each entry with its keys and offered while it has something to do.
+    QStringList offered;
+    QTimer chooser;
+    QObject::connect(&chooser, &QTimer::timeout, [&offered, &chooser] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                offered << action->text() + (action->isEnabled() ? "" : " (not offered)");
+            chooser.stop();
+            QTest::keyClick(menu, Qt::Key_Up); // round to the last entry, "Paste"
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    chooser.start(10);
+    press(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(offered.join(", ").toStdString(),
+              "Undo\tCtrl+Z, Redo\tCtrl+Shift+Z (not offered), Copy\tCtrl+C, Paste\tCtrl+V");
+    model.perform(support::PlayerAction::paste(std::get<Puzzle>(readPuzzle(puzzle))));
+    EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
+    EXPECT_EQ(focused(), stop(0, 2, 0)) << "row 1, column 3: its 1";
+    press(Qt::Key_Z, Qt::ControlModifier);
+    model.perform(support::PlayerAction::undo());
+    EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text().toStdString(), "9" + std::string(80, '.') + "\n");
+
+    clipboard.setText("53..7....6..195");
+    QString told;
+    QTimer closer; // the box waits for the player: it is read, then closed by Escape
+    QObject::connect(&closer, &QTimer::timeout, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->windowTitle() + ": " + box->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    closer.start(10);
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(told.toStdString(), "Form2: The puzzle has 15 cells; it needs exactly 81");
+    EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
 }
 
 // A short game played with keys alone, through Qt's key events: after every key

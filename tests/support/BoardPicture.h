@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,9 @@ public:
 
     std::vector<Part> clicked;                            // since last cleared
     std::vector<std::pair<Part, Announcement>> announced; // since last cleared
-    int focusHeardAway = 0; // focus events for a node that did not hold the focus as they went out
+    int focusHeardAway = 0;               // focus events for a node that did not hold the focus as they went out
+    std::optional<std::string> clipboard; // the platform's, as the player left it
+    std::vector<std::string> warned;      // since last cleared
 
 private:
     struct Drawn {
@@ -46,6 +49,17 @@ private:
     void click(Part candidate) override;
     void announce(Part part, Announcement what) override;
     void takesFocusChanged(bool) override {}
+    std::optional<std::string> clipboardText(std::size_t atMost) const override
+    {
+        return clipboard ? std::optional(clipboard->substr(0, atMost)) : std::nullopt;
+    }
+    void putOnClipboard(const std::string& text) override { clipboard = text; }
+    void warn(const std::string& message) override { warned.push_back(message); }
+    void takeFocus() override
+    {
+        if (!board_.hasFocus())
+            board_.focusIn(ui::desktop::DrawnBoard::Entry::Other);
+    }
 
     void clip(const ui::desktop::Rect& area) override { clip_ = area; }
     void fill(const ui::desktop::Rect& area, ui::SysColor colour) override;

@@ -103,12 +103,12 @@ bool TestBoard::perform(const PlayerAction& action)
     case PlayerAction::Kind::Reset: drawn.command(&History::reset); break;
     case PlayerAction::Kind::Undo: drawn.undo(false); return couldUndo;
     case PlayerAction::Kind::Redo: drawn.undo(true); return couldRedo;
-    case PlayerAction::Kind::Paste: return !drawn.paste(puzzleText(action.puzzle)); // a problem: not pasted
+    case PlayerAction::Kind::Paste: return !drawn.pasteText(puzzleText(action.puzzle)); // a problem: not pasted
     case PlayerAction::Kind::Copy: break;
     }
     return true;
 }
 
-std::string TestBoard::copy() { return window_.picture().board().copy(); }
+std::string TestBoard::copy() { return window_.picture().board().copyText(); }
 
 } // namespace support

@@ -13,6 +13,7 @@
 #include "ui/Controls.h"
 #include "ui/KeyMoves.h"
 #include "ui/Keys.h"
+#include "ui/desktop/BoardMenu.h"
 #include "ui/desktop/DrawnCell.h"
 #include "ui/desktop/Painter.h"
 
@@ -59,6 +60,14 @@ public:
     virtual void announce(Part part, Announcement what) = 0;
     // Whether any candidate takes the focus, so the surface is a tab stop.
     virtual void takesFocusChanged(bool takesFocus) = 0;
+    // The platform's clipboard, which the player fills and empties by hand: its
+    // text, UTF-8, no more than `atMost` bytes of it, or nothing where it holds none.
+    virtual std::optional<std::string> clipboardText(std::size_t atMost) const = 0;
+    virtual void putOnClipboard(const std::string& text) = 0;
+    // Tells the player what went wrong, in the platform's own message box.
+    virtual void warn(const std::string& message) = 0;
+    // Gives the board the keyboard focus, from wherever in the window it is.
+    virtual void takeFocus() = 0;
 };
 
 class DrawnBoard final : private CellView, private ShownBoard {
@@ -111,12 +120,18 @@ public:
     // KeyMoves.h says.
     void undo(bool redo);
     void command(void (History::*command)());
-    // A puzzle pasted as text, as one action; the focus then goes to the board's
-    // first free candidate. A text that holds no puzzle the board can take
+    // A puzzle pasted as text, as one action; the board then has the focus, on
+    // its first free candidate. A text that holds no puzzle the board can take
     // changes nothing, and the problem says why.
-    std::optional<PuzzleProblem> paste(std::string_view text);
-    // The board's picks as text, for the clipboard.
-    std::string copy() const;
+    std::optional<PuzzleProblem> pasteText(std::string_view text);
+    // The board's picks as text.
+    std::string copyText() const;
+    // The same from and to the clipboard; the player is told of a problem.
+    void paste();
+    void copy();
+    // The context menu's entries: whether one has something to do, and doing it.
+    bool offers(MenuItem item) const;
+    void choose(MenuItem item);
     // Assistive technology's press: the candidate takes the focus and clicks;
     // false for anything but a candidate that takes the focus.
     bool activate(Part part);

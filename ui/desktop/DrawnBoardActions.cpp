@@ -55,7 +55,7 @@ void DrawnBoard::announceFocus()
     view_.announce(announced_, BoardView::Announcement::Focus);
 }
 
-std::optional<PuzzleProblem> DrawnBoard::paste(std::string_view text)
+std::optional<PuzzleProblem> DrawnBoard::pasteText(std::string_view text)
 {
     const std::variant<Puzzle, PuzzleProblem> read = readPuzzle(text);
     if (const auto* problem = std::get_if<PuzzleProblem>(&read))
@@ -66,13 +66,49 @@ std::optional<PuzzleProblem> DrawnBoard::paste(std::string_view text)
         return History::Step{};
     });
     moveTo(firstStop(*this, focusHere()));
+    view_.takeFocus();
     return std::nullopt;
 }
 
-std::string DrawnBoard::copy() const
+std::string DrawnBoard::copyText() const
 {
     const History* played = view_.history();
     return played ? puzzleText(puzzleOf(played->board())) : std::string();
+}
+
+// The reader reads no more than its limit; one byte more tells it the text is longer.
+void DrawnBoard::paste()
+{
+    const std::optional<std::string> text = view_.clipboardText(maxPuzzleTextBytes + 1);
+    const std::optional<PuzzleProblem> problem = text ? pasteText(*text) : PuzzleProblem::noText();
+    if (problem)
+        view_.warn(problem->text());
+}
+
+void DrawnBoard::copy() { view_.putOnClipboard(copyText()); }
+
+bool DrawnBoard::offers(MenuItem item) const
+{
+    const History* played = view_.history();
+    if (!played)
+        return false;
+    switch (item) {
+    case MenuItem::Undo: return played->canUndo();
+    case MenuItem::Redo: return played->canRedo();
+    case MenuItem::Copy: return puzzleOf(played->board()) != Puzzle{};
+    case MenuItem::Paste: return view_.clipboardText(maxPuzzleTextBytes + 1).has_value();
+    }
+    return false;
+}
+
+void DrawnBoard::choose(MenuItem item)
+{
+    switch (item) {
+    case MenuItem::Undo: undo(false); return;
+    case MenuItem::Redo: undo(true); return;
+    case MenuItem::Copy: copy(); return;
+    case MenuItem::Paste: paste(); return;
+    }
 }
 
 } // namespace ui::desktop

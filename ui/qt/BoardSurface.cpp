@@ -1,7 +1,13 @@
 #include "ui/qt/BoardSurface.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -121,8 +127,31 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
         board_.release(pointOf(*event));
 }
 
+// By the right button where it was pressed, else (the Menu key, Shift+F10) at the focus.
+void BoardSurface::contextMenuEvent(QContextMenuEvent* event)
+{
+    openMenu(event->reason() == QContextMenuEvent::Mouse ? std::optional(event->globalPos()) : std::nullopt);
+}
+
+void BoardSurface::openMenu(std::optional<QPoint> at)
+{
+    const ui::desktop::Rect focus = board_.placeOf(board_.focus());
+    QMenu menu(this);
+    for (const ui::desktop::MenuEntry& entry : ui::desktop::boardMenu) {
+        QAction* action = menu.addAction(designText(entry.caption) + '\t' + designText(entry.keys));
+        action->setEnabled(board_.offers(entry.item));
+        action->setData(static_cast<int>(entry.item));
+    }
+    if (const QAction* chosen = menu.exec(at.value_or(mapToGlobal(QPoint(focus.left, focus.bottom())))))
+        board_.choose(static_cast<ui::desktop::MenuItem>(chosen->data().toInt()));
+}
+
 void BoardSurface::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        openMenu(std::nullopt);
+        return;
+    }
     const std::optional<ui::Key> key = keyOf(*event);
     if (!key || !board_.keyDown(*key, event->isAutoRepeat()))
         event->ignore();
@@ -168,5 +197,25 @@ History::Step BoardSurface::dispatch(const std::function<History::Step()>& actio
 void BoardSurface::announce(ui::desktop::Part part, Announcement what) { announceOnBoard(*this, part, what); }
 
 void BoardSurface::takesFocusChanged(bool takesFocus) { setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus); }
+
+std::optional<std::string> BoardSurface::clipboardText(std::size_t atMost) const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return std::nullopt;
+    return data->text().toUtf8().left(static_cast<qsizetype>(atMost)).toStdString();
+}
+
+void BoardSurface::putOnClipboard(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void BoardSurface::warn(const std::string& message)
+{
+    QMessageBox::warning(window(), window()->windowTitle(), QString::fromStdString(message));
+}
+
+void BoardSurface::takeFocus() { setFocus(Qt::OtherFocusReason); }
 
 } // namespace ui::qt

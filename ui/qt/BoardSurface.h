@@ -37,6 +37,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -49,6 +50,11 @@ private:
     History::Step dispatch(const std::function<History::Step()>& action) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
+    std::optional<std::string> clipboardText(std::size_t atMost) const override;
+    void putOnClipboard(const std::string& text) override;
+    void warn(const std::string& message) override;
+    void takeFocus() override;
+    void openMenu(std::optional<QPoint> at);
 
     ui::desktop::DrawnBoard board_;
     QFont digitFont_;

@@ -60,16 +60,20 @@ QtBoardWindow::QtBoardWindow()
       fix_(makeCommand(*window_, ui::designs::cmdFix), surface_->board(), &History::fix),
       unFix_(makeCommand(*window_, ui::designs::cmdUnFix), surface_->board(), &History::unFix)
 {
-    // Undo and redo, wherever the focus is in the window: the same keys on every
-    // build, bound here rather than by the platform theme, which under a plain
-    // X11 session knows no Ctrl+Y.
-    const QList<QKeySequence> undoKeys{QKeySequence(Qt::CTRL | Qt::Key_Z)};
-    const QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                       QKeySequence(Qt::CTRL | Qt::Key_Y)};
-    for (const bool redo : {false, true}) {
+    // Undo, redo, copy and paste, wherever the focus is in the window: the same
+    // keys on every build, bound here rather than by the platform theme, which
+    // under a plain X11 session knows no Ctrl+Y.
+    using ui::desktop::MenuItem;
+    const std::pair<MenuItem, QList<QKeySequence>> bindings[] = {
+        {MenuItem::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {MenuItem::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
+        {MenuItem::Copy, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
+        {MenuItem::Paste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
+    };
+    for (const auto& [item, sequences] : bindings) {
         auto* keys = new QShortcut(window_.get());
-        keys->setKeys(redo ? redoKeys : undoKeys);
-        QObject::connect(keys, &QShortcut::activated, surface_, [this, redo] { surface_->board().undo(redo); });
+        keys->setKeys(sequences);
+        QObject::connect(keys, &QShortcut::activated, surface_, [this, item] { surface_->board().choose(item); });
     }
     // The board's boxes come before the commands in the designs' tab order.
     using Kind = ui::designs::BoardChild::Kind;
