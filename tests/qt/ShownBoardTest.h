@@ -41,8 +41,7 @@ struct Candidate {
     void click() const
     {
         if (isEnabled())
-            ui::dispatch(
-                [this] { modOrvane::history()->click(ui::rowColumnAt(part.cell), part.part); });
+            ui::dispatch([this] { modOrvane::history()->click(ui::rowColumnAt(part.cell), part.part); });
     }
     // As a press of any other mouse button than the first: the focus, and no click.
     void setFocus() const { QTest::mouseClick(surface, Qt::RightButton, {}, geometry().center()); }
