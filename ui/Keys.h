@@ -1,6 +1,8 @@
 #pragma once
 #include <string_view>
 
+#include "ui/Text.h"
+
 // The keys a player plays the board with, the same on every front-end. A
 // front-end turns its own key codes into these verbs and hands them to the board;
 // where the focus goes and what is clicked is decided once, in KeyMoves.h.
@@ -42,7 +44,7 @@ constexpr int candidateOf(Key key)
 
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
-    "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
-    "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z redoes.";
+    N_("Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
+       "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes.");
 
 } // namespace ui

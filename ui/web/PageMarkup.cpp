@@ -67,14 +67,14 @@ std::string cellId(RowColumn place)
 // board's keys.
 std::string tableMarkup()
 {
-    std::string text = "<span class=t role=table aria-label=Board aria-describedby=keys>";
+    std::string text = "<span class=t role=table aria-label=\"" + std::string(_("Board")) + "\" aria-describedby=keys>";
     for (int row = 0; row < 9; ++row) {
         text += "<span role=row aria-owns=\"";
         for (int column = 0; column < 9; ++column)
             text += (column ? " " : "") + cellId({row, column});
         text += "\"></span>";
     }
-    return text + "</span><span id=keys hidden>" + std::string(keysDescription) + "</span>";
+    return text + "</span><span id=keys hidden>" + std::string(_(keysDescription.data())) + "</span>";
 }
 
 struct Markup {
@@ -101,7 +101,7 @@ struct Markup {
     }
     void command(const designs::Control& c, int element)
     {
-        text += "<button class=" + commandClass(element) + ">" + std::string(c.caption) + "</button>";
+        text += "<button class=" + commandClass(element) + ">" + std::string(_(c.caption.data())) + "</button>";
     }
 };
 

@@ -8,7 +8,7 @@ namespace ui::win32 {
 // words also go to stderr, which a Windows program started from its icon lacks.
 inline void showFailureBox(const char* message)
 {
-    MessageBoxA(nullptr, message, "Orvane: internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+    MessageBoxA(nullptr, message, _("Orvane: internal error"), MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 // An action of the player on the board (a click, a command, undo or redo): it

@@ -1,0 +1,7 @@
+#include "ui/Text.h"
+
+namespace ui {
+
+const char* _(const char* english) { return english; }
+
+} // namespace ui
