@@ -9,6 +9,7 @@
 #include "ui/web/Elements.h"
 #include "ui/web/Page.h"
 #include "ui/web/PageKeys.h"
+#include "ui/web/PageLanguage.h"
 
 namespace ui::web {
 namespace {
@@ -37,6 +38,7 @@ void startBoard()
 {
     try {
         modOrvane::Main(platform);
+        speakTheBrowsersLanguage();
     } catch (const std::exception& e) {
         endWithFailure(e.what(), showOnPage);
     }

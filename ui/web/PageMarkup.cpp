@@ -6,6 +6,7 @@
 #include "ui/Designs.h"
 #include "ui/Keys.h"
 #include "ui/web/DocumentOrder.h"
+#include "ui/web/PageWords.h"
 #include "ui/web/WebColors.h"
 
 namespace ui::web {
@@ -67,7 +68,8 @@ std::string cellId(RowColumn place)
 // board's keys.
 std::string tableMarkup()
 {
-    std::string text = "<span class=t role=table aria-label=\"" + std::string(_("Board")) + "\" aria-describedby=keys>";
+    std::string text =
+        "<span class=t role=table aria-label=\"" + std::string(_(words::board)) + "\" aria-describedby=keys>";
     for (int row = 0; row < 9; ++row) {
         text += "<span role=row aria-owns=\"";
         for (int column = 0; column < 9; ++column)

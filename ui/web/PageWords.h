@@ -1,10 +1,12 @@
 #pragma once
 #include "ui/Text.h"
 
-// The page's own words, beside the board's: the buttons of an enlarged box on a
-// phone, the line that says the board has stopped, and what a search engine shows.
+// The page's own words, beside the board's: the table's name, the buttons of an
+// enlarged box on a phone, the line that says the board has stopped, and what a
+// search engine shows.
 namespace ui::web::words {
 
+inline constexpr const char* board = N_("Board"); // the table of 9 x 9 cells
 inline constexpr const char* wholeBoard = N_("Whole board");
 inline constexpr const char* undo = N_("Undo");
 inline constexpr const char* redo = N_("Redo");

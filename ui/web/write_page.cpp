@@ -10,6 +10,9 @@
 // and its markup, then the page's own words in the design's English, one line
 // each, for make_index.cmake to put into index.html. The page translates them
 // once its code has loaded (PageLanguage.cpp).
+// The page is written in the design's English.
+const char* ui::_(const char* english) { return english; }
+
 int main()
 {
     using namespace ui::designs;
