@@ -59,7 +59,6 @@ TEST_F(BoardWindowTest, CaptionsFitTheirButtonsInThePlayersLanguage)
         const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
         EXPECT_LE(text.width(), room.width()) << button->text().toStdString();
         EXPECT_LE(text.height(), room.height()) << button->text().toStdString();
-        std::printf("\"%s\": %d of %d px\n", button->text().toUtf8().constData(), text.width(), room.width());
     }
 }
 

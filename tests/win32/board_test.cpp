@@ -305,8 +305,6 @@ TEST(CaptionTest, EveryCaptionInEveryLanguageFitsItsButton)
             std::vector<WORD> glyphs(text.size());
             GetGlyphIndicesW(dc, text.c_str(), count, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
             EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << tag << " " << command->caption;
-            std::printf("%s \"%s\": %ld of %d px\n", tag.c_str(),
-                        ui::catalogue::translated(command->caption.data(), language), size.cx, button.width - margin);
         }
         DeleteObject(SelectObject(dc, before));
     }
@@ -678,11 +676,7 @@ TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
         (object->*ask)(childId(child), &got);
         const std::wstring result = got ? got : L"";
         SysFreeString(got);
-        std::string utf8(result.size() * 3, '\0');
-        utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, result.c_str(),
-                                                                 static_cast<int>(result.size()), utf8.data(),
-                                                                 static_cast<int>(utf8.size()), nullptr, nullptr)));
-        return utf8;
+        return std::string(result.begin(), result.end());
     };
     // A node is an object's own (CHILDID_SELF) or one of its simple elements.
     const std::function<void(IAccessible*, LONG, Part)> expectHeard = [&](IAccessible* object, LONG child, Part node) {
@@ -697,7 +691,7 @@ TEST(ScreenReaderTest, HearsFromEveryNodeWhatTheBoardsTreeSays)
         EXPECT_EQ(roleOf(object, child), roles[static_cast<int>(Tree::role(node))]) << at;
         EXPECT_EQ(text(object, child, &IAccessible::get_accName), tree.name(node)) << at;
         EXPECT_EQ(text(object, child, &IAccessible::get_accDescription), Tree::description(node)) << at;
-        EXPECT_EQ(text(object, child, &IAccessible::get_accDefaultAction), ui::_(Tree::action(node).c_str())) << at;
+        EXPECT_EQ(text(object, child, &IAccessible::get_accDefaultAction), Tree::action(node)) << at;
         LONG left = 0, top = 0, width = 0, height = 0, count = 0;
         object->accLocation(&left, &top, &width, &height, childId(child));
         EXPECT_EQ((ui::desktop::Rect{left, top, width, height}), tree.bounds(node)) << at;
