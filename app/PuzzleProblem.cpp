@@ -2,45 +2,30 @@
 
 #include <utility>
 
+#include "ui/Text.h"
+
 namespace {
 
-// Every sentence the reader says, with its arguments. A count takes the
-// singular where English does; a language with other plural forms chooses its
-// own from the same number.
-const char* templateOf(PuzzleProblem::Sentence sentence, bool singular)
+// Every sentence the reader says, with its arguments, each in the catalogue.
+const char* templateOf(PuzzleProblem::Sentence sentence)
 {
     using Sentence = PuzzleProblem::Sentence;
     switch (sentence) {
-    case Sentence::NoText: return "The clipboard holds no text";
-    case Sentence::TooLong: return "The clipboard holds more than %1 KiB of text, too much for a puzzle";
-    case Sentence::NoCells: return "The clipboard's text holds no puzzle: no digit, '.' or '0'";
-    case Sentence::CellCount:
-        return singular ? "The puzzle has %1 cell; it needs exactly 81"
-                        : "The puzzle has %1 cells; it needs exactly 81";
-    case Sentence::NotACell: return "Line %1, character %2: '%3' is not a digit, '.' or '0'";
-    case Sentence::RowRepeat: return "Row %1 holds two %2s (columns %3 and %4)";
-    case Sentence::ColumnRepeat: return "Column %1 holds two %2s (rows %3 and %4)";
+    case Sentence::NoText: return ui::N_("The clipboard holds no text");
+    case Sentence::TooLong: return ui::N_("The clipboard holds more than %1$s KiB of text, too much for a puzzle");
+    case Sentence::NoCells: return ui::N_("The clipboard's text holds no puzzle: no digit, '.' or '0'");
+    case Sentence::CellCount: return ui::N_("The puzzle needs exactly 81 cells, not %1$s");
+    // Translators: a line and a character of the pasted text, counted from 1, and the character found there.
+    case Sentence::NotACell: return ui::N_("Line %1$s, character %2$s: '%3$s' is not a digit, '.' or '0'");
+    // Translators: a row, the digit given twice in it, and the two columns that hold it.
+    case Sentence::RowRepeat: return ui::N_("Row %1$s holds two %2$ss (columns %3$s and %4$s)");
+    case Sentence::ColumnRepeat: return ui::N_("Column %1$s holds two %2$ss (rows %3$s and %4$s)");
+    // Translators: the box by its first and last row and column, the digit, and the two cells that hold it.
     case Sentence::BoxRepeat:
-        return "The box of rows %1 to %2, columns %3 to %4 holds two %5s (row %6, column %7 and row %8, column %9)";
+        return ui::N_("The box of rows %1$s to %2$s, columns %3$s to %4$s holds two %5$ss (row %6$s, column %7$s and "
+                      "row %8$s, column %9$s)");
     }
     return "";
-}
-
-// A template with "%1" to "%9" replaced by their arguments, in whatever order
-// the template names them.
-std::string fill(const char* text, const std::vector<std::string>& arguments)
-{
-    std::string out;
-    for (const char* at = text; *at != '\0'; ++at) {
-        const std::size_t n = at[0] == '%' && at[1] >= '1' && at[1] <= '9' ? static_cast<std::size_t>(at[1] - '1') : 9;
-        if (n < arguments.size()) {
-            out += arguments.at(n);
-            ++at;
-        } else {
-            out += *at;
-        }
-    }
-    return out;
 }
 
 std::string number(long n) { return std::to_string(n); }
@@ -83,8 +68,4 @@ PuzzleProblem PuzzleProblem::repeated(const RepeatedGiven& repeat)
              number(a.column + 1), number(b.row + 1), number(b.column + 1)}};
 }
 
-std::string PuzzleProblem::text() const
-{
-    const bool singular = sentence_ == Sentence::CellCount && arguments_.at(0) == "1";
-    return fill(templateOf(sentence_, singular), arguments_);
-}
+std::string PuzzleProblem::text() const { return ui::formatted(ui::_(templateOf(sentence_)), arguments_); }

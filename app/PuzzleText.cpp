@@ -9,7 +9,8 @@ namespace {
 
 constexpr char32_t noBreakSpace = 0xA0; // what a web page often puts between a puzzle's digits
 constexpr char32_t replacement = 0xFFFD;
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+constexpr char byteOrderMarkBytes[] = {'\xEF', '\xBB', '\xBF'};
+constexpr std::string_view byteOrderMark(byteOrderMarkBytes, sizeof byteOrderMarkBytes);
 
 struct Character {
     char32_t code = 0;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/Text.h"
+
 // Two ways to name a cell, and the one place that maps between them. The window
 // holds a cell as cell `cell` of box `box`, its places in the control arrays
 // usrcntGrid and usrcntSquare, both counted row by row in their 3 x 3. The player
@@ -47,22 +49,25 @@ constexpr BoxCell boxCellAt(int boxMajor)
     return {static_cast<std::int16_t>(boxMajor / 9), static_cast<std::int16_t>(boxMajor % 9)};
 }
 
-// "Row 4, column 7": the cell at `place`.
+// "Row 4, column 7": the cell at `place`, in the player's language.
 inline std::string cellName(RowColumn place)
 {
-    return "Row " + std::to_string(place.row + 1) + ", column " + std::to_string(place.column + 1);
+    // Translators: what a screen reader says of a cell of the board: %1$d its row, %2$d its column, 1 to 9.
+    return formatted(_("Row %1$d, column %2$d"), {std::to_string(place.row + 1), std::to_string(place.column + 1)});
 }
 
 // "Row 4, column 7, candidate 5": candidate button `index` of the cell at `place`.
 inline std::string candidateName(RowColumn place, std::int16_t index)
 {
-    return cellName(place) + ", candidate " + std::to_string(index + 1);
+    return formatted(_("Row %1$d, column %2$d, candidate %3$d"),
+                     {std::to_string(place.row + 1), std::to_string(place.column + 1), std::to_string(index + 1)});
 }
 
 // "Row 4, column 7, digit 5": the label of the cell at `place` while it shows `digit`.
 inline std::string digitName(RowColumn place, std::string_view digit)
 {
-    return cellName(place) + ", digit " + std::string(digit);
+    return formatted(_("Row %1$d, column %2$d, digit %3$s"),
+                     {std::to_string(place.row + 1), std::to_string(place.column + 1), digit});
 }
 
 } // namespace ui

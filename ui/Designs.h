@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "ui/SysColor.h"
+#include "ui/Text.h"
 
 // The stored designs of the board window, the box and the cell: every length in
 // twips (1/1440 inch, 15 to a pixel at 96 dpi), every colour a system colour.
@@ -67,9 +68,13 @@ inline constexpr std::array<Control, 9> usrcntGrid{{
 }};
 
 // Ordinary command buttons with the platform's default face, one column right of the board.
-inline constexpr Control cmdReset{-1, 8820, 60, 915, 375, 9, "Reset", SysColor::ButtonFace};
-inline constexpr Control cmdFix{-1, 8820, 540, 915, 375, 10, "Fix", SysColor::ButtonFace};
-inline constexpr Control cmdUnFix{-1, 8820, 1020, 915, 375, 11, "Un-Fix", SysColor::ButtonFace};
+// Their captions are shown in the player's language.
+// Translators: empties the board. Each caption must fit a button 61 x 25 px in 8-point "MS Sans Serif".
+inline constexpr Control cmdReset{-1, 8820, 60, 915, 375, 9, N_("Reset"), SysColor::ButtonFace};
+// Translators: freezes every picked cell and shows its digit large. 61 x 25 px, as "Reset".
+inline constexpr Control cmdFix{-1, 8820, 540, 915, 375, 10, N_("Fix"), SysColor::ButtonFace};
+// Translators: thaws the frozen cells again. 61 x 25 px, as "Reset".
+inline constexpr Control cmdUnFix{-1, 8820, 1020, 915, 375, 11, N_("Un-Fix"), SysColor::ButtonFace};
 
 // ---- the box usrcntSquare: its background shows only in the gaps between cells ----
 inline constexpr std::array<Control, 9> usrcntSquare{{

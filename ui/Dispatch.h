@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "ui/Event.h"
+#include "ui/Text.h"
 
 namespace ui {
 
@@ -15,7 +16,7 @@ namespace ui {
 // event loop. alsoShow lets a front-end put the same words in front of the player.
 [[noreturn]] inline void endWithFailure(const char* message, void (*alsoShow)(const char*)) noexcept
 {
-    std::fprintf(stderr, "Orvane: internal error: %s\n", message);
+    std::fprintf(stderr, "%s\n", formatted(_("Orvane: internal error: %1$s"), {message}).c_str());
     std::fflush(stderr);
     if (alsoShow)
         alsoShow(message);

@@ -2,6 +2,8 @@
 #include <optional>
 #include <string_view>
 
+#include "ui/Text.h"
+
 // The keys a player plays the board with, the same on every front-end. A
 // front-end turns its own key codes into these verbs and hands them to the board;
 // where the focus goes and what is clicked is decided once, in KeyMoves.h.
@@ -57,7 +59,7 @@ constexpr std::optional<Key> digitKeyOf(int topRow, char32_t typed)
 
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
-    "Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
-    "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes.";
+    N_("Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
+       "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes.");
 
 } // namespace ui

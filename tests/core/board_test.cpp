@@ -8,6 +8,7 @@
 
 #include "support/BoardPlaces.h"
 #include "support/TestBoard.h"
+#include "ui/BoardPlace.h"
 
 using support::TestBoard;
 using ui::BoxCell;
@@ -208,3 +209,12 @@ INSTANTIATE_TEST_SUITE_P(
                            {6, 2}, {7, 0}, {7, 1}, {7, 2}, {2, 0}, {2, 3}, {2, 6}, {5, 0}, {5, 3}, {5, 6}}}));
 
 } // namespace
+
+// A translation puts a place's numbers in the order its language wants them; the
+// C locale keeps the design's English.
+TEST(PlaceNames, TakeTheirNumbersInTheOrderOfTheWordsAroundThem)
+{
+    EXPECT_EQ(ui::formatted("%3$s: %2$d/%1$d, 100%%", {"4", "7", "5"}), "5: 7/4, 100%");
+    EXPECT_EQ(ui::candidateName({3, 6}, 4), "Row 4, column 7, candidate 5");
+    EXPECT_EQ(ui::digitName({8, 0}, "9"), "Row 9, column 1, digit 9");
+}

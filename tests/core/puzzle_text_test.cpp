@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"nine_lines", rows(dots, "\n"), dots + "\n"}, Layout{"grid_with_box_rules", grid, dots + "\n"},
         Layout{"comment_lines", "# Sunday paper, easy\n  #from the archive\n" + rows(zeros(), "\n"), dots + "\n"},
         Layout{"windows_line_ends", rows(dots, "\r\n"), dots + "\n"},
-        Layout{"cells_80", dots.substr(0, 80), "The puzzle has 80 cells; it needs exactly 81"},
-        Layout{"cells_82", rows(dots, "\n") + ".", "The puzzle has 82 cells; it needs exactly 81"},
+        Layout{"cells_80", dots.substr(0, 80), "The puzzle needs exactly 81 cells, not 80"},
+        Layout{"cells_82", rows(dots, "\n") + ".", "The puzzle needs exactly 81 cells, not 82"},
         Layout{"a_letter", rows(dots.substr(0, 13) + "a" + dots.substr(14), "\n"),
                "Line 2, character 5: 'a' is not a digit, '.' or '0'"},
         // From a web page: no-break spaces between cells, counted as one character each.

@@ -9,17 +9,31 @@ window says; the command buttons are named by their captions. A pick, pressed
 through the bus, must show in the states of all 729 candidates: the picked cell's
 other eight hidden, the digit barred (disabled) in the 20 peer cells; "Fix" hides
 the picked candidate too and its cell's label reads "Row R, column C, digit D";
-"Reset" frees the board. Runs on Debian's own Python,
-which holds python3-pyatspi.
+"Reset" frees the board. The words are those of the language the program speaks
+in this environment, English or German. Runs on Debian's own Python, which holds
+python3-pyatspi.
 """
+import os
 import re
 import sys
 import time
 
 import pyatspi
 
-NAME = re.compile(r"Row ([1-9]), column ([1-9]), candidate ([1-9])")
-COMMANDS = ("Reset", "Fix", "Un-Fix")
+# A cell's name, a candidate's and a digit's word, and the commands' captions.
+WORDS = {
+    "en": ("Row {}, column {}", "candidate", "digit", ("Reset", "Fix", "Un-Fix")),
+    "de": ("Zeile {}, Spalte {}", "Kandidat", "Ziffer", ("Leeren", "Fixieren", "Lösen")),
+}
+
+# The tests ask for German through LANGUAGE, which the program's gettext reads first.
+CELL, CANDIDATE, DIGIT, COMMANDS = WORDS.get(os.environ.get("LANGUAGE", "en")[:2], WORDS["en"])
+RESET, FIX, UN_FIX = COMMANDS
+NAME = re.compile(CELL.format("([1-9])", "([1-9])") + f", {CANDIDATE} ([1-9])")
+
+
+def candidate_name(row, column, digit):
+    return CELL.format(row, column) + f", {CANDIDATE} {digit}"
 # The window's inner area and pitches, in pixels at the design's 96 dots per inch.
 WINDOW_WIDTH, BOX_PITCH, CELL_PITCH, BUTTON = 650, 196, 64, 20
 WAIT = 30  # seconds to wait for the program to answer before calling it a failure
@@ -109,7 +123,7 @@ class Board:
 def shown_digits(board):
     """The names of the labels that show a digit, and their roles."""
     return sorted((n.name, n.getRoleName()) for n in descendants(board.window)
-                  if n.getRole() not in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE_CELL) and n.name.startswith("Row "))
+                  if n.getRole() not in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TABLE_CELL) and n.name.startswith(CELL.split()[0] + " "))
 
 
 def check_table(board):
@@ -125,7 +139,7 @@ def check_table(board):
             cell = table.getAccessibleAt(row, column)
             names = [cell.getChildAtIndex(i).name for i in range(cell.childCount)
                      if cell.getChildAtIndex(i).getRole() == pyatspi.ROLE_PUSH_BUTTON]
-            if names != [f"Row {row + 1}, column {column + 1}, candidate {d}" for d in range(1, 10)]:
+            if names != [candidate_name(row + 1, column + 1, d) for d in range(1, 10)]:
                 fail(f"table cell ({row}, {column}) holds {names}")
     print("the board is a table of 9 x 9 whose every cell holds its nine candidates")
 
@@ -191,14 +205,15 @@ def main():
         fail(f"labels show digits on a new board: {shown_digits(board)}")
 
     board.press(board.candidates[(4, 7, 5)])
-    expect_board(board, expected_after_pick((4, 7), 5), 'pressing "Row 4, column 7, candidate 5"')
-    board.press(board.commands["Fix"])
-    expect_board(board, expected_after_pick((4, 7), 5, fixed=True), 'pressing "Fix"')
-    if shown_digits(board) != [("Row 4, column 7, digit 5", "label")]:
-        fail(f"after Fix the labels read {shown_digits(board)}")
-    print("the frozen cell's label reads \"Row 4, column 7, digit 5\"")
-    board.press(board.commands["Reset"])
-    expect_board(board, free_board(), 'pressing "Reset"')
+    expect_board(board, expected_after_pick((4, 7), 5), f'pressing "{candidate_name(4, 7, 5)}"')
+    board.press(board.commands[FIX])
+    expect_board(board, expected_after_pick((4, 7), 5, fixed=True), f'pressing "{FIX}"')
+    digit_name = CELL.format(4, 7) + f", {DIGIT} 5"
+    if shown_digits(board) != [(digit_name, "label")]:
+        fail(f"after {FIX} the labels read {shown_digits(board)}")
+    print(f"the frozen cell's label reads \"{digit_name}\"")
+    board.press(board.commands[RESET])
+    expect_board(board, free_board(), f'pressing "{RESET}"')
     if shown_digits(board):
         fail(f"labels still show digits after Reset: {shown_digits(board)}")
 

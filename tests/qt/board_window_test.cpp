@@ -1,4 +1,6 @@
 #include <QFontInfo>
+#include <QStyleOptionButton>
+#include <cstdlib>
 
 #include "ShownBoardTest.h"
 #include "app/modOrvane.h"
@@ -39,6 +41,25 @@ TEST_F(BoardWindowTest, CaptionsUseTheDefaultControlFontAndTheLabelItsLargeBoldF
     const QFontInfo digit(ui::qt::designFont(ui::designs::lblFont));
     EXPECT_EQ(digit.pixelSize(), 55);
     EXPECT_TRUE(digit.bold());
+}
+
+// Run in every language of the catalogue (ctest sets LANGUAGE): each command's
+// caption fits inside its button's frame and margins, in the font the build uses.
+TEST_F(BoardWindowTest, CaptionsFitTheirButtonsInThePlayersLanguage)
+{
+    const char* language = std::getenv("LANGUAGE");
+    if (language && *language) {
+        EXPECT_STRNE(ui::_("Row %1$d, column %2$d"), "Row %1$d, column %2$d") << "no catalogue for " << language;
+    }
+    for (QPushButton* button : {&view_->resetButton(), &view_->fixButton(), &view_->unFixButton()}) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+        EXPECT_LE(text.width(), room.width()) << button->text().toStdString();
+        EXPECT_LE(text.height(), room.height()) << button->text().toStdString();
+    }
 }
 
 TEST_F(BoardWindowTest, APressLetGoOffTheButtonClicksNothing)

@@ -157,7 +157,7 @@ TEST_F(FocusTest, PasteUndoCopyAndABadPasteThroughTheClipboard)
     });
     closer.start(10);
     press(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(told.toStdString(), "Form2: The puzzle has 15 cells; it needs exactly 81");
+    EXPECT_EQ(told.toStdString(), "Form2: The puzzle needs exactly 81 cells, not 15");
     EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
 }
 

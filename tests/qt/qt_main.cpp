@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/LocaleText.h"
+
 // ctest sets the platform, and for the board on a denser screen the scale factor;
 // listing the tests at build time happens outside it, and the defaults here make a
 // test program started by hand test the same thing. These tests never want a real
@@ -15,5 +17,6 @@ int main(int argc, char* argv[])
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    ui::openCatalogue(ORVANE_LOCALE_BUILD_DIR);
     return RUN_ALL_TESTS();
 }

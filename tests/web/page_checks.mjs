@@ -3,6 +3,7 @@
 // random play's (random_play.mjs), but for Undo and Redo.
 //   node --test tests/web/page_checks.mjs     (PAGE_DIR and FAILING_PAGE_DIR name the folders)
 import { test, before, after } from "node:test";
+import { readFileSync } from "node:fs";
 import assert from "node:assert/strict";
 import lighthouse from "lighthouse";
 import desktopConfig from "lighthouse/core/config/desktop-config.js";
@@ -309,6 +310,48 @@ test("in a dark colour scheme the faces follow it and stay apart", async () => {
   assert.notEqual(faces.barred, face.WindowText);
   assert.equal(new Set(Object.values(faces)).size, 3, JSON.stringify(faces));
   await page.context().close();
+});
+
+// The browser's language, as its first choice: French named and captioned in
+// full, and in every language of the catalogue each caption fitting its button,
+// the commands' at the designs' size and the phone's, upright and on its side.
+test("the page speaks the browser's language, French in full, and every caption fits its button", async () => {
+  const page = await board({ locale: "fr-FR" });
+  const names = await page.evaluate(() => [...document.querySelectorAll("#board button[aria-label]")].map((b) => b.getAttribute("aria-label")));
+  assert.equal(names.filter((n) => /^Ligne [1-9], colonne [1-9], candidat [1-9]$/.test(n)).length, 729);
+  assert.equal(await page.evaluate(() => document.documentElement.lang), "fr");
+  assert.equal(await page.locator("#board .t").getAttribute("aria-label"), "Grille");
+  assert.equal(await page.getByRole("cell", { name: "Ligne 4, colonne 7", exact: true }).count(), 1);
+  assert.match(await page.locator("#keys").textContent(), /^Les flèches vont de case en case/);
+  await page.getByRole("button", { name: "Ligne 4, colonne 7, candidat 5", exact: true }).click();
+  await page.getByRole("button", { name: "Figer", exact: true }).click();
+  assert.equal(await page.getByRole("img").getAttribute("aria-label"), "Ligne 4, colonne 7, chiffre 5");
+  assert.deepEqual(await page.locator("body>button").allTextContents(), ["Grille entière", "Annuler", "Rétablir"]);
+  await page.context().close();
+  const overflowing = (p, selector) => p.evaluate((s) => [...document.querySelectorAll(s)]
+    .filter((b) => b.scrollWidth > b.clientWidth || parseFloat(getComputedStyle(b).fontSize) < 11).map((b) => b.textContent), selector);
+  const captions = { en: commands, de: ["Leeren", "Fixieren", "Lösen"], fr: ["Effacer", "Figer", "Défiger"] };
+  const languages = ["en", ...readFileSync("po/LINGUAS", "utf8").split(/\s+/).filter((l) => /^[a-z]/.test(l))];
+  for (const lang of languages.map((l) => l.replace("_", "-"))) {
+    const locale = lang.includes("-") ? lang : `${lang}-CA`; // a region the catalogue has not: the language alone matches
+    const designs = await board({ locale });
+    assert.equal(await designs.evaluate(() => document.documentElement.lang), lang);
+    const shown = await designs.locator("#board>button").allTextContents();
+    if (captions[lang]) assert.deepEqual(shown, captions[lang]);
+    assert.deepEqual(await overflowing(designs, "#board>button"), [], `${lang}: ${shown}`);
+    await designs.context().close();
+    const phone = await (await browser.newContext({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true, locale })).newPage();
+    await openBoard(phone, server.url);
+    const box = await phone.locator("#board>div").first().boundingBox();
+    await phone.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+    await phone.waitForFunction(() => document.getElementById("board").classList.contains("enlarged"));
+    for (const viewport of [{ width: 360, height: 640 }, { width: 640, height: 360 }]) {
+      await phone.setViewportSize(viewport);
+      await phone.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+      assert.deepEqual(await overflowing(phone, "body>button,#board>button"), [], `${lang} on a phone ${viewport.width} wide`);
+    }
+    await phone.context().close();
+  }
 });
 
 test("after a first visit the board opens and plays with no network at all", async () => {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,11 +18,15 @@
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "support/ReferenceModel.h"
+#include "ui/Catalogue.h"
 #include "ui/Designs.h"
 #include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/Dpi.h"
+#include "ui/win32/Fonts.h"
 #include "ui/win32/MsaaObject.h"
 #include "ui/win32/SystemColors.h"
+#include "ui/win32/UserLanguage.h"
+#include "ui/win32/Utf16.h"
 #include "ui/win32/Win32BoardWindow.h"
 #include "ui/win32/Win32Platform.h"
 
@@ -266,6 +271,62 @@ TEST_F(BoardWindowTest, EveryAnnouncementNamesAPartInsideItsCellInsideTheTable)
             heard.push_back(BoardProbe::accessibleName(control));
     EXPECT_EQ(heard, std::vector<std::wstring>{L"Row 5, column 5, digit 5"});
     UnhookWinEvent(hook);
+}
+
+// In the user's interface language: English, and German when ctest runs the
+// tests again in a German locale (ORVANE_TEST_LANGUAGE=de, win32_german).
+TEST_F(BoardWindowTest, CaptionsAndNamesAreInTheUsersLanguage)
+{
+    const char* test = std::getenv("ORVANE_TEST_LANGUAGE");
+    const bool german = test && std::string_view(test) == "de";
+    ASSERT_EQ(PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN, german) << "Wine's interface language";
+    const auto says = [german](const wchar_t* english, const wchar_t* inGerman) { return german ? inGerman : english; };
+    const auto caption = [](Control command) {
+        wchar_t text[32] = L"";
+        GetWindowTextW(command.window, text, 32);
+        return std::wstring(text);
+    };
+    EXPECT_EQ(caption(probe.reset()), says(L"Reset", L"Leeren"));
+    EXPECT_EQ(caption(probe.fix()), says(L"Fix", L"Fixieren"));
+    EXPECT_EQ(caption(probe.unFix()), says(L"Un-Fix", L"L\u00f6sen"));
+    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), says(L"Un-Fix", L"L\u00f6sen"));
+    EXPECT_EQ(BoardProbe::accessibleName(probe.cell(4, 4)), says(L"Row 5, column 5", L"Zeile 5, Spalte 5"));
+    const Control five = probe.candidate(4, 4, digit5);
+    EXPECT_EQ(BoardProbe::accessibleName(five),
+              says(L"Row 5, column 5, candidate 5", L"Zeile 5, Spalte 5, Kandidat 5"));
+    click(4, 4, digit5);
+    probe.clickAt(probe.fix());
+    EXPECT_EQ(BoardProbe::accessibleName(probe.label(4, 4)),
+              says(L"Row 5, column 5, digit 5", L"Zeile 5, Spalte 5, Ziffer 5"));
+}
+
+// Every caption in every language, in the font the program makes for it, fits
+// inside its button's edges and focus rectangle, each letter in the font.
+TEST(CaptionTest, EveryCaptionInEveryLanguageFitsItsButton)
+{
+    namespace designs = ui::designs;
+    HDC dc = GetDC(nullptr);
+    for (int language = ui::catalogue::english; language < ui::catalogue::languages(); ++language) {
+        const int charset = ui::win32::captionCharset(language, designs::defaultControlFont.charset);
+        HFONT font = ui::win32::Fonts::create(designs::defaultControlFont, 96, charset);
+        HGDIOBJ before = SelectObject(dc, font);
+        for (const designs::Control* command : {&designs::cmdReset, &designs::cmdFix, &designs::cmdUnFix}) {
+            const std::wstring text = ui::win32::utf16(ui::catalogue::translated(command->caption.data(), language));
+            const int count = static_cast<int>(text.size());
+            SIZE size{};
+            GetTextExtentPoint32W(dc, text.c_str(), count, &size);
+            const ui::desktop::Rect button = ui::desktop::toPixels(*command, 96);
+            const int margin = 2 * (GetSystemMetrics(SM_CXEDGE) + 1);
+            const std::string tag(ui::catalogue::tagOf(language));
+            EXPECT_LE(size.cx, button.width - margin) << tag << " " << command->caption;
+            EXPECT_LE(size.cy, button.height - margin) << tag << " " << command->caption;
+            std::vector<WORD> glyphs(text.size());
+            GetGlyphIndicesW(dc, text.c_str(), count, glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
+            EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), 0xFFFF), 0) << tag << " " << command->caption;
+        }
+        DeleteObject(SelectObject(dc, before));
+    }
+    ReleaseDC(nullptr, dc);
 }
 
 // As a screen reader's client library relies on COM's rules.

@@ -1,6 +1,7 @@
 #include "ui/desktop/AccessibilityTree.h"
 
 #include "ui/Keys.h"
+#include "ui/Text.h"
 
 namespace ui::desktop {
 namespace {
@@ -50,7 +51,10 @@ std::string AccessibilityTree::name(Part node) const
     return node.part == Part::label ? cell.labelName() : cell.candidateName(node.part);
 }
 
-std::string AccessibilityTree::description(Part node) { return isBoard(node) ? std::string(keysDescription) : ""; }
+std::string AccessibilityTree::description(Part node)
+{
+    return isBoard(node) ? std::string(_(keysDescription.data())) : "";
+}
 
 // Nothing shows or takes a press while the surface does not. A candidate shows its
 // own look; the focus is on whatever the board says holds it.
@@ -85,7 +89,8 @@ bool AccessibilityTree::takesFocus(Part node) const
     return (node.part == Part::label) == !cell.caption().empty();
 }
 
-std::string AccessibilityTree::action(Part node) { return isCandidate(node) ? "Press" : ""; }
+// Translators: what a screen reader offers to do with a candidate button.
+std::string AccessibilityTree::action(Part node) { return isCandidate(node) ? N_("Press") : ""; }
 
 Rect AccessibilityTree::bounds(Part node) const
 {

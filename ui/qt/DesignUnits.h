@@ -23,7 +23,7 @@ inline QRect designRect(const ui::designs::Control& control)
 
 inline QString designText(std::string_view text)
 {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace ui::qt

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "ui/Text.h"
 #include "ui/desktop/AccessibilityTree.h"
 #include "ui/qt/BoardSurface.h"
 
@@ -125,6 +126,12 @@ public:
     }
 
     QStringList actionNames() const override { return {QString::fromStdString(Tree::action(node_))}; }
+    // What a screen reader says of the action, in the player's language.
+    QString localizedActionName(const QString& action) const override
+    {
+        const QByteArray english = action.toUtf8();
+        return QString::fromUtf8(ui::_(english.constData()));
+    }
     void doAction(const QString& action) override
     {
         if (surface_ && action == QString::fromStdString(Tree::action(node_)))

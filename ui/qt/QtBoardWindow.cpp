@@ -5,6 +5,7 @@
 
 #include "ui/Designs.h"
 #include "ui/TabOrder.h"
+#include "ui/Text.h"
 #include "ui/qt/DesignFonts.h"
 #include "ui/qt/DesignUnits.h"
 
@@ -92,9 +93,9 @@ QtBoardWindow::QtBoardWindow()
 
 void QtBoardWindow::show()
 {
-    reset_.widget().setText(designText(ui::designs::cmdReset.caption));
-    fix_.widget().setText(designText(ui::designs::cmdFix.caption));
-    unFix_.widget().setText(designText(ui::designs::cmdUnFix.caption));
+    reset_.widget().setText(designText(ui::_(ui::designs::cmdReset.caption.data())));
+    fix_.widget().setText(designText(ui::_(ui::designs::cmdFix.caption.data())));
+    unFix_.widget().setText(designText(ui::_(ui::designs::cmdUnFix.caption.data())));
     window_->show();
 }
 

@@ -10,6 +10,7 @@
 #include "ui/web/Elements.h"
 #include "ui/web/Page.h"
 #include "ui/web/PageKeys.h"
+#include "ui/web/PageLanguage.h"
 
 namespace ui::web {
 namespace {
@@ -38,6 +39,7 @@ void startBoard()
 {
     try {
         modOrvane::Main(platform);
+        speakTheBrowsersLanguage();
     } catch (const std::exception& e) {
         endWithFailure(e.what(), showOnPage);
     }

@@ -6,6 +6,7 @@
 #include "ui/Designs.h"
 #include "ui/Keys.h"
 #include "ui/web/DocumentOrder.h"
+#include "ui/web/PageWords.h"
 #include "ui/web/WebColors.h"
 
 namespace ui::web {
@@ -67,14 +68,15 @@ std::string cellId(RowColumn place)
 // board's keys.
 std::string tableMarkup()
 {
-    std::string text = "<span class=t role=table aria-label=Board aria-describedby=keys>";
+    std::string text =
+        "<span class=t role=table aria-label=\"" + std::string(_(words::board)) + "\" aria-describedby=keys>";
     for (int row = 0; row < 9; ++row) {
         text += "<span role=row aria-owns=\"";
         for (int column = 0; column < 9; ++column)
             text += (column ? " " : "") + cellId({row, column});
         text += "\"></span>";
     }
-    return text + "</span><span id=keys hidden>" + std::string(keysDescription) + "</span>";
+    return text + "</span><span id=keys hidden>" + std::string(_(keysDescription.data())) + "</span>";
 }
 
 struct Markup {
@@ -101,7 +103,7 @@ struct Markup {
     }
     void command(const designs::Control& c, int element)
     {
-        text += "<button class=" + commandClass(element) + ">" + std::string(c.caption) + "</button>";
+        text += "<button class=" + commandClass(element) + ">" + std::string(_(c.caption.data())) + "</button>";
     }
 };
 

@@ -175,7 +175,8 @@ var orvanePage = {
       this.board.classList.add("stopped");
     }
     const line = document.getElementById("failure");
-    line.textContent = "Orvane has stopped after an internal error (" + message + "). Reload the page to start again.";
+    // The sentence is the page's, in the player's language, with the message in it.
+    line.textContent = line.dataset.words.replace("%1$s", message);
     line.hidden = false;
   },
 };

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/Text.h"
+#include "ui/win32/Utf16.h"
 #include "ui/win32/WindowsError.h"
 
 namespace ui::win32 {
@@ -17,7 +19,7 @@ HWND createChild(const wchar_t* windowClass, const wchar_t* caption, const ui::d
 
 HWND createChild(const wchar_t* windowClass, const designs::Control& control, HWND parent, int dpi, DWORD style)
 {
-    const std::wstring caption(control.caption.begin(), control.caption.end());
+    const std::wstring caption = utf16(control.caption.empty() ? "" : _(control.caption.data()));
     return createChild(windowClass, caption.c_str(), ui::desktop::toPixels(control, dpi), controlId(control), parent,
                        style);
 }

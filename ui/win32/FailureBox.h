@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/Dispatch.h"
+#include "ui/win32/Utf16.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
@@ -8,7 +9,8 @@ namespace ui::win32 {
 // words also go to stderr, which a Windows program started from its icon lacks.
 inline void showFailureBox(const char* message)
 {
-    MessageBoxA(nullptr, message, "Orvane: internal error", MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+    MessageBoxW(nullptr, utf16(message).c_str(), utf16(_("Orvane: internal error")).c_str(),
+                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 // An action of the player on the board (a click, a command, undo or redo): it

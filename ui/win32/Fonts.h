@@ -20,9 +20,10 @@ public:
     // The height to ask of CreateFont: negative, so that it is the character height.
     static int heightInPixels(const designs::Font& font, int dpi);
 
-private:
-    static HFONT create(const designs::Font& font, int dpi);
+    // `font` at `dpi` in the character set `charset`.
+    static HFONT create(const designs::Font& font, int dpi, int charset);
 
+private:
     HFONT caption_ = nullptr;
     HFONT label_ = nullptr;
 };

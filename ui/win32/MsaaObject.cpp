@@ -4,8 +4,10 @@
 #include <tuple>
 #include <vector>
 
+#include "ui/Text.h"
 #include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/BoardSurface.h"
+#include "ui/win32/Utf16.h"
 
 namespace ui::win32 {
 namespace {
@@ -121,8 +123,8 @@ HRESULT MsaaObject::text(const VARIANT& child, BSTR* out, Text which) const
         const Tree& tree = *shared_->tree;
         const std::string value = which == Text::Name          ? tree.name(node)
                                   : which == Text::Description ? Tree::description(node)
-                                                               : Tree::action(node);
-        const std::wstring wide(value.begin(), value.end());
+                                                               : std::string(_(Tree::action(node).c_str()));
+        const std::wstring wide = utf16(value);
         *out = wide.empty() ? nullptr : SysAllocString(wide.c_str());
         return wide.empty() ? S_FALSE : S_OK;
     });
