@@ -172,8 +172,8 @@ test("a game by keys alone: the board against the model and the focus after ever
   await page.context().close();
 });
 
-test("on a phone an enlarged box has Undo and Redo to tap, offered while there is something to undo or redo", async () => {
-  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+test("on a phone an enlarged box has Undo and Redo to tap, offered while there is something to undo or redo, and Copy and Paste", async () => {
+  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true, permissions: ["clipboard-read", "clipboard-write"] });
   const tap = (name) => page.getByRole("button", { name, exact: true }).tap();
   const offered = () => page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled));
   await tap(candidateName(1, 1, 4)); // enlarges the top left box
@@ -192,6 +192,50 @@ test("on a phone an enlarged box has Undo and Redo to tap, offered while there i
   model.click(0, 4);
   const shownBox = () => page.evaluate(() => [...document.querySelectorAll("#board>div")].findIndex((box) => box.classList.contains("shown")));
   assert.deepEqual([difference(await readBoard(page), model.expected()), await shownBox()], [null, 0]);
+  // "Copy" and "Paste" beside them: the board copied and pasted back is the same picks, fixed.
+  await tap("Redo");
+  await tap("Copy");
+  await tap("Paste");
+  model.click(0, 4);
+  model.lay(model.text());
+  await page.waitForFunction(() => document.getElementById("undo").matches(":enabled") && document.getElementById("redo").disabled);
+  assert.deepEqual([difference(await readBoard(page), model.expected()), await focusedName(page)], [null, candidateName(0, 1, 0)]);
+  await page.context().close();
+});
+
+test("a puzzle pasted by the keys is one action to undo, a copy gives the board's line, and a bad paste says why and changes nothing", async () => {
+  const page = await board({ permissions: ["clipboard-read", "clipboard-write"] });
+  const clipboard = (text) => page.evaluate((t) => (t === null ? navigator.clipboard.readText() : navigator.clipboard.writeText(t)), text);
+  const seen = async () => [difference(await readBoard(page), model.expected()), await focusedName(page),
+    await page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled)),
+    (await page.getByRole("alert").allTextContents()).join()];
+  const model = new ReferenceModel();
+  for (const act of [() => page.clickCandidate(4, 4, 4), () => page.clickCommand("Fix"), () => page.clickCandidate(8, 8, 0)]) await act();
+  await page.keyboard.press("Control+z"); // Redo is offered, until the paste
+  [model.click(40, 4), model.fix(true), model.click(80, 0), model.click(80, 0)];
+  const before = [model.text(), model.cells.map((cell) => cell.fixed)];
+  // A grid with rules between boxes and bands, as puzzles travel.
+  const rows = ["53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1", "7...2...6", ".6....28.", "...419..5", "....8..79"];
+  await clipboard(rows.map((row, r) => (r % 3 || !r ? "" : "------+-------+------\n") + row.match(/.../g).join(" | ")).join("\r\n"));
+  await page.keyboard.press("Control+v");
+  model.lay(rows.join(""));
+  assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, false], ""], "pasted");
+  await page.keyboard.press("Control+z");
+  model.lay(...before);
+  assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, true], ""], "undone");
+  await page.keyboard.press("Control+c");
+  assert.equal(await clipboard(null), model.text());
+  // Row 3 with two 7s, then no text at all: each says why, and the next action clears it.
+  await clipboard(".".repeat(19) + "7.....7" + ".".repeat(55));
+  const noText = () => page.evaluate(() => document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: new DataTransfer(), bubbles: true })));
+  for (const [paste, why, next] of [[() => page.keyboard.press("Shift+Insert"), "Row 3 holds two 7s (columns 2 and 8)", () => page.keyboard.press("ArrowRight")],
+    [noText, "The clipboard holds no text", () => page.clickCommand("Un-Fix")]]) {
+    const focus = await focusedName(page);
+    await paste();
+    assert.deepEqual(await seen(), [null, focus, [true, true], why]);
+    await next();
+    assert.equal(await page.getByRole("alert").count(), 0, `${why}: cleared`);
+  }
   await page.context().close();
 });
 
