@@ -225,14 +225,20 @@ test("a puzzle pasted by the keys is one action to undo, a copy gives the board'
   assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, true], ""], "undone");
   await page.keyboard.press("Control+c");
   assert.equal(await clipboard(null), model.text());
-  // Row 3 with two 7s, then no text at all: each says why, and the next action clears it.
+  // Row 3 with two 7s, no text at all, and a puzzle followed by more than the
+  // board reads: each says why and changes nothing, and the next action clears it.
   await clipboard(".".repeat(19) + "7.....7" + ".".repeat(55));
-  const noText = () => page.evaluate(() => document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: new DataTransfer(), bubbles: true })));
+  const pasteEvent = (text) => page.evaluate((t) => {
+    const data = new DataTransfer();
+    if (t) data.setData("text/plain", t);
+    document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data, bubbles: true }));
+  }, text);
   for (const [paste, why, next] of [[() => page.keyboard.press("Shift+Insert"), "Row 3 holds two 7s (columns 2 and 8)", () => page.keyboard.press("ArrowRight")],
-    [noText, "The clipboard holds no text", () => page.clickCommand("Un-Fix")]]) {
-    const focus = await focusedName(page);
+    [() => pasteEvent(""), "The clipboard holds no text", async () => model.fix(false, await page.clickCommand("Un-Fix"))],
+    [() => pasteEvent(rows.join("") + " ".repeat(65536)), "The clipboard holds more than 64 KiB of text, too much for a puzzle", () => page.keyboard.press("Control+z")]]) {
+    const was = await seen();
     await paste();
-    assert.deepEqual(await seen(), [null, focus, [true, true], why]);
+    assert.deepEqual(await seen(), [...was.slice(0, 3), why]);
     await next();
     assert.equal(await page.getByRole("alert").count(), 0, `${why}: cleared`);
   }
