@@ -92,19 +92,15 @@ export class ReferenceModel {
     for (const cell of this.cells) Object.assign(cell, { pick: -1, fixed: false, painted: true });
   }
 
-  // A paste lays a board of picks ("1" to "9", else none) as "Reset", a click on
-  // each and "Fix" would, and its undo the board before, all its cells painted;
-  // `fixed` says which cells are frozen, all picks when it is not given.
+  // A paste: "Reset", a click on each pick ("1" to "9") and "Fix"; its undo freezes the cells `fixed` says.
   lay(picks, fixed = null) {
     this.reset();
     [...picks].forEach((p, n) => p >= "1" && p <= "9" && this.click(n, p - 1));
     this.cells.forEach((cell, n) => (cell.fixed = cell.pick >= 0 && (fixed ? fixed[n] : true)));
   }
 
-  // The copy: a line of each cell's pick, "." where there is none.
-  text() {
-    return this.cells.map((cell) => (cell.pick >= 0 ? String(cell.pick + 1) : ".")).join("") + "\n";
-  }
+  // The copy: each cell's pick, "." for none, in one line.
+  text() { return this.cells.map((cell) => (cell.pick >= 0 ? String(cell.pick + 1) : ".")).join("") + "\n"; }
 
   // The whole board as the page is expected to show it, in the shape readBoard gives.
   expected() {

@@ -192,8 +192,7 @@ test("on a phone an enlarged box has Undo and Redo to tap, offered while there i
   model.click(0, 4);
   const shownBox = () => page.evaluate(() => [...document.querySelectorAll("#board>div")].findIndex((box) => box.classList.contains("shown")));
   assert.deepEqual([difference(await readBoard(page), model.expected()), await shownBox()], [null, 0]);
-  // "Copy" and "Paste" beside them: the board copied and pasted back is the same picks, fixed.
-  // The clipboard answers a moment later: the checks wait for it, and for the focus on the first free candidate.
+  // The board copied and pasted back by "Copy" and "Paste" is its picks, fixed; the clipboard answers a moment later.
   await tap("Redo");
   model.click(0, 4);
   await tap("Copy");
@@ -207,16 +206,14 @@ test("on a phone an enlarged box has Undo and Redo to tap, offered while there i
 
 test("a puzzle pasted by the keys is one action to undo, a copy gives the board's line, and a bad paste says why and changes nothing", async () => {
   const page = await board({ permissions: ["clipboard-read", "clipboard-write"] });
+  const model = new ReferenceModel();
   const clipboard = (text) => page.evaluate((t) => (t === null ? navigator.clipboard.readText() : navigator.clipboard.writeText(t)), text);
   const seen = async () => [difference(await readBoard(page), model.expected()), await focusedName(page),
-    await page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled)),
-    (await page.getByRole("alert").allTextContents()).join()];
-  const model = new ReferenceModel();
-  for (const act of [() => page.clickCandidate(4, 4, 4), () => page.clickCommand("Fix"), () => page.clickCandidate(8, 8, 0)]) await act();
-  await page.keyboard.press("Control+z"); // Redo is offered, until the paste
+    await page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled)), (await page.getByRole("alert").allTextContents()).join()];
+  // A fixed pick, and one undone: Redo is offered, until the paste.
+  for (const act of [() => page.clickCandidate(4, 4, 4), () => page.clickCommand("Fix"), () => page.clickCandidate(8, 8, 0), () => page.keyboard.press("Control+z")]) await act();
   [model.click(40, 4), model.fix(true), model.click(80, 0), model.click(80, 0)];
   const before = [model.text(), model.cells.map((cell) => cell.fixed)];
-  // A grid with rules between boxes and bands, as puzzles travel.
   const rows = ["53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1", "7...2...6", ".6....28.", "...419..5", "....8..79"];
   await clipboard(rows.map((row, r) => (r % 3 || !r ? "" : "------+-------+------\n") + row.match(/.../g).join(" | ")).join("\r\n"));
   await page.keyboard.press("Control+v");
@@ -227,19 +224,13 @@ test("a puzzle pasted by the keys is one action to undo, a copy gives the board'
   assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, true], ""], "undone");
   await page.keyboard.press("Control+c");
   assert.equal(await clipboard(null), model.text());
-  // Row 3 with two 7s, no text at all, and a puzzle followed by more than the
-  // board reads: each says why and changes nothing, and the next action clears it.
-  await clipboard(".".repeat(19) + "7.....7" + ".".repeat(55));
-  const pasteEvent = (text) => page.evaluate((t) => {
-    const data = new DataTransfer();
-    if (t) data.setData("text/plain", t);
-    document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: data, bubbles: true }));
-  }, text);
-  for (const [paste, why, next] of [[() => page.keyboard.press("Shift+Insert"), "Row 3 holds two 7s (columns 2 and 8)", () => page.keyboard.press("ArrowRight")],
-    [() => pasteEvent(""), "The clipboard holds no text", async () => model.fix(false, await page.clickCommand("Un-Fix"))],
-    [() => pasteEvent(rows.join("") + " ".repeat(65536)), "The clipboard holds more than 64 KiB of text, too much for a puzzle", () => page.keyboard.press("Control+z")]]) {
+  // Each bad paste says why and changes nothing, and the next action clears it.
+  for (const [text, why, next] of [[".".repeat(19) + "7.....7" + ".".repeat(55), "Row 3 holds two 7s (columns 2 and 8)", () => page.keyboard.press("ArrowRight")],
+    [null, "The clipboard holds no text", () => page.clickCommand("Un-Fix").then(() => model.fix(false))],
+    [rows.join("") + " ".repeat(65536), "The clipboard holds more than 64 KiB of text, too much for a puzzle", () => page.keyboard.press("Control+z")]]) {
     const was = await seen();
-    await paste();
+    if (text === null) await page.evaluate(() => document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: new DataTransfer(), bubbles: true })));
+    else await clipboard(text).then(() => page.keyboard.press("Shift+Insert"));
     assert.deepEqual(await seen(), [...was.slice(0, 3), why]);
     await next();
     assert.equal(await page.getByRole("alert").count(), 0, `${why}: cleared`);
