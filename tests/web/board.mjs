@@ -92,6 +92,16 @@ export class ReferenceModel {
     for (const cell of this.cells) Object.assign(cell, { pick: -1, fixed: false, painted: true });
   }
 
+  // A paste: "Reset", a click on each pick ("1" to "9") and "Fix"; its undo freezes the cells `fixed` says.
+  lay(picks, fixed = null) {
+    this.reset();
+    [...picks].forEach((p, n) => p >= "1" && p <= "9" && this.click(n, p - 1));
+    this.cells.forEach((cell, n) => (cell.fixed = cell.pick >= 0 && (fixed ? fixed[n] : true)));
+  }
+
+  // The copy: each cell's pick, "." for none, in one line.
+  text() { return this.cells.map((cell) => (cell.pick >= 0 ? String(cell.pick + 1) : ".")).join("") + "\n"; }
+
   // The whole board as the page is expected to show it, in the shape readBoard gives.
   expected() {
     const candidates = [];

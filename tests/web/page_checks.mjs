@@ -173,8 +173,8 @@ test("a game by keys alone: the board against the model and the focus after ever
   await page.context().close();
 });
 
-test("on a phone an enlarged box has Undo and Redo to tap, offered while there is something to undo or redo", async () => {
-  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true });
+test("on a phone an enlarged box has Undo and Redo to tap, offered while there is something to undo or redo, and Copy and Paste", async () => {
+  const page = await board({ viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true, permissions: ["clipboard-read", "clipboard-write"] });
   const tap = (name) => page.getByRole("button", { name, exact: true }).tap();
   const offered = () => page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled));
   await tap(candidateName(1, 1, 4)); // enlarges the top left box
@@ -193,6 +193,49 @@ test("on a phone an enlarged box has Undo and Redo to tap, offered while there i
   model.click(0, 4);
   const shownBox = () => page.evaluate(() => [...document.querySelectorAll("#board>div")].findIndex((box) => box.classList.contains("shown")));
   assert.deepEqual([difference(await readBoard(page), model.expected()), await shownBox()], [null, 0]);
+  // The board copied and pasted back by "Copy" and "Paste" is its picks, fixed; the clipboard answers a moment later.
+  await tap("Redo");
+  model.click(0, 4);
+  await tap("Copy");
+  await page.waitForFunction((line) => navigator.clipboard.readText().then((text) => text === line), model.text());
+  await tap("Paste");
+  model.lay(model.text());
+  await page.waitForFunction((name) => document.activeElement.getAttribute("aria-label") === name, candidateName(0, 1, 0));
+  assert.deepEqual([difference(await readBoard(page), model.expected()), await offered()], [null, [true, false]]);
+  await page.context().close();
+});
+
+test("a puzzle pasted by the keys is one action to undo, a copy gives the board's line, and a bad paste says why and changes nothing", async () => {
+  const page = await board({ permissions: ["clipboard-read", "clipboard-write"] });
+  const model = new ReferenceModel();
+  const clipboard = (text) => page.evaluate((t) => (t === null ? navigator.clipboard.readText() : navigator.clipboard.writeText(t)), text);
+  const seen = async () => [difference(await readBoard(page), model.expected()), await focusedName(page),
+    await page.evaluate(() => ["undo", "redo"].map((id) => !document.getElementById(id).disabled)), (await page.getByRole("alert").allTextContents()).join()];
+  // A fixed pick, and one undone: Redo is offered, until the paste.
+  for (const act of [() => page.clickCandidate(4, 4, 4), () => page.clickCommand("Fix"), () => page.clickCandidate(8, 8, 0), () => page.keyboard.press("Control+z")]) await act();
+  [model.click(40, 4), model.fix(true), model.click(80, 0), model.click(80, 0)];
+  const before = [model.text(), model.cells.map((cell) => cell.fixed)];
+  const rows = ["53..7....", "6..195...", ".98....6.", "8...6...3", "4..8.3..1", "7...2...6", ".6....28.", "...419..5", "....8..79"];
+  await clipboard(rows.map((row, r) => (r % 3 || !r ? "" : "------+-------+------\n") + row.match(/.../g).join(" | ")).join("\r\n"));
+  await page.keyboard.press("Control+v");
+  model.lay(rows.join(""));
+  assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, false], ""], "pasted");
+  await page.keyboard.press("Control+z");
+  model.lay(...before);
+  assert.deepEqual(await seen(), [null, candidateName(0, 2, 0), [true, true], ""], "undone");
+  await page.keyboard.press("Control+c");
+  assert.equal(await clipboard(null), model.text());
+  // Each bad paste says why and changes nothing, and the next action clears it.
+  for (const [text, why, next] of [[".".repeat(19) + "7.....7" + ".".repeat(55), "Row 3 holds two 7s (columns 2 and 8)", () => page.keyboard.press("ArrowRight")],
+    [null, "The clipboard holds no text", () => page.clickCommand("Un-Fix").then(() => model.fix(false))],
+    [rows.join("") + " ".repeat(65536), "The clipboard holds more than 64 KiB of text, too much for a puzzle", () => page.keyboard.press("Control+z")]]) {
+    const was = await seen();
+    if (text === null) await page.evaluate(() => document.activeElement.dispatchEvent(new ClipboardEvent("paste", { clipboardData: new DataTransfer(), bubbles: true })));
+    else await clipboard(text).then(() => page.keyboard.press("Shift+Insert"));
+    assert.deepEqual(await seen(), [...was.slice(0, 3), why]);
+    await next();
+    assert.equal(await page.getByRole("alert").count(), 0, `${why}: cleared`);
+  }
   await page.context().close();
 });
 
@@ -326,7 +369,7 @@ test("the page speaks the browser's language, French in full, and every caption 
   await page.getByRole("button", { name: "Ligne 4, colonne 7, candidat 5", exact: true }).click();
   await page.getByRole("button", { name: "Figer", exact: true }).click();
   assert.equal(await page.getByRole("img").getAttribute("aria-label"), "Ligne 4, colonne 7, chiffre 5");
-  assert.deepEqual(await page.locator("body>button").allTextContents(), ["Grille entière", "Annuler", "Rétablir"]);
+  assert.deepEqual(await page.locator("body>button").allTextContents(), ["Grille entière", "Annuler", "Rétablir", "Copier", "Coller"]);
   await page.context().close();
   const overflowing = (p, selector) => p.evaluate((s) => [...document.querySelectorAll(s)]
     .filter((b) => b.scrollWidth > b.clientWidth || parseFloat(getComputedStyle(b).fontSize) < 11).map((b) => b.textContent), selector);

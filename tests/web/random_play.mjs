@@ -7,7 +7,7 @@
 // a box of the whole board enlarges it and most picks are taps or keys in enlarged boxes;
 // the others are a mouse click, a key or an assistive activation on the whole
 // board, which must pick without enlarging. Every enlarged box is checked for
-// targets a finger can hit, "Undo" and "Redo" among them; the player leaves it
+// targets a finger can hit, the bar's among them; the player leaves it
 // by "Whole board" or the browser's Back, moves the focus into another box, and
 // turns the phone. At the end, pictures of the phone's two views, light and
 // dark, go into the folder above PAGE_DIR.
@@ -162,7 +162,7 @@ try {
       view.box === b && view.entry === home + 1 && view.entries === home + 2);
     for (const c of view.candidates)
       expect(`${c.name} is on screen, on top and at least 32 px: ${JSON.stringify(c)}`, c.inside && c.top && c.width >= 32 && c.height >= 32);
-    expect("the commands, Whole board, Undo and Redo are in the bar", view.bar.map((c) => c.name).join() === [...commands, "Whole board", "Undo", "Redo"].join());
+    expect("the commands, Whole board, Undo, Redo, Copy and Paste are in the bar", view.bar.map((c) => c.name).join() === [...commands, "Whole board", "Undo", "Redo", "Copy", "Paste"].join());
     for (const c of view.bar) expect(`${c.name} is on screen, on top and at least 24 px: ${JSON.stringify(c)}`, c.inside && c.top && c.height >= 24 && c.width >= 24);
   };
   const leave = async () => {

@@ -2,9 +2,14 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <array>
 #include <exception>
 #include <optional>
+#include <string>
+#include <variant>
 
+#include "app/PuzzleText.h"
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
 #include "ui/web/Elements.h"
@@ -16,6 +21,15 @@ namespace ui::web {
 namespace {
 
 WebPlatform platform;
+
+// The clipboard's text for a paste, as page.js writes it: whole characters of
+// UTF-8, as many as fit. The reader reads no more than maxPuzzleTextBytes, and one
+// byte more tells it the text is longer; a character is at most four bytes, so
+// with three spare the page always writes that one byte more when there is one.
+std::array<char, maxPuzzleTextBytes + 4> pasted;
+
+// What a paste or a copy answers page.js, kept until the next one.
+std::string answered;
 
 void showOnPage(const char* message) { page::stop(message); }
 
@@ -100,4 +114,44 @@ extern "C" EMSCRIPTEN_KEEPALIVE int orvane_history()
 {
     const History* history = modOrvane::history();
     return history ? (history->canUndo() ? 1 : 0) + (history->canRedo() ? 2 : 0) : 0;
+}
+
+// Where page.js writes the text of a paste, and how many bytes it may write there.
+extern "C" EMSCRIPTEN_KEEPALIVE char* orvane_paste_room() { return ui::web::pasted.data(); }
+extern "C" EMSCRIPTEN_KEEPALIVE int orvane_paste_room_size() { return static_cast<int>(ui::web::pasted.size()); }
+
+// A paste of the `length` bytes page.js wrote (none: the clipboard held no text).
+// A puzzle the board can hold becomes the board as one action, and the focus goes
+// to its first free candidate; it answers "". Anything else changes nothing, and
+// it answers why, in the player's words.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* orvane_paste(int length)
+{
+    const ui::web::WebBoardWindow* window = ui::web::boardWindow();
+    History* history = modOrvane::history();
+    if (!window || !history)
+        return "";
+    const auto bytes = std::min(static_cast<std::size_t>(std::max(length, 0)), maxPuzzleTextBytes + 1);
+    ui::web::answered = ui::dispatch(
+        [history, bytes] {
+            const std::variant<Puzzle, PuzzleProblem> read =
+                readPuzzle(std::string_view(ui::web::pasted.data(), bytes));
+            if (const auto* problem = std::get_if<PuzzleProblem>(&read))
+                return problem->text();
+            history->paste(std::get<Puzzle>(read));
+            return std::string();
+        },
+        ui::web::showOnPage);
+    if (ui::web::answered.empty())
+        ui::web::focusFirstStop(*window);
+    return ui::web::answered.c_str();
+}
+
+// The board as text for the clipboard: a line of 81 characters and its end.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* orvane_copy()
+{
+    const History* history = modOrvane::history();
+    if (!history)
+        return "";
+    ui::web::answered = ui::dispatch([history] { return puzzleText(puzzleOf(history->board())); }, ui::web::showOnPage);
+    return ui::web::answered.c_str();
 }

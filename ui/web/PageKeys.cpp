@@ -94,4 +94,9 @@ void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<Box
     page::focus(elementOf(window, landAfterUndo(ShownButtons(window), *from, cell)));
 }
 
+void focusFirstStop(const WebBoardWindow& window)
+{
+    page::focus(elementOf(window, firstStop(ShownButtons(window), BoardFocus{})));
+}
+
 } // namespace ui::web

@@ -26,4 +26,8 @@ PageKeyAnswer answerPageKey(const WebBoardWindow& window, int element, Key key, 
 // cell, where it stays unless what it was on has gone. From anywhere else it stays.
 void focusAfterUndo(const WebBoardWindow& window, int element, std::optional<BoxCell> touched);
 
+// After a paste, from anywhere on the page: the focus goes to the board's first
+// free candidate, or on a board without one to the first cell itself.
+void focusFirstStop(const WebBoardWindow& window);
+
 } // namespace ui::web

@@ -52,6 +52,11 @@ void speakTheBrowsersLanguage()
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
     spoken = catalogue::bestLanguage(preferred);
+    // Shown only in an enlarged box, so written once the board has loaded, in every language.
+    orvane_words("#copy", "", _(words::copy));
+    orvane_words("#paste", "", _(words::paste));
+    orvane_words("#copy", "data-refused", _(words::copyRefused));
+    orvane_words("#paste", "data-refused", _(words::pasteRefused));
     if (spoken == catalogue::english)
         return;
     orvane_words("html", "lang", std::string(catalogue::tagOf(spoken)).c_str());

@@ -40,6 +40,7 @@ var orvanePage = {
       const enlarged = board.classList.contains("enlarged");
       if (verb >= 0 && from !== undefined && this.call("_orvane_key", from, verb, event.repeat, enlarged)) {
         event.preventDefault();
+        this.tell("");
         this.offerHistory();
       }
     });
@@ -49,15 +50,47 @@ var orvanePage = {
     this.mac = /mac|iphone|ipad/i.test((navigator.userAgentData || navigator).platform);
     addEventListener("keydown", (event) => {
       const redo = this.undoKey(event);
-      const target = event.target;
-      if (redo === null || target.isContentEditable || /^(INPUT|TEXTAREA|SELECT)$/.test(target.tagName)) return;
+      if (redo === null || this.editsText(event.target)) return;
       event.preventDefault();
-      this.undo(redo, target.element);
+      this.undo(redo, event.target.element);
     });
     this.history = ["undo", "redo"].map((id, redo) => {
       const button = document.getElementById(id);
       button.addEventListener("click", () => this.undo(redo === 1));
       return button;
+    });
+    // Paste and copy are the browser's own events, from its keys (Ctrl+V and
+    // Shift+Insert, Ctrl+C and Ctrl+Insert, Cmd+V and Cmd+C on a Mac) and its edit
+    // menu, with no permission to ask. They are the board's wherever the focus is
+    // on the page, but in a field that edits text; a copy is the browser's too
+    // while the player has selected text.
+    this.told = document.getElementById("told");
+    document.addEventListener("paste", (event) => {
+      if (this.editsText(event.target)) return;
+      event.preventDefault();
+      this.paste(event.clipboardData ? event.clipboardData.getData("text/plain") : "");
+    });
+    document.addEventListener("copy", (event) => {
+      if (this.editsText(event.target) || !getSelection().isCollapsed || !event.clipboardData) return;
+      const text = this.copy();
+      if (!text) return;
+      event.clipboardData.setData("text/plain", text);
+      event.preventDefault();
+    });
+    // A phone opens its edit menu only over text: the enlarged box's "Copy" and
+    // "Paste" reach the clipboard instead, as a tap allows. A browser that refuses
+    // (or has no such clipboard, outside a secure page) is said so on the line.
+    const refused = (button) => () => this.tell(button.dataset.refused);
+    const clipboard = (use) => new Promise((done) => done(use(navigator.clipboard)));
+    const copy = document.getElementById("copy");
+    copy.addEventListener("click", () => {
+      const text = this.copy();
+      if (text) clipboard((c) => c.writeText(text)).catch(refused(copy));
+    });
+    const paste = document.getElementById("paste");
+    paste.addEventListener("click", () => {
+      this.tell("");
+      clipboard((c) => c.readText()).then((text) => this.paste(text), refused(paste));
     });
     // A cell or a label is focusable only while it has the focus (focus below);
     // the window losing the focus leaves it where it is.
@@ -106,6 +139,7 @@ var orvanePage = {
   // The box the action touched is told to the view (the page's script), which
   // shows it where one box is enlarged.
   undo(redo, from = -1) {
+    this.tell("");
     const box = this.call("_orvane_undo", from, redo);
     this.offerHistory();
     if (box) this.board.dispatchEvent(new CustomEvent("touched", { detail: box - 1 }));
@@ -129,8 +163,40 @@ var orvanePage = {
   },
 
   click(element) {
+    this.tell("");
     this.call("_orvane_click", element);
     this.offerHistory();
+  },
+
+  // Pastes the clipboard's text ("" when it held none) as one action, or says on
+  // the page why the board took nothing.
+  paste(text) {
+    this.tell("");
+    const room = this.call("_orvane_paste_room");
+    if (!room) return;
+    // As many whole characters as the room holds: at least one byte more than the
+    // board reads, when there is more.
+    const size = this.call("_orvane_paste_room_size");
+    const written = new TextEncoder().encodeInto(text.slice(0, size), HEAPU8.subarray(room, room + size)).written;
+    this.tell(UTF8ToString(this.call("_orvane_paste", written)));
+    this.offerHistory();
+  },
+
+  // The board as text for the clipboard, or "" once it has stopped.
+  copy() {
+    this.tell("");
+    return UTF8ToString(this.call("_orvane_copy"));
+  },
+
+  // The line that tells the player why a paste took nothing; the next action clears it.
+  tell(message) {
+    this.told.textContent = message;
+    this.told.hidden = !message;
+  },
+
+  // A field that edits text keeps the keys and the clipboard's events to itself.
+  editsText(target) {
+    return target.isContentEditable || /^(INPUT|TEXTAREA|SELECT)$/.test(target.tagName);
   },
 
   // The board's answer, or 0 once it has stopped.
