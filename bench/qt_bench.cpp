@@ -6,6 +6,7 @@
 // offscreen platform unless another is chosen, so it needs no display; painting
 // still goes through the widgets' backing store exactly as on screen.
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QPainter>
@@ -93,8 +94,10 @@ BENCHMARK(BM_QtClick)->Unit(benchmark::kMicrosecond);
 
 // "Reset" of a finished game (81 picks, all frozen) and its undo by the undo
 // key, each timed alone from its press until the board has painted: the undo is
-// held against "Reset" itself. Every round undoes the "Reset" it made.
-void resetAndItsUndo(benchmark::State& state, bool timeTheUndo)
+// held against "Reset" itself. Every round undoes the "Reset" it made. So is a
+// paste of a puzzle of 30 givens onto that board by Ctrl+V, undone in turn.
+enum class Timed { Reset, ItsUndo, Paste };
+void timedOnAFinishedGame(benchmark::State& state, Timed timed)
 {
     KeepingQtPlatform platform;
     if (!platform.start(state))
@@ -116,21 +119,30 @@ void resetAndItsUndo(benchmark::State& state, bool timeTheUndo)
         waitForPaintAfter(paints, before);
         return std::pair(clock.nsecsElapsed() / 1e9, paints.total() - before);
     };
-    const auto reset = [&] { QTest::mouseClick(&platform.window().resetButton(), Qt::LeftButton); };
+    const auto action = [&] {
+        if (timed == Timed::Paste)
+            QTest::keyClick(window.windowHandle(), Qt::Key_V, Qt::ControlModifier);
+        else
+            QTest::mouseClick(&platform.window().resetButton(), Qt::LeftButton);
+    };
     const auto undo = [&] { QTest::keyClick(window.windowHandle(), Qt::Key_Z, Qt::ControlModifier); };
+    QGuiApplication::clipboard()->setText(
+        "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79");
     for (auto _ : state) {
-        const auto [resetTime, resetPaints] = untilPainted(reset);
+        const auto [actionTime, actionPaints] = untilPainted(action);
         const auto [undoTime, undoPaints] = untilPainted(undo);
-        state.SetIterationTime(timeTheUndo ? undoTime : resetTime);
-        paintsTimed += timeTheUndo ? undoPaints : resetPaints;
+        state.SetIterationTime(timed == Timed::ItsUndo ? undoTime : actionTime);
+        paintsTimed += timed == Timed::ItsUndo ? undoPaints : actionPaints;
     }
     state.counters["paints"] = benchmark::Counter(static_cast<double>(paintsTimed), benchmark::Counter::kAvgIterations);
     modOrvane::releaseBoard();
 }
-void BM_QtResetFinishedGame(benchmark::State& state) { resetAndItsUndo(state, false); }
-void BM_QtUndoResetFinishedGame(benchmark::State& state) { resetAndItsUndo(state, true); }
+void BM_QtResetFinishedGame(benchmark::State& state) { timedOnAFinishedGame(state, Timed::Reset); }
+void BM_QtUndoResetFinishedGame(benchmark::State& state) { timedOnAFinishedGame(state, Timed::ItsUndo); }
+void BM_QtPasteOnFinishedGame(benchmark::State& state) { timedOnAFinishedGame(state, Timed::Paste); }
 BENCHMARK(BM_QtResetFinishedGame)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QtUndoResetFinishedGame)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_QtPasteOnFinishedGame)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // Everything from Main to the first painted frame, apart for callgrind as above.
 [[gnu::noinline]] ui::qt::QtBoardWindow& showUntilPainted(KeepingQtPlatform& platform)

@@ -30,7 +30,9 @@ CORE = (("pick and take-back", "BM_PickAndTakeBack"), ('"Fix"', "BM_Fix"), ('"Un
         ("its undo", "BM_UndoResetFinishedGame"))
 # Undoing a "Reset" of a finished game against the "Reset" itself, each from its
 # press until painted (wall time, as each is timed alone within its round).
-UNDO = ('undo of "Reset" of a finished game, until painted', "BM_QtUndoResetFinishedGame", "BM_QtResetFinishedGame", 2)
+UNDO = (('undo of "Reset" of a finished game, until painted', "BM_QtUndoResetFinishedGame", "BM_QtResetFinishedGame", 2),
+        ("paste of 30 givens onto a finished game, until painted", "BM_QtPasteOnFinishedGame",
+         "BM_QtResetFinishedGame", 2))
 # The undo history's memory, once it holds 10,000 actions.
 HISTORY = ("undo history of 10,000 actions, half of them \"Reset\"", "BM_HistoryOf10000", 1 << 20)
 
@@ -83,13 +85,13 @@ def main():
         extra = [f"{key} {runs[n][0][key]:.1f}" for n in (name, floor) for key in ("paints", "widgets") if key in runs[n][0]]
         figures.note(f"cpu; wall {shown(median(runs[name], 'wall'))} / {shown(median(runs[floor], 'wall'))}"
                      + (f"; {', '.join(extra)}" if extra else ""))
-    what, name, floor, budget = UNDO
-    if name in runs and floor in runs:
-        undo, reset = median(runs[name], "wall"), median(runs[floor], "wall")
-        judge.figure(what, f"{undo / reset:.2f}x ({shown(undo)} / {shown(reset)})", f"{budget}x", undo <= budget * reset)
+    for what, name, floor, budget in UNDO:
+        if name not in runs or floor not in runs:
+            judge.missing(what, f"{budget}x")
+            continue
+        timed, reset = median(runs[name], "wall"), median(runs[floor], "wall")
+        judge.figure(what, f"{timed / reset:.2f}x ({shown(timed)} / {shown(reset)})", f"{budget}x", timed <= budget * reset)
         figures.note(f"wall; paints {runs[name][0]['paints']:.1f} / {runs[floor][0]['paints']:.1f}")
-    else:
-        judge.missing(what, f"{budget}x")
     core = [f"{what} {shown(median(runs[name], 'cpu'))}" for what, name in CORE if name in runs]
     figures.note("the core's times, cpu: " + ", ".join(core))
     what, name, budget = HISTORY
