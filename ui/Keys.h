@@ -60,6 +60,7 @@ constexpr std::optional<Key> digitKeyOf(int topRow, char32_t typed)
 // The board's description for assistive technology: its keys, in one sentence.
 inline constexpr std::string_view keysDescription =
     N_("Arrow keys move from cell to cell, Home and End to the row's ends, a digit presses that candidate, "
-       "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes.");
+       "Delete takes back the cell's pick, Ctrl+Z undoes and Ctrl+Shift+Z or Ctrl+Y redoes, Ctrl+V pastes a puzzle "
+       "and Ctrl+C copies the board.");
 
 } // namespace ui
