@@ -1,5 +1,6 @@
 #include "BoardProbe.h"
 
+#include <cstring>
 #include <cwchar>
 #include <utility>
 
@@ -302,17 +303,95 @@ void BoardProbe::typeKey(WORD key, bool ctrl, bool shift) const
             add(vk, true);
     SetForegroundWindow(board_);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Seen once the key went down and the last one is up again, whichever loop took its release.
     const WORD last = inputs.back().ki.wVk;
     const DWORD until = GetTickCount() + 5000;
-    for (bool seen = false; !seen && GetTickCount() < until;) {
+    for (bool down = false; !(down && GetKeyState(last) >= 0) && GetTickCount() < until;) {
         MSG message;
         if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
             continue;
         }
-        seen = message.message == WM_KEYUP && message.wParam == last;
+        down = down || ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && message.wParam == key);
         if (message.message != WM_QUIT)
             ui::win32::deliver(message, programKeys());
     }
     pumpMessages();
+}
+
+void sendKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (const WORD key : keys)
+        for (const DWORD flags : {0ul, static_cast<DWORD>(KEYEVENTF_KEYUP)}) {
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = key;
+            input.ki.dwFlags = flags;
+            inputs.push_back(input);
+        }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void setClipboardText(const std::wstring& text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The timer's identifier is the watch itself.
+WindowWatch::WindowWatch(HWND timerWindow, const wchar_t* windowClass, std::function<void(HWND)> act)
+    : timerWindow_(timerWindow),
+      class_(windowClass),
+      act_(std::move(act))
+{
+    SetTimer(timerWindow_, reinterpret_cast<UINT_PTR>(this), 50, &tick);
+}
+
+WindowWatch::~WindowWatch() { KillTimer(timerWindow_, reinterpret_cast<UINT_PTR>(this)); }
+
+namespace {
+
+using Search = std::pair<const std::wstring*, HWND>; // a class, and its shown window once found
+
+BOOL CALLBACK findShown(HWND candidate, LPARAM search)
+{
+    auto& [wanted, shown] = *reinterpret_cast<Search*>(search);
+    wchar_t name[64] = {};
+    GetClassNameW(candidate, name, 64);
+    if (IsWindowVisible(candidate) && *wanted == name)
+        shown = candidate;
+    return shown ? FALSE : TRUE;
+}
+
+} // namespace
+
+void CALLBACK WindowWatch::tick(HWND window, UINT, UINT_PTR self, DWORD)
+{
+    auto& watch = *reinterpret_cast<WindowWatch*>(self);
+    Search found{&watch.class_, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &findShown, reinterpret_cast<LPARAM>(&found));
+    if (!found.second || watch.seen_)
+        return;
+    KillTimer(window, self);
+    watch.seen_ = true;
+    watch.act_(found.second);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,7 +77,7 @@ public:
     // with Shift held down when `shift`.
     void pressKey(WPARAM key, bool shift = false) const;
     // A key typed on the real keyboard (SendInput), with Ctrl or Shift held down,
-    // once the program has seen its release.
+    // once the program has seen its release, there or in a menu or box it opened.
     void typeKey(WORD key, bool ctrl = false, bool shift = false) const;
 
 private:
@@ -86,6 +88,32 @@ private:
 
 // Delivers every message waiting for this thread as the program's loop does.
 void pumpMessages();
+
+// Keys pressed and released in turn on the real keyboard, without waiting.
+void sendKeys(std::initializer_list<WORD> keys);
+
+// The clipboard's text as another program puts it there and reads it.
+void setClipboardText(const std::wstring& text);
+std::wstring clipboardText();
+
+// Acts once on the first window of `windowClass` that this thread shows while
+// the watch lives, from inside the loop of the menu or box that shows it.
+class WindowWatch {
+public:
+    WindowWatch(HWND timerWindow, const wchar_t* windowClass, std::function<void(HWND)> act);
+    ~WindowWatch();
+    WindowWatch(const WindowWatch&) = delete;
+    WindowWatch& operator=(const WindowWatch&) = delete;
+    bool seen() const { return seen_; }
+
+private:
+    static void CALLBACK tick(HWND window, UINT, UINT_PTR self, DWORD);
+
+    HWND timerWindow_;
+    std::wstring class_;
+    std::function<void(HWND)> act_;
+    bool seen_ = false;
+};
 
 // What a screen reader asks with: a child id, a window's client object (or null),
 // and the role and name an object gives of one of its children or of itself.

@@ -9,12 +9,15 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include <oleacc.h>
 
 #include "BoardProbe.h"
 #include "app/Orvane_Main.h"
+#include "app/PuzzleText.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
 #include "support/ReferenceModel.h"
@@ -130,6 +133,28 @@ protected:
                     EXPECT_TRUE(BoardProbe::enabled(button)) << "box " << b << " cell " << k << " button " << i;
                     EXPECT_EQ(probe.face(button), resolve(face)) << "box " << b << " cell " << k << " button " << i;
                 }
+    }
+
+    // Every cell's digit, and which candidates show and take clicks, as the model has them.
+    ::testing::AssertionResult showsAsModel(const support::ReferenceModel& model) const
+    {
+        const support::BoardState expected = model.visibleState();
+        for (int b = 0; b < 9; ++b)
+            for (int k = 0; k < 9; ++k) {
+                const support::CellState& cell =
+                    expected.at(ui::BoxCell{static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
+                const std::wstring digit = cell.caption.empty() ? L"" : digitNameOf(b, k, cell.caption.c_str());
+                if (BoardProbe::accessibleName(probe.label(b, k)) != digit)
+                    return ::testing::AssertionFailure() << "box " << b << " cell " << k << " digit";
+                for (int i = 0; i < 9; ++i) {
+                    const Control shown = probe.candidate(b, k, i);
+                    const auto& button = cell.btnBlock.at(i);
+                    if (BoardProbe::shown(shown) != button.visible ||
+                        (button.visible && BoardProbe::enabled(shown) != button.enabled))
+                        return ::testing::AssertionFailure() << "box " << b << " cell " << k << " candidate " << i;
+                }
+            }
+        return ::testing::AssertionSuccess();
     }
 
     ui::win32::Win32Platform platform{GetModuleHandleW(nullptr)};
@@ -542,22 +567,96 @@ TEST_F(BoardWindowTest, AGameByKeysAlone)
         const WORD moves[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_TAB};
         if (std::ranges::find(moves, step.key) != std::end(moves))
             continue;
-        const support::BoardState expected = model.visibleState();
-        for (int b = 0; b < 9; ++b)
-            for (int k = 0; k < 9; ++k) {
-                const support::CellState& cell =
-                    expected.at(ui::BoxCell{static_cast<std::int16_t>(b), static_cast<std::int16_t>(k)});
-                const std::wstring digit = cell.caption.empty() ? L"" : digitNameOf(b, k, cell.caption.c_str());
-                ASSERT_EQ(BoardProbe::accessibleName(probe.label(b, k)), digit) << "key " << n;
-                for (int i = 0; i < 9; ++i) {
-                    const Control shown = probe.candidate(b, k, i);
-                    ASSERT_EQ(BoardProbe::shown(shown), cell.btnBlock.at(i).visible) << "key " << n;
-                    if (cell.btnBlock.at(i).visible) {
-                        ASSERT_EQ(BoardProbe::enabled(shown), cell.btnBlock.at(i).enabled) << "key " << n;
-                    }
-                }
-            }
+        ASSERT_TRUE(showsAsModel(model)) << "key " << n;
     }
+}
+
+// A puzzle as web sites print it: a grid with rules between the bands, Windows line ends.
+const std::wstring puzzleGrid = L"53. |.7. |...\r\n6.. |195 |...\r\n.98 |... |.6.\r\n----+----+----\r\n"
+                                L"8.. |.6. |..3\r\n4.. |8.3 |..1\r\n7.. |.2. |..6\r\n----+----+----\r\n"
+                                L".6. |... |28.\r\n... |419 |..5\r\n... |.8. |.79\r\n";
+const std::string puzzleLine = "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..79";
+support::PlayerAction pastePuzzle() { return support::PlayerAction::paste(std::get<Puzzle>(readPuzzle(puzzleLine))); }
+
+std::wstring textOf(HWND window)
+{
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// Through the real clipboard, by the keys, from a command: a paste gives the
+// board the focus on its first free candidate; a bad one says why in a box.
+TEST_F(BoardWindowTest, PastesUndoesCopiesAndRefusesABadPuzzleThroughTheClipboard)
+{
+    support::ReferenceModel model(100);
+    click(4, 4, digit5);
+    model.perform(support::PlayerAction::click({4, 4}, digit5));
+    SetFocus(probe.reset().window);
+    setClipboardText(puzzleGrid);
+    probe.typeKey('V', true);
+    model.perform(pastePuzzle());
+    ASSERT_TRUE(showsAsModel(model));
+    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 2, 0)); // row 1, column 3: 1, 2 and 4 are free
+
+    probe.typeKey('C', true);
+    EXPECT_EQ(clipboardText(), wide(puzzleLine) + L"\r\n");
+    probe.typeKey('Z', true);
+    model.perform(support::PlayerAction::undo());
+    ASSERT_TRUE(showsAsModel(model));
+
+    setClipboardText(L"53..7....6..195");
+    std::wstring title, text;
+    HWND owner = nullptr;
+    {
+        const WindowWatch box(probe.board(), L"#32770", [&](HWND dialog) {
+            title = textOf(dialog);
+            text = textOf(GetDlgItem(dialog, 0xFFFF));
+            owner = GetWindow(dialog, GW_OWNER);
+            sendKeys({VK_ESCAPE});
+        });
+        probe.typeKey(VK_INSERT, false, true);
+        EXPECT_TRUE(box.seen());
+    }
+    EXPECT_EQ(title, L"Form2");
+    EXPECT_EQ(text, L"The puzzle has 15 cells; it needs exactly 81");
+    EXPECT_EQ(owner, probe.board());
+    EXPECT_TRUE(showsAsModel(model));
+}
+
+// Shift+F10 opens the menu beneath the focused candidate; each entry shows its
+// keys and is grayed while it has nothing to do.
+TEST_F(BoardWindowTest, ShiftF10OpensTheBoardsMenuAndItsPastePastes)
+{
+    support::ReferenceModel model(100);
+    probe.typeKey('5');
+    model.perform(support::PlayerAction::click({0, 0}, digit5));
+    setClipboardText(puzzleGrid);
+    std::vector<std::pair<std::wstring, bool>> entries;
+    RECT place{};
+    {
+        const WindowWatch menu(probe.board(), L"#32768", [&](HWND popup) {
+            GetWindowRect(popup, &place);
+            const auto shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            for (int n = 0; n < GetMenuItemCount(shown); ++n) {
+                wchar_t caption[64] = {};
+                GetMenuStringW(shown, static_cast<UINT>(n), caption, 64, MF_BYPOSITION);
+                entries.emplace_back(caption,
+                                     (GetMenuState(shown, static_cast<UINT>(n), MF_BYPOSITION) & MF_GRAYED) != 0);
+            }
+            // The last entry; Escape closes the menu should it stay open.
+            sendKeys({VK_UP, VK_RETURN, VK_ESCAPE});
+        });
+        probe.typeKey(VK_F10, false, true);
+        EXPECT_TRUE(menu.seen());
+    }
+    const std::vector<std::pair<std::wstring, bool>> expected{
+        {L"Undo\tCtrl+Z", false}, {L"Redo\tCtrl+Shift+Z", true}, {L"Copy\tCtrl+C", false}, {L"Paste\tCtrl+V", false}};
+    EXPECT_EQ(entries, expected);
+    const RECT focus = BoardProbe::screenRect(probe.candidate(0, 0, digit5));
+    EXPECT_EQ(std::pair(place.left, place.top), std::pair(focus.left, focus.bottom));
+    model.perform(pastePuzzle());
+    EXPECT_TRUE(showsAsModel(model));
 }
 
 TEST_F(BoardWindowTest, SpacePicksTheFocusedCandidateAndTabPassesOverBarredOnes)

@@ -7,9 +7,11 @@
 #include "app/modOrvane.h"
 #include "ui/desktop/BoardDrawing.h"
 #include "ui/win32/ChildWindow.h"
+#include "ui/win32/ContextMenu.h"
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/GdiPainter.h"
 #include "ui/win32/MsaaObject.h"
+#include "ui/win32/PlayerText.h"
 #include "ui/win32/WindowClass.h"
 
 namespace ui::win32 {
@@ -103,6 +105,8 @@ LRESULT BoardSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE: return dialogCode(reinterpret_cast<const MSG*>(lParam));
     case WM_LBUTTONDOWN: press(pointOf(lParam), true); return 0;
     case WM_RBUTTONDOWN: press(pointOf(lParam), false); return 0;
+    // The right button's release, the Menu key and Shift+F10, as DefWindowProc turns them.
+    case WM_CONTEXTMENU: openBoardMenu(window_, lParam, board_); return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == window_)
             board_.drag(pointOf(lParam));
@@ -139,11 +143,7 @@ void BoardSurface::press(ui::desktop::Point at, bool primary)
         return;
     if (primary)
         SetCapture(window_);
-    if (GetFocus() != window_) {
-        pressing_ = true;
-        SetFocus(window_);
-        pressing_ = false;
-    }
+    takeFocus();
 }
 
 LRESULT BoardSurface::keyDown(WPARAM key, LPARAM flags)
@@ -178,12 +178,12 @@ void BoardSurface::moveOn(bool forward) const
 }
 
 // Focus that comes from the control before the surface in tab order came by Tab,
-// from the one after it by Shift+Tab; focus that a press gives, or any other,
+// from the one after it by Shift+Tab; focus the board gives itself, or any other,
 // goes where the board has it.
 DrawnBoard::Entry BoardSurface::entryFrom(HWND previous) const
 {
     HWND root = GetAncestor(window_, GA_ROOT);
-    if (pressing_ || !previous || previous == window_ || !IsChild(root, previous))
+    if (givingFocus_ || !previous || previous == window_ || !IsChild(root, previous))
         return DrawnBoard::Entry::Other;
     if (GetNextDlgTabItem(root, previous, FALSE) == window_)
         return DrawnBoard::Entry::Front;
@@ -256,6 +256,24 @@ void BoardSurface::announce(ui::desktop::Part part, Announcement what)
     const auto [object, child] = MsaaObject::eventIds(part);
     if (window_)
         NotifyWinEvent(event, window_, object, child);
+}
+
+std::optional<std::string> BoardSurface::clipboardText(std::size_t atMost) const
+{
+    return ui::win32::clipboardText(window_, atMost);
+}
+
+void BoardSurface::putOnClipboard(const std::string& text) { ui::win32::putOnClipboard(window_, text); }
+
+void BoardSurface::warn(const std::string& message) { warnPlayer(window_, message); }
+
+void BoardSurface::takeFocus()
+{
+    if (!window_ || GetFocus() == window_)
+        return;
+    givingFocus_ = true;
+    SetFocus(window_);
+    givingFocus_ = false;
 }
 
 void BoardSurface::takesFocusChanged(bool takesFocus)

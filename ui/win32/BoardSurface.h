@@ -52,12 +52,17 @@ private:
     History::Step dispatch(const std::function<History::Step()>& action) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
+    std::optional<std::string> clipboardText(std::size_t atMost) const override;
+    void putOnClipboard(const std::string& text) override;
+    void warn(const std::string& message) override;
+    void takeFocus() override;
 
     ui::desktop::DrawnBoard board_;
     const Fonts& fonts_;
     Canvas& canvas_;
     HWND window_ = nullptr;
-    bool pressing_ = false; // the focus a press gives goes where the press is
+    // The focus the board gives itself, by a press or a paste, goes where the board has it.
+    bool givingFocus_ = false;
     // Made when a screen reader first asks; it may outlive the window, which
     // then disconnects it.
     MsaaObject* accessible_ = nullptr;

@@ -136,15 +136,22 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// A command's click, or undo and redo from the accelerator table (resource.h),
-// goes through the board's history.
+// A command's click goes through the board's history; a key of the accelerator
+// table (resource.h) is the board menu's entry of the same name, from wherever
+// the focus is in the window.
 bool Win32BoardWindow::command(WPARAM wParam, LPARAM lParam)
 {
+    using ui::desktop::MenuItem;
+    const std::pair<WORD, MenuItem> keys[] = {{IDM_UNDO, MenuItem::Undo},
+                                              {IDM_REDO, MenuItem::Redo},
+                                              {IDM_COPY, MenuItem::Copy},
+                                              {IDM_PASTE, MenuItem::Paste}};
     const bool accelerator = HIWORD(wParam) == 1 && lParam == 0;
-    if (accelerator && (LOWORD(wParam) == IDM_UNDO || LOWORD(wParam) == IDM_REDO) && surface_) {
-        surface_->board().undo(LOWORD(wParam) == IDM_REDO);
-        return true;
-    }
+    for (const auto& [id, item] : keys)
+        if (accelerator && LOWORD(wParam) == id && surface_) {
+            surface_->board().choose(item);
+            return true;
+        }
     const std::pair<CommandButton*, void (History::*)()> commands[] = {
         {reset_.get(), &History::reset}, {fix_.get(), &History::fix}, {unFix_.get(), &History::unFix}};
     for (const auto& [button, act] : commands)
