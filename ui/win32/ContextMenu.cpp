@@ -3,8 +3,9 @@
 #include <string>
 #include <windowsx.h>
 
+#include "ui/Text.h"
 #include "ui/desktop/BoardMenu.h"
-#include "ui/win32/PlayerText.h"
+#include "ui/win32/Utf16.h"
 
 namespace ui::win32 {
 
@@ -23,7 +24,7 @@ void openBoardMenu(HWND surface, LPARAM at, ui::desktop::DrawnBoard& board)
     // An entry's command is its place in the menu plus one: 0 is nothing chosen.
     UINT_PTR command = 0;
     for (const ui::desktop::MenuEntry& entry : boardMenu) {
-        const std::wstring text = wideOf(std::string(entry.caption) + '\t' + std::string(entry.keys));
+        const std::wstring text = utf16(std::string(ui::_(entry.caption)) + '\t' + std::string(entry.keys));
         const UINT state = board.offers(entry.item) ? MF_ENABLED : MF_GRAYED;
         AppendMenuW(menu, MF_STRING | state, ++command, text.c_str());
     }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cwchar>
 
+#include "ui/win32/Utf16.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -28,18 +30,6 @@ std::wstring windowText(HWND window)
 }
 
 } // namespace
-
-std::wstring wideOf(std::string_view utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int bytes = static_cast<int>(utf8.size());
-    const int units = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(units, 0)), L'\0');
-    if (units <= 0 || MultiByteToWideChar(CP_UTF8, 0, utf8.data(), bytes, wide.data(), units) != units)
-        return {};
-    return wide;
-}
 
 // Every UTF-16 unit makes at least one byte of UTF-8, so `atMost` units are
 // all the clipboard need give.
@@ -69,7 +59,7 @@ void putOnClipboard(HWND owner, std::string_view text)
             lines += '\r';
         lines += c;
     }
-    const std::wstring wide = wideOf(lines);
+    const std::wstring wide = utf16(lines);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     if (!memory)
@@ -94,7 +84,7 @@ void putOnClipboard(HWND owner, std::string_view text)
 void warnPlayer(HWND control, std::string_view message)
 {
     HWND window = GetAncestor(control, GA_ROOT);
-    MessageBoxW(window, wideOf(message).c_str(), windowText(window).c_str(), MB_ICONWARNING | MB_OK);
+    MessageBoxW(window, utf16(message).c_str(), windowText(window).c_str(), MB_ICONWARNING | MB_OK);
 }
 
 } // namespace ui::win32

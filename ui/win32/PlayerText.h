@@ -23,7 +23,4 @@ void putOnClipboard(HWND owner, std::string_view text);
 // window's caption; Return or Escape closes it.
 void warnPlayer(HWND control, std::string_view message);
 
-// UTF-8 as Windows' UTF-16.
-std::wstring wideOf(std::string_view utf8);
-
 } // namespace ui::win32
