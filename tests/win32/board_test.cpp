@@ -619,7 +619,7 @@ TEST_F(BoardWindowTest, PastesUndoesCopiesAndRefusesABadPuzzleThroughTheClipboar
         EXPECT_TRUE(box.seen());
     }
     EXPECT_EQ(title, L"Form2");
-    EXPECT_EQ(text, L"The puzzle has 15 cells; it needs exactly 81");
+    EXPECT_EQ(text, L"The puzzle needs exactly 81 cells, not 15");
     EXPECT_EQ(owner, probe.board());
     EXPECT_TRUE(showsAsModel(model));
 }
