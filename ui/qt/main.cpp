@@ -45,6 +45,7 @@ int main(int argc, char* argv[])
     ui::openCatalogue(QString(QCoreApplication::applicationDirPath() + QStringLiteral("/" ORVANE_LOCALE_FROM_PROGRAM))
                           .toLocal8Bit()
                           .constData());
+    ui::holdFailureWords();
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
     // use; the larger ones come with the menu entry from the icon theme.
