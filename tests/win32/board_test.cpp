@@ -671,7 +671,9 @@ TEST_F(BoardWindowTest, APasteWaitsForAClipboardAnotherProgramHoldsForAMoment)
     setClipboardText(puzzleGrid);
     {
         const ClipboardHeld held(200);
+        const WindowWatch box(probe.board(), L"#32770", [](HWND) { sendKeys({VK_ESCAPE}); });
         probe.typeKey('V', true);
+        EXPECT_FALSE(box.seen()) << "a box for a clipboard held a moment";
     }
     model.perform(pastePuzzle());
     ASSERT_TRUE(showsAsModel(model));
@@ -703,7 +705,7 @@ TEST_F(BoardWindowTest, APasteWaitsForAClipboardAnotherProgramHoldsForAMoment)
     EXPECT_TRUE(showsAsModel(model));
 }
 
-each entry shows its
+// Shift+F10 opens the menu beneath the focused candidate; each entry shows its
 // keys and is grayed while it has nothing to do.
 TEST_F(BoardWindowTest, ShiftF10OpensTheBoardsMenuAndItsPastePastes)
 {
