@@ -236,6 +236,9 @@ test("a puzzle pasted by the keys is one action to undo, a copy gives the board'
     await next();
     assert.equal(await page.getByRole("alert").count(), 0, `${why}: cleared`);
   }
+  // The failure line takes the board's words as they stand, "$&" and all.
+  await page.evaluate(() => orvanePage.stop("$& $1"));
+  assert.match(await page.getByRole("alert").textContent(), /after an internal error \(\$& \$1\)\./);
   await page.context().close();
 });
 
