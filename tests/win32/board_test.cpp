@@ -650,8 +650,13 @@ TEST_F(BoardWindowTest, ShiftF10OpensTheBoardsMenuAndItsPastePastes)
         probe.typeKey(VK_F10, false, true);
         EXPECT_TRUE(menu.seen());
     }
+    // In German too (win32_german), the keys as German programs name them.
+    const bool german = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN;
     const std::vector<std::pair<std::wstring, bool>> expected{
-        {L"Undo\tCtrl+Z", false}, {L"Redo\tCtrl+Shift+Z", true}, {L"Copy\tCtrl+C", false}, {L"Paste\tCtrl+V", false}};
+        {german ? L"R\u00fcckg\u00e4ngig\tStrg+Z" : L"Undo\tCtrl+Z", false},
+        {german ? L"Wiederherstellen\tStrg+Umschalt+Z" : L"Redo\tCtrl+Shift+Z", true},
+        {german ? L"Kopieren\tStrg+C" : L"Copy\tCtrl+C", false},
+        {german ? L"Einf\u00fcgen\tStrg+V" : L"Paste\tCtrl+V", false}};
     EXPECT_EQ(entries, expected);
     const RECT focus = BoardProbe::screenRect(probe.candidate(0, 0, digit5));
     EXPECT_EQ(std::pair(place.left, place.top), std::pair(focus.left, focus.bottom));
