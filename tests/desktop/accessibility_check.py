@@ -23,7 +23,7 @@ import pyatspi
 # A cell's name, a candidate's and a digit's word, and the commands' captions.
 WORDS = {
     "en": ("Row {}, column {}", "candidate", "digit", ("Reset", "Fix", "Un-Fix")),
-    "de": ("Zeile {}, Spalte {}", "Kandidat", "Ziffer", ("Leeren", "Fixieren", "Lösen")),
+    "de": ("Reihe {}, Spalte {}", "Kandidat", "Ziffer", ("Leeren", "Fixieren", "Freigeben")),
 }
 
 # The tests ask for German through LANGUAGE, which the program's gettext reads first.

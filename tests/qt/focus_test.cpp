@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
+#include <clocale>
 #include <optional>
 #include <utility>
 #include <variant>
@@ -25,6 +26,26 @@ protected:
     }
     Stop stop(int b, int k, int i) { return {&view_->surface(), button(b, k, i).part}; }
     static Stop stop(const QWidget& command) { return {&command, {}}; }
+
+    // Shift+F10 opens the board's menu: its entries with their keys, each marked
+    // while not offered, and then `choose` typed in it.
+    QString menu(std::initializer_list<Qt::Key> choose)
+    {
+        QStringList offered;
+        QTimer chooser;
+        QObject::connect(&chooser, &QTimer::timeout, [&offered, &chooser, choose] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    offered << action->text() + (action->isEnabled() ? "" : " (not offered)");
+                chooser.stop();
+                for (const Qt::Key key : choose)
+                    QTest::keyClick(menu, key);
+            }
+        });
+        chooser.start(10);
+        press(Qt::Key_F10, Qt::ShiftModifier);
+        return offered.join(", ");
+    }
 };
 
 // Qt's keys reach the board, and at its end Tab goes on to the commands and round.
@@ -121,21 +142,8 @@ TEST_F(FocusTest, PasteUndoCopyAndABadPasteThroughTheClipboard)
     press(Qt::Key_9);
     model.perform(support::PlayerAction::click({0, 0}, 8));
     clipboard.setText(QString::fromStdString(puzzle));
-    // Shift+F10 opens the board's menu, each entry with its keys and offered while it has something to do.
-    QStringList offered;
-    QTimer chooser;
-    QObject::connect(&chooser, &QTimer::timeout, [&offered, &chooser] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions())
-                offered << action->text() + (action->isEnabled() ? "" : " (not offered)");
-            chooser.stop();
-            QTest::keyClick(menu, Qt::Key_Up); // round to the last entry, "Paste"
-            QTest::keyClick(menu, Qt::Key_Return);
-        }
-    });
-    chooser.start(10);
-    press(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(offered.join(", ").toStdString(),
+    // Each entry with its keys, offered while it has something to do; Up goes round to "Paste".
+    EXPECT_EQ(menu({Qt::Key_Up, Qt::Key_Return}).toStdString(),
               "Undo\tCtrl+Z, Redo\tCtrl+Shift+Z (not offered), Copy\tCtrl+C, Paste\tCtrl+V");
     model.perform(support::PlayerAction::paste(std::get<Puzzle>(readPuzzle(puzzle))));
     EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
@@ -159,6 +167,24 @@ TEST_F(FocusTest, PasteUndoCopyAndABadPasteThroughTheClipboard)
     press(Qt::Key_Insert, Qt::ShiftModifier);
     EXPECT_EQ(told.toStdString(), "Form2: The puzzle needs exactly 81 cells, not 15");
     EXPECT_EQ(support::describeDifferences(support::asSeen(model.visibleState()), shown()), "");
+}
+
+// The menu in the player's words, its keys too, as a German desktop names them;
+// Copy is offered on an empty board, as Ctrl+C copies it. The C locale has no
+// other language; C.UTF-8 follows LANGUAGE.
+TEST_F(FocusTest, TheMenuSpeaksThePlayersLanguageAndOffersCopyAsCtrlCCopies)
+{
+    QGuiApplication::clipboard()->setText("53..7");
+    const std::string locale = std::setlocale(LC_MESSAGES, nullptr);
+    qputenv("LANGUAGE", "de");
+    std::setlocale(LC_MESSAGES, "C.UTF-8");
+    const QString shown = menu({Qt::Key_Escape});
+    qunsetenv("LANGUAGE");
+    std::setlocale(LC_MESSAGES, locale.c_str());
+    EXPECT_EQ(shown.toStdString(), "R\u00fcckg\u00e4ngig\tStrg+Z (not offered), Wiederherstellen\tStrg+Umschalt+Z (not "
+                                   "offered), Kopieren\tStrg+C, Einf\u00fcgen\tStrg+V");
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), std::string(81, '.') + "\n");
 }
 
 // A short game played with keys alone, through Qt's key events: after every key

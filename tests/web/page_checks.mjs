@@ -364,19 +364,19 @@ test("in a dark colour scheme the faces follow it and stay apart", async () => {
 test("the page speaks the browser's language, French in full, and every caption fits its button", async () => {
   const page = await board({ locale: "fr-FR" });
   const names = await page.evaluate(() => [...document.querySelectorAll("#board button[aria-label]")].map((b) => b.getAttribute("aria-label")));
-  assert.equal(names.filter((n) => /^Ligne [1-9], colonne [1-9], candidat [1-9]$/.test(n)).length, 729);
+  assert.equal(names.filter((n) => /^Rangée [1-9], colonne [1-9], candidat [1-9]$/.test(n)).length, 729);
   assert.equal(await page.evaluate(() => document.documentElement.lang), "fr");
   assert.equal(await page.locator("#board .t").getAttribute("aria-label"), "Grille");
-  assert.equal(await page.getByRole("cell", { name: "Ligne 4, colonne 7", exact: true }).count(), 1);
+  assert.equal(await page.getByRole("cell", { name: "Rangée 4, colonne 7", exact: true }).count(), 1);
   assert.match(await page.locator("#keys").textContent(), /^Les flèches vont de case en case/);
-  await page.getByRole("button", { name: "Ligne 4, colonne 7, candidat 5", exact: true }).click();
+  await page.getByRole("button", { name: "Rangée 4, colonne 7, candidat 5", exact: true }).click();
   await page.getByRole("button", { name: "Figer", exact: true }).click();
-  assert.equal(await page.getByRole("img").getAttribute("aria-label"), "Ligne 4, colonne 7, chiffre 5");
+  assert.equal(await page.getByRole("img").getAttribute("aria-label"), "Rangée 4, colonne 7, chiffre 5");
   assert.deepEqual(await page.locator("body>button").allTextContents(), ["Grille entière", "Annuler", "Rétablir", "Copier", "Coller"]);
   await page.context().close();
   const overflowing = (p, selector) => p.evaluate((s) => [...document.querySelectorAll(s)]
     .filter((b) => b.scrollWidth > b.clientWidth || parseFloat(getComputedStyle(b).fontSize) < 11).map((b) => b.textContent), selector);
-  const captions = { en: commands, de: ["Leeren", "Fixieren", "Lösen"], fr: ["Effacer", "Figer", "Défiger"] };
+  const captions = { en: commands, de: ["Leeren", "Fixieren", "Freigeben"], fr: ["Effacer", "Figer", "Défiger"] };
   const languages = ["en", ...readFileSync("po/LINGUAS", "utf8").split(/\s+/).filter((l) => /^[a-z]/.test(l))];
   for (const lang of languages.map((l) => l.replace("_", "-"))) {
     const locale = lang.includes("-") ? lang : `${lang}-CA`; // a region the catalogue has not: the language alone matches

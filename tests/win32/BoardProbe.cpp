@@ -11,15 +11,15 @@
 #include "ui/win32/BoardSurface.h"
 #include "ui/win32/Canvas.h"
 #include "ui/win32/ChildWindow.h"
+#include "ui/win32/ContextMenu.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/MsaaObject.h"
-#include "ui/win32/resource.h"
 
 namespace designs = ui::designs;
 using ui::win32::controlId;
 
-// The program's keys of undo and redo, as its message loop has them.
-HACCEL programKeys() { return LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDA_ORVANE)); }
+// The program's keys of the board menu's entries, as its message loop has them.
+HACCEL programKeys() { return ui::win32::boardMenuKeys(); }
 
 void pumpMessages()
 {

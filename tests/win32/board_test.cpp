@@ -313,16 +313,16 @@ TEST_F(BoardWindowTest, CaptionsAndNamesAreInTheUsersLanguage)
     };
     EXPECT_EQ(caption(probe.reset()), says(L"Reset", L"Leeren"));
     EXPECT_EQ(caption(probe.fix()), says(L"Fix", L"Fixieren"));
-    EXPECT_EQ(caption(probe.unFix()), says(L"Un-Fix", L"L\u00f6sen"));
-    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), says(L"Un-Fix", L"L\u00f6sen"));
-    EXPECT_EQ(BoardProbe::accessibleName(probe.cell(4, 4)), says(L"Row 5, column 5", L"Zeile 5, Spalte 5"));
+    EXPECT_EQ(caption(probe.unFix()), says(L"Un-Fix", L"Freigeben"));
+    EXPECT_EQ(BoardProbe::accessibleName(probe.unFix()), says(L"Un-Fix", L"Freigeben"));
+    EXPECT_EQ(BoardProbe::accessibleName(probe.cell(4, 4)), says(L"Row 5, column 5", L"Reihe 5, Spalte 5"));
     const Control five = probe.candidate(4, 4, digit5);
     EXPECT_EQ(BoardProbe::accessibleName(five),
-              says(L"Row 5, column 5, candidate 5", L"Zeile 5, Spalte 5, Kandidat 5"));
+              says(L"Row 5, column 5, candidate 5", L"Reihe 5, Spalte 5, Kandidat 5"));
     click(4, 4, digit5);
     probe.clickAt(probe.fix());
     EXPECT_EQ(BoardProbe::accessibleName(probe.label(4, 4)),
-              says(L"Row 5, column 5, digit 5", L"Zeile 5, Spalte 5, Ziffer 5"));
+              says(L"Row 5, column 5, digit 5", L"Reihe 5, Spalte 5, Ziffer 5"));
 }
 
 // Every caption in every language, in the font the program makes for it, fits
@@ -731,8 +731,13 @@ TEST_F(BoardWindowTest, ShiftF10OpensTheBoardsMenuAndItsPastePastes)
         probe.typeKey(VK_F10, false, true);
         EXPECT_TRUE(menu.seen());
     }
+    // In German too (win32_german), the keys as German programs name them.
+    const bool german = PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN;
     const std::vector<std::pair<std::wstring, bool>> expected{
-        {L"Undo\tCtrl+Z", false}, {L"Redo\tCtrl+Shift+Z", true}, {L"Copy\tCtrl+C", false}, {L"Paste\tCtrl+V", false}};
+        {german ? L"R\u00fcckg\u00e4ngig\tStrg+Z" : L"Undo\tCtrl+Z", false},
+        {german ? L"Wiederherstellen\tStrg+Umschalt+Z" : L"Redo\tCtrl+Shift+Z", true},
+        {german ? L"Kopieren\tStrg+C" : L"Copy\tCtrl+C", false},
+        {german ? L"Einf\u00fcgen\tStrg+V" : L"Paste\tCtrl+V", false}};
     EXPECT_EQ(entries, expected);
     const RECT focus = BoardProbe::screenRect(probe.candidate(0, 0, digit5));
     EXPECT_EQ(std::pair(place.left, place.top), std::pair(focus.left, focus.bottom));

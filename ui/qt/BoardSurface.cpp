@@ -138,7 +138,8 @@ void BoardSurface::openMenu(std::optional<QPoint> at)
     const ui::desktop::Rect focus = board_.placeOf(board_.focus());
     QMenu menu(this);
     for (const ui::desktop::MenuEntry& entry : ui::desktop::boardMenu) {
-        QAction* action = menu.addAction(designText(ui::_(entry.caption)) + '\t' + designText(entry.keys));
+        QAction* action =
+            menu.addAction(designText(ui::_(entry.caption)) + '\t' + designText(ui::shownKeys(entry.item)));
         action->setEnabled(board_.offers(entry.item));
         action->setData(static_cast<int>(entry.item));
     }

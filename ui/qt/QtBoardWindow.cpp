@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QShortcut>
 
+#include "ui/CommandKeys.h"
 #include "ui/Designs.h"
 #include "ui/TabOrder.h"
 #include "ui/Text.h"
@@ -61,20 +62,17 @@ QtBoardWindow::QtBoardWindow()
       fix_(makeCommand(*window_, ui::designs::cmdFix), surface_->board(), &History::fix),
       unFix_(makeCommand(*window_, ui::designs::cmdUnFix), surface_->board(), &History::unFix)
 {
-    // Undo, redo, copy and paste, wherever the focus is in the window: the same
-    // keys on every build, bound here rather than by the platform theme, which
-    // under a plain X11 session knows no Ctrl+Y.
-    using ui::desktop::MenuItem;
-    const std::pair<MenuItem, QList<QKeySequence>> bindings[] = {
-        {MenuItem::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {MenuItem::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
-        {MenuItem::Copy, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}},
-        {MenuItem::Paste, {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}},
-    };
-    for (const auto& [item, sequences] : bindings) {
-        auto* keys = new QShortcut(window_.get());
-        keys->setKeys(sequences);
-        QObject::connect(keys, &QShortcut::activated, surface_, [this, item] { surface_->board().choose(item); });
+    // Undo, redo, copy and paste, wherever the focus is in the window: the keys of
+    // the one table, bound here rather than by the platform theme, which under a
+    // plain X11 session knows no Ctrl+Y.
+    for (const ui::KeyChord& chord : ui::commandKeys) {
+        const Qt::Key key = chord.key == ui::CommandKey::Insert ? Qt::Key_Insert : Qt::Key(chord.key);
+        auto* keys = new QShortcut(QKeyCombination((chord.ctrl ? Qt::ControlModifier : Qt::NoModifier) |
+                                                       (chord.shift ? Qt::ShiftModifier : Qt::NoModifier),
+                                                   key),
+                                   window_.get());
+        QObject::connect(keys, &QShortcut::activated, surface_,
+                         [this, command = chord.command] { surface_->board().choose(command); });
     }
     // The board's boxes come before the commands in the designs' tab order.
     using Kind = ui::designs::BoardChild::Kind;

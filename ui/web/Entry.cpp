@@ -10,6 +10,7 @@
 
 #include "app/PuzzleText.h"
 #include "app/modOrvane.h"
+#include "ui/CommandKeys.h"
 #include "ui/Dispatch.h"
 #include "ui/web/Elements.h"
 #include "ui/web/Page.h"
@@ -92,6 +93,21 @@ extern "C" EMSCRIPTEN_KEEPALIVE int orvane_digit(int topRow, int typed)
     const std::optional<ui::Key> digit = ui::digitKeyOf(topRow, static_cast<char32_t>(typed));
     return digit ? static_cast<int>(*digit) : 0;
 }
+
+// The command (CommandKeys.h) of a key typed anywhere on the page, by `letter`,
+// the capital of the letter it types or stands at (0 for any other key), and its
+// modifiers: the command's number plus one, or 0. On a Mac (`mac`) Cmd stands for
+// Ctrl, and a key with the other of the two is the browser's.
+extern "C" EMSCRIPTEN_KEEPALIVE int orvane_command(int letter, int ctrl, int meta, int shift, int alt, int mac)
+{
+    if (alt || (mac ? ctrl : meta) || letter < 'A' || letter > 'Z')
+        return 0;
+    const std::optional<ui::Command> command =
+        ui::commandOf(static_cast<ui::CommandKey>(letter), (mac ? meta : ctrl) != 0, shift != 0, mac != 0);
+    return command ? static_cast<int>(*command) + 1 : 0;
+}
+// page.js acts on these two; copy and paste reach it as the browser's own events.
+static_assert(static_cast<int>(ui::Command::Undo) + 1 == 1 && static_cast<int>(ui::Command::Redo) + 1 == 2);
 
 // Undo (or with `redo`, redo), wherever the focus is on the page: on `element`,
 // or -1 off the board's elements. It answers the box (1 to 9) of the cell a click

@@ -49,10 +49,10 @@ var orvanePage = {
     // enlarged box's "Undo" and "Redo" too.
     this.mac = /mac|iphone|ipad/i.test((navigator.userAgentData || navigator).platform);
     addEventListener("keydown", (event) => {
-      const redo = this.undoKey(event);
-      if (redo === null || this.editsText(event.target)) return;
+      const command = this.commandOf(event);
+      if ((command !== 1 && command !== 2) || this.editsText(event.target)) return;
       event.preventDefault();
-      this.undo(redo, event.target.element);
+      this.undo(command === 2, event.target.element);
     });
     this.history = ["undo", "redo"].map((id, redo) => {
       const button = document.getElementById(id);
@@ -122,16 +122,16 @@ var orvanePage = {
     return { ArrowLeft: 4, ArrowRight: 5, ArrowUp: 6, ArrowDown: 7, Delete: 21, Backspace: 21 }[key] || -1;
   },
 
-  // Ctrl+Z undoes, and Ctrl+Y and Ctrl+Shift+Z redo; on a Mac Cmd+Z and
-  // Cmd+Shift+Z, Cmd+Y being the browser's History there: false for undo, true
-  // for redo, null for any other key. The letter is the one
-  // the layout types, or on a layout that types none, the one at the key's place.
-  undoKey(event) {
-    const [own, other] = this.mac ? [event.metaKey, event.ctrlKey] : [event.ctrlKey, event.metaKey];
-    if (!own || other || event.altKey) return null;
+  // The board's command for a key, as the one table of the command keys has it
+  // (ui/CommandKeys.h; Entry.cpp): 1 undo, 2 redo, 3 copy, 4 paste, 0 none. On a
+  // Mac, Cmd stands for Ctrl there and Cmd+Y stays the browser's History. The
+  // letter is the one the layout types, or on a layout that types none, the one
+  // at the key's place.
+  commandOf(event) {
     const place = /^Key([A-Z])$/.exec(event.code);
-    const letter = (/^[a-z]$/i.test(event.key) ? event.key : place ? place[1] : "").toLowerCase();
-    return letter === "z" ? event.shiftKey : letter === "y" && !event.shiftKey && !this.mac ? true : null;
+    const letter = /^[a-z]$/i.test(event.key) ? event.key.toUpperCase() : place ? place[1] : "";
+    const code = letter ? letter.charCodeAt(0) : 0;
+    return this.call("_orvane_command", code, event.ctrlKey, event.metaKey, event.shiftKey, event.altKey, this.mac);
   },
 
   // From the board (the focus on one of its elements), the focus lands in a cell

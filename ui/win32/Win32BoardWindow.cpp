@@ -1,16 +1,17 @@
 #include "ui/win32/Win32BoardWindow.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "app/modOrvane.h"
 #include "ui/TabOrder.h"
 #include "ui/win32/ChildWindow.h"
+#include "ui/win32/ContextMenu.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/SystemColors.h"
 #include "ui/win32/WindowClass.h"
-#include "ui/win32/resource.h"
 
 namespace ui::win32 {
 
@@ -137,21 +138,16 @@ LRESULT Win32BoardWindow::handle(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 // A command's click goes through the board's history; a key of the accelerator
-// table (resource.h) is the board menu's entry of the same name, from wherever
+// table (ContextMenu.h) is the board menu's entry of the same name, from wherever
 // the focus is in the window.
 bool Win32BoardWindow::command(WPARAM wParam, LPARAM lParam)
 {
-    using ui::desktop::MenuItem;
-    const std::pair<WORD, MenuItem> keys[] = {{IDM_UNDO, MenuItem::Undo},
-                                              {IDM_REDO, MenuItem::Redo},
-                                              {IDM_COPY, MenuItem::Copy},
-                                              {IDM_PASTE, MenuItem::Paste}};
     const bool accelerator = HIWORD(wParam) == 1 && lParam == 0;
-    for (const auto& [id, item] : keys)
-        if (accelerator && LOWORD(wParam) == id && surface_) {
-            surface_->board().choose(item);
-            return true;
-        }
+    if (const std::optional<ui::desktop::MenuItem> item = menuItemOfKey(LOWORD(wParam));
+        accelerator && item && surface_) {
+        surface_->board().choose(*item);
+        return true;
+    }
     const std::pair<CommandButton*, void (History::*)()> commands[] = {
         {reset_.get(), &History::reset}, {fix_.get(), &History::fix}, {unFix_.get(), &History::unFix}};
     for (const auto& [button, act] : commands)

@@ -2,10 +2,10 @@
 
 #include "app/modOrvane.h"
 #include "ui/Dispatch.h"
+#include "ui/win32/ContextMenu.h"
 #include "ui/win32/FailureBox.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/Win32Platform.h"
-#include "ui/win32/resource.h"
 
 #include <objbase.h>
 
@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     try {
         ui::win32::Win32Platform platform(instance);
         modOrvane::Main(platform);
-        const int status = ui::win32::runMessageLoop(LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDA_ORVANE)));
+        const int status = ui::win32::runMessageLoop(ui::win32::boardMenuKeys());
         modOrvane::releaseBoard();
         return status;
     } catch (const std::exception& e) {
