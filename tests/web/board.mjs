@@ -123,7 +123,8 @@ export function readBoard(page) {
     const candidates = new Array(729);
     const labels = new Array(81);
     for (const button of document.querySelectorAll("#board button[aria-label]")) {
-      const [, r, c, d] = /^Row (\d), column (\d), candidate (\d)$/.exec(button.getAttribute("aria-label")).map(Number);
+      // "Row 4, column 7, candidate 5", in the page's language: the numbers in that order.
+      const [, r, c, d] = /(\d)\D+(\d)\D+(\d)\D*$/.exec(button.getAttribute("aria-label")).map(Number);
       const n = (r - 1) * 9 + (c - 1);
       const shown = button.checkVisibility();
       candidates[n * 9 + d - 1] = [shown, shown && !button.disabled, getComputedStyle(button).backgroundColor];

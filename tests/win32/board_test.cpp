@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "app/PuzzleText.h"
 #include "app/modOrvane.h"
 #include "support/BoardPlaces.h"
+#include "support/ClipboardPlay.h"
 #include "support/ReferenceModel.h"
 #include "ui/Catalogue.h"
 #include "ui/Designs.h"
@@ -585,43 +587,59 @@ std::wstring textOf(HWND window)
     return text;
 }
 
-// Through the real clipboard, by the keys, from a command: a paste gives the
-// board the focus on its first free candidate; a bad one says why in a box.
-TEST_F(BoardWindowTest, PastesUndoesCopiesAndRefusesABadPuzzleThroughTheClipboard)
+// The clipboard's play that every build runs, through the real clipboard and the
+// keys: a paste gives the board the focus on its first free candidate; a bad one
+// says why in a box under the window's caption, in the user's language
+// (win32_german), and changes nothing.
+TEST_F(BoardWindowTest, ThePlayThroughTheClipboardThatEveryBuildPlays)
 {
+    const char* language = std::getenv("ORVANE_TEST_LANGUAGE");
     support::ReferenceModel model(100);
-    click(4, 4, digit5);
-    model.perform(support::PlayerAction::click({4, 4}, digit5));
-    SetFocus(probe.reset().window);
-    setClipboardText(puzzleGrid);
-    probe.typeKey('V', true);
-    model.perform(pastePuzzle());
-    ASSERT_TRUE(showsAsModel(model));
-    EXPECT_EQ(BoardProbe::focus(), probe.candidate(0, 2, 0)); // row 1, column 3: 1, 2 and 4 are free
-
-    probe.typeKey('C', true);
-    EXPECT_EQ(clipboardText(), wide(puzzleLine) + L"\r\n");
-    probe.typeKey('Z', true);
-    model.perform(support::PlayerAction::undo());
-    ASSERT_TRUE(showsAsModel(model));
-
-    setClipboardText(L"53..7....6..195");
-    std::wstring title, text;
-    HWND owner = nullptr;
-    {
-        const WindowWatch box(probe.board(), L"#32770", [&](HWND dialog) {
-            title = textOf(dialog);
-            text = textOf(GetDlgItem(dialog, 0xFFFF));
-            owner = GetWindow(dialog, GW_OWNER);
-            sendKeys({VK_ESCAPE});
-        });
-        probe.typeKey(VK_INSERT, false, true);
-        EXPECT_TRUE(box.seen());
+    for (const support::ClipboardStep& step :
+         support::clipboardPlay(ORVANE_CLIPBOARD_PLAY, language ? language : "en")) {
+        if (step.clipboard)
+            setClipboardText(ui::win32::utf16(*step.clipboard));
+        const std::map<std::string, std::array<WORD, 3>> keys{{"5", {'5', 0, 0}},
+                                                              {"Ctrl+V", {'V', 1, 0}},
+                                                              {"Ctrl+Z", {'Z', 1, 0}},
+                                                              {"Ctrl+C", {'C', 1, 0}},
+                                                              {"Shift+Insert", {VK_INSERT, 0, 1}}};
+        const std::array<WORD, 3> key = step.key == "click" ? std::array<WORD, 3>{} : keys.at(step.key);
+        std::wstring title, told;
+        HWND owner = nullptr;
+        {
+            const WindowWatch box(probe.board(), L"#32770", [&](HWND dialog) {
+                title = textOf(dialog);
+                told = textOf(GetDlgItem(dialog, 0xFFFF));
+                owner = GetWindow(dialog, GW_OWNER);
+                sendKeys({VK_ESCAPE});
+            });
+            if (step.key == "click")
+                click(ui::boxCellOf(step.action->pos).box, ui::boxCellOf(step.action->pos).cell,
+                      step.action->candidate);
+            else
+                probe.typeKey(key[0], key[1] != 0, key[2] != 0);
+            EXPECT_EQ(box.seen(), step.told.has_value()) << step.key;
+        }
+        if (step.action)
+            model.perform(*step.action);
+        ASSERT_TRUE(showsAsModel(model)) << step.key;
+        if (step.focus) {
+            const ui::BoxCell at = ui::boxCellOf(step.focus->place);
+            EXPECT_EQ(BoardProbe::focus(), probe.candidate(at.box, at.cell, step.focus->candidate));
+        }
+        if (step.copied) {
+            std::wstring windowsLines;
+            for (const wchar_t c : ui::win32::utf16(*step.copied))
+                windowsLines += c == L'\n' ? L"\r\n" : std::wstring(1, c);
+            EXPECT_EQ(clipboardText(), windowsLines);
+        }
+        if (step.told) {
+            EXPECT_EQ(title, L"Form2");
+            EXPECT_EQ(told, ui::win32::utf16(*step.told));
+            EXPECT_EQ(owner, probe.board());
+        }
     }
-    EXPECT_EQ(title, L"Form2");
-    EXPECT_EQ(text, L"The puzzle needs exactly 81 cells, not 15");
-    EXPECT_EQ(owner, probe.board());
-    EXPECT_TRUE(showsAsModel(model));
 }
 
 // Another program's window that holds the clipboard open for `ms` milliseconds,
