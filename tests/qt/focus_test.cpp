@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -29,13 +30,28 @@ protected:
     Stop stop(int b, int k, int i) { return {&view_->surface(), button(b, k, i).part}; }
     static Stop stop(const QWidget& command) { return {&command, {}}; }
 
+    // A menu or box that the test does not answer waits for the player for ever:
+    // after 5 s Escape closes it, and the test fails, saying what it waited for.
+    static void giveUpOn(const QElapsedTimer& waited, const char* what)
+    {
+        QWidget* open = QApplication::activePopupWidget();
+        open = open ? open : QApplication::activeModalWidget();
+        if (open && waited.hasExpired(5000)) {
+            ADD_FAILURE() << "waited 5 s for " << what << " while another window held the input";
+            QTest::keyClick(open, Qt::Key_Escape);
+        }
+    }
+
     // Shift+F10 opens the board's menu: its entries with their keys, each marked
     // while not offered, and then `choose` typed in it.
     QString menu(std::initializer_list<Qt::Key> choose)
     {
         QStringList offered;
         QTimer chooser;
-        QObject::connect(&chooser, &QTimer::timeout, [&offered, &chooser, choose] {
+        QElapsedTimer waited;
+        waited.start();
+        QObject::connect(&chooser, &QTimer::timeout, [&offered, &chooser, &waited, choose] {
+            giveUpOn(waited, "the board's menu");
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
                 for (const QAction* action : menu->actions())
                     offered << action->text() + (action->isEnabled() ? "" : " (not offered)");
@@ -63,7 +79,10 @@ protected:
                 clipboard.setText(QString::fromStdString(*step.clipboard));
             QString told;
             QTimer closer; // a box waits for the player: it is read, then closed by Escape
-            QObject::connect(&closer, &QTimer::timeout, [&told] {
+            QElapsedTimer waited;
+            waited.start();
+            QObject::connect(&closer, &QTimer::timeout, [&told, &waited] {
+                giveUpOn(waited, "a message box");
                 if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                     told = box->windowTitle() + ": " + box->text();
                     QTest::keyClick(box, Qt::Key_Escape);
