@@ -17,6 +17,6 @@ int main(int argc, char* argv[])
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    ui::openCatalogue(ORVANE_LOCALE_BUILD_DIR);
+    ui::openCatalogue(QCoreApplication::applicationDirPath().toStdString());
     return RUN_ALL_TESTS();
 }

@@ -23,6 +23,7 @@
 #include "support/ReferenceModel.h"
 #include "ui/Catalogue.h"
 #include "ui/Designs.h"
+#include "ui/PlaceNames.h"
 #include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"

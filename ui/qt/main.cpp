@@ -40,11 +40,8 @@ int main(int argc, char* argv[])
     // the rest unread, as the toolkit's variables for display and scaling are read by
     // the toolkit and nothing else.
     QApplication app(argc, argv);
-    // The catalogues are installed beside the program, as share/locale is beside
-    // games/ under any prefix, so that a copy installed anywhere speaks the same.
-    ui::openCatalogue(QString(QCoreApplication::applicationDirPath() + QStringLiteral("/" ORVANE_LOCALE_FROM_PROGRAM))
-                          .toLocal8Bit()
-                          .constData());
+    // The catalogues are found from the program's own folder, built or installed.
+    ui::openCatalogue(QCoreApplication::applicationDirPath().toStdString());
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
     // use; the larger ones come with the menu entry from the icon theme.

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/BoardPlace.h"
+#include "ui/PlaceNames.h"
 #include "ui/Catalogue.h"
 #include "ui/Designs.h"
 #include "ui/Keys.h"
