@@ -2,6 +2,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -18,10 +20,11 @@
 
 namespace {
 
+// A line of the table: its environment, and the catalogue's language (-1 English).
 struct Row {
     std::string line;
     std::map<std::string, std::string> environment;
-    std::string language;
+    int language = ui::catalogue::english;
 };
 
 std::vector<Row> table()
@@ -30,13 +33,14 @@ std::vector<Row> table()
     std::vector<Row> rows;
     for (std::string line; std::getline(file, line);) {
         std::istringstream words(line);
-        Row row{line, {}, {}};
+        Row row{line, {}};
         for (std::string word; !line.starts_with('#') && words >> word;)
             if (const auto equals = word.find('='); equals != std::string::npos)
                 row.environment[word.substr(0, equals)] = word.substr(equals + 1);
             else
-                row.language = word;
-        if (!row.language.empty())
+                for (int language = 0; language < ui::catalogue::languageCount; ++language)
+                    row.language = word == ui::catalogue::languageNames[language] ? language : row.language;
+        if (!row.environment.empty())
             rows.push_back(row);
     }
     EXPECT_GE(rows.size(), 10u);
@@ -44,28 +48,16 @@ std::vector<Row> table()
 }
 
 // The player's languages, best first, as glibc's gettext reads them: none in the C
-// locale; else LANGUAGE; else the locale of LC_ALL, LC_MESSAGES or LANG.
+// locale; else LANGUAGE; else the locale's, LC_ALL's or LANG's.
 std::vector<std::string> preferredOf(std::map<std::string, std::string> environment)
 {
-    const std::string locale = !environment["LC_ALL"].empty()        ? environment["LC_ALL"]
-                               : !environment["LC_MESSAGES"].empty() ? environment["LC_MESSAGES"]
-                                                                     : environment["LANG"];
-    if (locale.empty() || locale == "C" || locale == "POSIX")
-        return {};
+    const std::string locale = environment["LC_ALL"].empty() ? environment["LANG"] : environment["LC_ALL"];
     std::vector<std::string> list;
     std::istringstream languages(environment["LANGUAGE"].empty() ? locale.substr(0, locale.find('.'))
                                                                  : environment["LANGUAGE"]);
-    for (std::string tag; std::getline(languages, tag, ':');)
+    for (std::string tag; locale != "C" && locale != "POSIX" && std::getline(languages, tag, ':');)
         list.push_back(tag);
     return list;
-}
-
-int languageNamed(const std::string& name)
-{
-    for (int language = 0; language < ui::catalogue::languageCount; ++language)
-        if (name == ui::catalogue::languageNames[language])
-            return language;
-    return ui::catalogue::english;
 }
 
 TEST(Language, EveryBuildChoosesAsTheTableSays)
@@ -73,40 +65,25 @@ TEST(Language, EveryBuildChoosesAsTheTableSays)
     for (const Row& row : table()) {
         const std::vector<std::string> tags = preferredOf(row.environment);
         const std::vector<std::string_view> preferred(tags.begin(), tags.end());
-        EXPECT_EQ(ui::catalogue::bestLanguage(preferred), languageNamed(row.language)) << row.line;
+        EXPECT_EQ(ui::catalogue::bestLanguage(preferred), row.language) << row.line;
     }
 }
 
 // Orvane.exe and the page carry every text the template has from the program's
-// sources, and no other.
+// sources, and no other, each as the template writes it.
 TEST(Language, TheCompiledCatalogueHoldsEveryTextOfTheProgram)
 {
-    std::ifstream pot(ORVANE_SOURCE_DIR "/po/orvane.pot");
-    const std::regex programFile(R"(\.(cpp|h)( |$))");
-    const auto unquoted = [](const std::string& line) {
-        std::string text;
-        for (std::size_t i = line.find('"') + 1; i < line.rfind('"'); ++i)
-            text += line[i] == '\\' && line[++i] == 'n' ? '\n' : line[i];
-        return text;
-    };
-    std::set<std::string> expected;
-    bool program = false, inText = false;
-    std::string text;
-    for (std::string line; std::getline(pot, line);) {
-        if (line.starts_with("#: "))
-            program = program || std::regex_search(line, programFile);
-        else if (line.starts_with("msgid "))
-            text = unquoted(line), inText = true;
-        else if (line.starts_with('"') && inText)
-            text += unquoted(line);
-        else if (line.starts_with("msgstr ")) {
-            if (program && !text.empty())
-                expected.insert(text);
-            program = inText = false;
-        }
-    }
-    const std::set<std::string> compiled(ui::catalogue::englishTexts,
-                                         ui::catalogue::englishTexts + ui::catalogue::textCount);
+    FILE* pot = popen(
+        "msggrep --location='*/*.cpp' --location='*/*.h' --location='*/*/*.cpp' --location='*/*/*.h' " ORVANE_SOURCE_DIR
+        "/po/orvane.pot | msgcat --no-wrap - | sed -n 's/^msgid \"\\(..*\\)\"$/\\1/p'",
+        "r");
+    std::set<std::string> expected, compiled;
+    for (char line[4096]; fgets(line, sizeof line, pot);)
+        expected.insert(std::string(line, std::strcspn(line, "\n")));
+    pclose(pot);
+    for (const std::string_view text : ui::catalogue::englishTexts)
+        compiled.insert(std::regex_replace(std::regex_replace(std::string(text), std::regex("[\"\\\\]"), "\\$&"),
+                                           std::regex("\n"), "\\n"));
     EXPECT_EQ(compiled, expected);
 }
 
@@ -126,9 +103,8 @@ TEST(Language, GettextChoosesAsTheTableSays)
             for (const auto& [name, value] : row.environment)
                 setenv(name.c_str(), value.c_str(), 1);
             ui::openCatalogue(programDir);
-            const int language = languageNamed(row.language);
             for (const char* english : ui::catalogue::englishTexts)
-                if (std::string(ui::_(english)) != ui::catalogue::translated(english, language))
+                if (std::string(ui::_(english)) != ui::catalogue::translated(english, row.language))
                     _exit(1);
             _exit(0);
         }
