@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -41,7 +42,7 @@ int main(int argc, char* argv[])
     // the toolkit and nothing else.
     QApplication app(argc, argv);
     // The catalogues are found from the program's own folder, built or installed.
-    ui::openCatalogue(QCoreApplication::applicationDirPath().toStdString());
+    ui::openCatalogue(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
     // use; the larger ones come with the menu entry from the icon theme.
