@@ -3,6 +3,9 @@
 #include <array>
 #include <bitset>
 #include <stdexcept>
+#include <variant>
+
+#include "app/PuzzleText.h"
 
 namespace {
 
@@ -103,6 +106,15 @@ void History::paste(const Puzzle& puzzle)
     board_.window().cmdFix().Click.raise();
     if (picksOf(board_) != before)
         record({.kind = Kind::Paste, .picks = packPicks(before.candidate), .cells = packSet(before.frozen)});
+}
+
+std::optional<PuzzleProblem> History::paste(std::string_view text)
+{
+    const std::variant<Puzzle, PuzzleProblem> read = readPuzzle(text);
+    if (const auto* problem = std::get_if<PuzzleProblem>(&read))
+        return *problem;
+    paste(std::get<Puzzle>(read));
+    return std::nullopt;
 }
 
 // A command is recorded when it changed a pick or a freeze. "Fix" and "Un-Fix"

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string_view>
 
 #include "app/Orvane_Main.h"
 #include "app/Puzzle.h"
+#include "app/PuzzleProblem.h"
 #include "ui/BoardPlace.h"
 #include "ui/Controls.h"
 
@@ -61,6 +63,10 @@ public:
     // and "Fix" would. The reader makes only puzzles the board can hold; any other
     // is a programming error (std::logic_error) and changes nothing.
     void paste(const Puzzle& puzzle);
+    // A puzzle pasted as text, as every build takes it from its clipboard: read,
+    // then laid as above. A text that holds no puzzle the board can take changes
+    // nothing, and the problem says why.
+    std::optional<PuzzleProblem> paste(std::string_view text);
 
     Step undo();
     Step redo();

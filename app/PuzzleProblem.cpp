@@ -12,6 +12,7 @@ const char* templateOf(PuzzleProblem::Sentence sentence)
     using Sentence = PuzzleProblem::Sentence;
     switch (sentence) {
     case Sentence::NoText: return ui::N_("The clipboard holds no text");
+    case Sentence::ClipboardBusy: return ui::N_("The clipboard is in use by another program; try again");
     case Sentence::TooLong: return ui::N_("The clipboard holds more than %1$s KiB of text, too much for a puzzle");
     case Sentence::NoCells: return ui::N_("The clipboard's text holds no puzzle: no digit, '.' or '0'");
     case Sentence::CellCount: return ui::N_("The puzzle needs exactly 81 cells, not %1$s");
@@ -39,6 +40,7 @@ PuzzleProblem::PuzzleProblem(Sentence sentence, std::vector<std::string> argumen
 }
 
 PuzzleProblem PuzzleProblem::noText() { return {Sentence::NoText, {}}; }
+PuzzleProblem PuzzleProblem::clipboardBusy() { return {Sentence::ClipboardBusy, {}}; }
 PuzzleProblem PuzzleProblem::tooLong(std::size_t kibibytes) { return {Sentence::TooLong, {std::to_string(kibibytes)}}; }
 PuzzleProblem PuzzleProblem::noCells() { return {Sentence::NoCells, {}}; }
 PuzzleProblem PuzzleProblem::cellCount(long cells) { return {Sentence::CellCount, {number(cells)}}; }

@@ -5,7 +5,8 @@
 
 #include "app/Puzzle.h"
 
-// Why a text is not a puzzle the board can take, in the player's words.
+// Why a text is not a puzzle the board can take, or the clipboard gave none, in
+// the player's words.
 //
 // Every message is one sentence template with its numbers and characters as
 // separate arguments, "%1" to "%9", so that a language may put them in its own
@@ -14,6 +15,7 @@ class PuzzleProblem {
 public:
     enum class Sentence : std::uint8_t {
         NoText,
+        ClipboardBusy,
         TooLong,
         NoCells,
         CellCount,
@@ -25,6 +27,8 @@ public:
 
     // The clipboard held no text at all (nothing, or an image).
     static PuzzleProblem noText();
+    // Another program held the clipboard open for as long as the board waited.
+    static PuzzleProblem clipboardBusy();
     // More text than the reader reads, in KiB.
     static PuzzleProblem tooLong(std::size_t kibibytes);
     // Text, but not one cell in it.

@@ -75,14 +75,14 @@ bool isBlank(char32_t code) { return code == ' ' || code == '\t' || code == noBr
 bool isBoxSeparator(char32_t code) { return code == '|' || code == '+'; }
 
 // A comment starts with "#"; a rule line is drawn with "-" or "=", with nothing
-// else on it but box separators and blanks.
+// else on it but box separators and blanks, and it may end in a comment.
 bool holdsNoCells(std::string_view line)
 {
     bool ruled = false;
     for (std::size_t at = 0; at < line.size();) {
         const Character c = decodeAt(line, at);
         at += c.bytes;
-        if (c.code == '#' && !ruled)
+        if (c.code == '#')
             return true;
         if (c.code == '-' || c.code == '=')
             ruled = true;

@@ -194,8 +194,10 @@ TEST_F(KeysTest, TheArrowsGoFromCellToCellAndACellWithNoFreeCandidateTakesTheFoc
     EXPECT_EQ(std::ranges::count(picture.announced, std::pair(at(0, 0), ui::desktop::BoardView::Announcement::Focus)),
               1)
         << "clicked from outside the board, the focus is heard of at the board's next input";
+    picture.announced.clear();
     EXPECT_TRUE(press(Key::Left));
     EXPECT_EQ(drawn.focus(), at(0, 0)) << "at the board's edge it stays";
+    EXPECT_TRUE(picture.announced.empty()) << "and screen readers hear nothing of a focus that did not move";
     picture.paint();
     press(Key::Right);
     EXPECT_EQ(drawn.focus(), at(0, 1, 0)) << "the pick, the one free candidate";

@@ -12,6 +12,7 @@
 #include "cell/usrcntBlock.h"
 #include "support/FakeBox.h"
 #include "support/FakeCell.h"
+#include "support/HeldBytes.h"
 #include "support/NullPlatform.h"
 #include "support/TestBoard.h"
 #include "support/WriteLog.h"
@@ -222,6 +223,18 @@ INSTANTIATE_TEST_SUITE_P(
             ch = ch == '-' ? '_' : ch;
         return name;
     });
+
+// A failure for want of memory is told all the same: its words need none.
+TEST(FailureWithNoMemoryLeft, IsStillToldInOneLine)
+{
+    EXPECT_EXIT(
+        {
+            const support::NoMemory none;
+            ui::endWithFailure("std::bad_alloc", nullptr);
+        },
+        ::testing::ExitedWithCode(EXIT_FAILURE),
+        ::testing::Matcher<const std::string&>("Orvane: internal error: std::bad_alloc\n"));
+}
 
 // Right at a limit, and where an event has no one to hear it, the click simply returns.
 class ClickReturns : public ::testing::TestWithParam<const char*> {};

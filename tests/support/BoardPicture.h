@@ -49,11 +49,18 @@ private:
     void click(Part candidate) override;
     void announce(Part part, Announcement what) override;
     void takesFocusChanged(bool) override {}
-    std::optional<std::string> clipboardText(std::size_t atMost) const override
+    std::variant<std::string, PuzzleProblem> clipboardText(std::size_t atMost) const override
     {
-        return clipboard ? std::optional(clipboard->substr(0, atMost)) : std::nullopt;
+        if (!clipboard)
+            return PuzzleProblem::noText();
+        return clipboard->substr(0, atMost);
     }
-    void putOnClipboard(const std::string& text) override { clipboard = text; }
+    bool putOnClipboard(const std::string& text) override
+    {
+        clipboard = text;
+        return true;
+    }
+    bool clipboardHoldsText() const override { return clipboard.has_value(); }
     void warn(const std::string& message) override { warned.push_back(message); }
     void takeFocus() override
     {

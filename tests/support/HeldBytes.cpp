@@ -6,6 +6,7 @@
 namespace {
 
 bool counting = false;
+bool refusing = false;
 std::size_t held = 0;
 
 // Each block carries its counted size in front of it, 0 when it was not counted.
@@ -13,7 +14,7 @@ constexpr std::size_t header = alignof(std::max_align_t);
 
 void* allocate(std::size_t size)
 {
-    auto* block = static_cast<unsigned char*>(std::malloc(size + header));
+    auto* block = refusing ? nullptr : static_cast<unsigned char*>(std::malloc(size + header));
     if (!block)
         throw std::bad_alloc();
     const std::size_t counted = counting ? size : 0;
@@ -51,5 +52,8 @@ HeldBytes::HeldBytes()
 HeldBytes::~HeldBytes() { counting = false; }
 
 std::size_t HeldBytes::now() const { return held; }
+
+NoMemory::NoMemory() { refusing = true; }
+NoMemory::~NoMemory() { refusing = false; }
 
 } // namespace support

@@ -16,4 +16,13 @@ public:
     std::size_t now() const;
 };
 
+// While one lives, every allocation fails, as when the system has no memory left.
+class NoMemory {
+public:
+    NoMemory();
+    ~NoMemory();
+    NoMemory(const NoMemory&) = delete;
+    NoMemory& operator=(const NoMemory&) = delete;
+};
+
 } // namespace support

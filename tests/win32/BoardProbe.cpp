@@ -1,5 +1,7 @@
 #include "BoardProbe.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <cwchar>
 #include <utility>
@@ -361,7 +363,8 @@ std::wstring clipboardText()
 WindowWatch::WindowWatch(HWND timerWindow, const wchar_t* windowClass, std::function<void(HWND)> act)
     : timerWindow_(timerWindow),
       class_(windowClass),
-      act_(std::move(act))
+      act_(std::move(act)),
+      until_(GetTickCount() + 5000)
 {
     SetTimer(timerWindow_, reinterpret_cast<UINT_PTR>(this), 50, &tick);
 }
@@ -389,6 +392,13 @@ void CALLBACK WindowWatch::tick(HWND window, UINT, UINT_PTR self, DWORD)
     auto& watch = *reinterpret_cast<WindowWatch*>(self);
     Search found{&watch.class_, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), &findShown, reinterpret_cast<LPARAM>(&found));
+    if (!found.second && GetTickCount() > watch.until_) {
+        KillTimer(window, self);
+        sendKeys({VK_ESCAPE});
+        ADD_FAILURE() << "no window of class " << std::string(watch.class_.begin(), watch.class_.end())
+                      << " showed within 5 s";
+        return;
+    }
     if (!found.second || watch.seen_)
         return;
     KillTimer(window, self);

@@ -97,7 +97,9 @@ void setClipboardText(const std::wstring& text);
 std::wstring clipboardText();
 
 // Acts once on the first window of `windowClass` that this thread shows while
-// the watch lives, from inside the loop of the menu or box that shows it.
+// the watch lives, from inside the loop of the menu or box that shows it. Should
+// none show within 5 s, it presses Escape, which ends any menu or box left
+// waiting for the player, and fails the test, saying what it waited for.
 class WindowWatch {
 public:
     WindowWatch(HWND timerWindow, const wchar_t* windowClass, std::function<void(HWND)> act);
@@ -112,6 +114,7 @@ private:
     HWND timerWindow_;
     std::wstring class_;
     std::function<void(HWND)> act_;
+    DWORD until_;
     bool seen_ = false;
 };
 

@@ -624,6 +624,87 @@ TEST_F(BoardWindowTest, PastesUndoesCopiesAndRefusesABadPuzzleThroughTheClipboar
     EXPECT_TRUE(showsAsModel(model));
 }
 
+// Another program's window that holds the clipboard open for `ms` milliseconds,
+// as a clipboard manager does, from a thread of its own.
+class ClipboardHeld {
+public:
+    explicit ClipboardHeld(DWORD ms)
+        : ms_(ms),
+          opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+          thread_(CreateThread(nullptr, 0, &hold, this, 0, nullptr))
+    {
+        WaitForSingleObject(opened_, 5000);
+    }
+    ~ClipboardHeld()
+    {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        CloseHandle(opened_);
+    }
+    ClipboardHeld(const ClipboardHeld&) = delete;
+    ClipboardHeld& operator=(const ClipboardHeld&) = delete;
+
+private:
+    static DWORD WINAPI hold(void* self)
+    {
+        const auto& held = *static_cast<ClipboardHeld*>(self);
+        HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        OpenClipboard(window);
+        SetEvent(held.opened_);
+        Sleep(held.ms_);
+        CloseClipboard();
+        DestroyWindow(window);
+        return 0;
+    }
+
+    DWORD ms_;
+    HANDLE opened_;
+    HANDLE thread_;
+};
+
+// A paste waits a moment for a clipboard that another program holds open; held
+// for longer, the menu still offers Paste, and a paste says the clipboard is busy
+// and changes nothing.
+TEST_F(BoardWindowTest, APasteWaitsForAClipboardAnotherProgramHoldsForAMoment)
+{
+    support::ReferenceModel model(100);
+    setClipboardText(puzzleGrid);
+    {
+        const ClipboardHeld held(200);
+        const WindowWatch box(probe.board(), L"#32770", [](HWND) { sendKeys({VK_ESCAPE}); });
+        probe.typeKey('V', true);
+        EXPECT_FALSE(box.seen()) << "a box for a clipboard held a moment";
+    }
+    model.perform(pastePuzzle());
+    ASSERT_TRUE(showsAsModel(model));
+    probe.typeKey('Z', true);
+    model.perform(support::PlayerAction::undo());
+
+    const ClipboardHeld held(5000);
+    bool pasteOffered = false;
+    {
+        const WindowWatch menu(probe.board(), L"#32768", [&](HWND popup) {
+            const auto shown = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            pasteOffered = !(GetMenuState(shown, 3, MF_BYPOSITION) & MF_GRAYED);
+            sendKeys({VK_ESCAPE});
+        });
+        probe.typeKey(VK_F10, false, true);
+        EXPECT_TRUE(menu.seen());
+    }
+    EXPECT_TRUE(pasteOffered);
+    std::wstring told;
+    {
+        const WindowWatch box(probe.board(), L"#32770", [&](HWND dialog) {
+            told = textOf(GetDlgItem(dialog, 0xFFFF));
+            sendKeys({VK_ESCAPE});
+        });
+        probe.typeKey('V', true);
+        EXPECT_TRUE(box.seen());
+    }
+    EXPECT_EQ(told, L"The clipboard is in use by another program; try again");
+    EXPECT_TRUE(showsAsModel(model));
+}
+
 // Shift+F10 opens the menu beneath the focused candidate; each entry shows its
 // keys and is grayed while it has nothing to do.
 TEST_F(BoardWindowTest, ShiftF10OpensTheBoardsMenuAndItsPastePastes)

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "app/History.h"
 #include "app/PuzzleProblem.h"
@@ -61,9 +62,13 @@ public:
     // Whether any candidate takes the focus, so the surface is a tab stop.
     virtual void takesFocusChanged(bool takesFocus) = 0;
     // The platform's clipboard, which the player fills and empties by hand: its
-    // text, UTF-8, no more than `atMost` bytes of it, or nothing where it holds none.
-    virtual std::optional<std::string> clipboardText(std::size_t atMost) const = 0;
-    virtual void putOnClipboard(const std::string& text) = 0;
+    // text, UTF-8, no more than `atMost` bytes of it; else why not: it holds no
+    // text, or another program held it for longer than a player would wait.
+    virtual std::variant<std::string, PuzzleProblem> clipboardText(std::size_t atMost) const = 0;
+    // False where another program held the clipboard for as long.
+    virtual bool putOnClipboard(const std::string& text) = 0;
+    // Whether it holds text, asked without taking the clipboard from anyone.
+    virtual bool clipboardHoldsText() const = 0;
     // Tells the player what went wrong, in the platform's own message box.
     virtual void warn(const std::string& message) = 0;
     // Gives the board the keyboard focus, from wherever in the window it is.

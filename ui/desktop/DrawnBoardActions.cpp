@@ -57,17 +57,17 @@ void DrawnBoard::announceFocus()
 
 std::optional<PuzzleProblem> DrawnBoard::pasteText(std::string_view text)
 {
-    const std::variant<Puzzle, PuzzleProblem> read = readPuzzle(text);
-    if (const auto* problem = std::get_if<PuzzleProblem>(&read))
-        return *problem;
     const Settled settled{*this};
-    play([&read](History& history) {
-        history.paste(std::get<Puzzle>(read));
+    std::optional<PuzzleProblem> problem = PuzzleProblem::noText();
+    play([&problem, text](History& history) {
+        problem = history.paste(text);
         return History::Step{};
     });
-    moveTo(firstStop(*this, focusHere()));
-    view_.takeFocus();
-    return std::nullopt;
+    if (!problem) {
+        moveTo(firstStop(*this, focusHere()));
+        view_.takeFocus();
+    }
+    return problem;
 }
 
 std::string DrawnBoard::copyText() const
@@ -79,13 +79,18 @@ std::string DrawnBoard::copyText() const
 // The reader reads no more than its limit; one byte more tells it the text is longer.
 void DrawnBoard::paste()
 {
-    const std::optional<std::string> text = view_.clipboardText(maxPuzzleTextBytes + 1);
-    const std::optional<PuzzleProblem> problem = text ? pasteText(*text) : PuzzleProblem::noText();
+    std::variant<std::string, PuzzleProblem> got = view_.clipboardText(maxPuzzleTextBytes + 1);
+    const auto* text = std::get_if<std::string>(&got);
+    const std::optional<PuzzleProblem> problem = text ? pasteText(*text) : std::get<PuzzleProblem>(got);
     if (problem)
         view_.warn(problem->text());
 }
 
-void DrawnBoard::copy() { view_.putOnClipboard(copyText()); }
+void DrawnBoard::copy()
+{
+    if (!view_.putOnClipboard(copyText()))
+        view_.warn(PuzzleProblem::clipboardBusy().text());
+}
 
 bool DrawnBoard::offers(MenuItem item) const
 {
@@ -96,7 +101,7 @@ bool DrawnBoard::offers(MenuItem item) const
     case MenuItem::Undo: return played->canUndo();
     case MenuItem::Redo: return played->canRedo();
     case MenuItem::Copy: return puzzleOf(played->board()) != Puzzle{};
-    case MenuItem::Paste: return view_.clipboardText(maxPuzzleTextBytes + 1).has_value();
+    case MenuItem::Paste: return view_.clipboardHoldsText();
     }
     return false;
 }

@@ -198,17 +198,25 @@ void BoardSurface::announce(ui::desktop::Part part, Announcement what) { announc
 
 void BoardSurface::takesFocusChanged(bool takesFocus) { setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus); }
 
-std::optional<std::string> BoardSurface::clipboardText(std::size_t atMost) const
+// Qt's clipboard is never held from the program: X11 asks the owner for its text
+// and waits for it, and Qt on other systems waits out a busy clipboard itself.
+std::variant<std::string, PuzzleProblem> BoardSurface::clipboardText(std::size_t atMost) const
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText())
-        return std::nullopt;
-    return data->text().toUtf8().left(static_cast<qsizetype>(atMost)).toStdString();
+    if (!clipboardHoldsText())
+        return PuzzleProblem::noText();
+    return QGuiApplication::clipboard()->text().toUtf8().left(static_cast<qsizetype>(atMost)).toStdString();
 }
 
-void BoardSurface::putOnClipboard(const std::string& text)
+bool BoardSurface::putOnClipboard(const std::string& text)
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    return true;
+}
+
+bool BoardSurface::clipboardHoldsText() const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
 }
 
 void BoardSurface::warn(const std::string& message)

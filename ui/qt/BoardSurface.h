@@ -50,8 +50,9 @@ private:
     History::Step dispatch(const std::function<History::Step()>& action) override;
     void announce(ui::desktop::Part part, Announcement what) override;
     void takesFocusChanged(bool takesFocus) override;
-    std::optional<std::string> clipboardText(std::size_t atMost) const override;
-    void putOnClipboard(const std::string& text) override;
+    std::variant<std::string, PuzzleProblem> clipboardText(std::size_t atMost) const override;
+    bool putOnClipboard(const std::string& text) override;
+    bool clipboardHoldsText() const override;
     void warn(const std::string& message) override;
     void takeFocus() override;
     void openMenu(std::optional<QPoint> at);

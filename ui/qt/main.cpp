@@ -43,6 +43,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // The catalogues are found from the program's own folder, built or installed.
     ui::openCatalogue(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    ui::holdFailureWords();
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher
     // use; the larger ones come with the menu entry from the icon theme.

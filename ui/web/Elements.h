@@ -8,11 +8,18 @@
 // which take the focus when none of their candidates can, come last.
 namespace ui::web {
 
+inline constexpr std::int16_t labelPart = 9;
+
 constexpr int candidateElement(std::int16_t box, std::int16_t cell, std::int16_t index)
 {
     return (box * 9 + cell) * 10 + index;
 }
-constexpr int labelElement(std::int16_t box, std::int16_t cell) { return candidateElement(box, cell, 9); }
+constexpr int labelElement(std::int16_t box, std::int16_t cell) { return candidateElement(box, cell, labelPart); }
+
+// Back from a number below resetElement: its cell, numbered box by box from 0 to
+// 80, and its part, a candidate 0 to 8 or the label.
+constexpr int cellOfElement(int element) { return element / 10; }
+constexpr std::int16_t partOfElement(int element) { return static_cast<std::int16_t>(element % 10); }
 
 inline constexpr int resetElement = 810;
 inline constexpr int fixElement = 811;

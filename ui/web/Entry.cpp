@@ -7,7 +7,6 @@
 #include <exception>
 #include <optional>
 #include <string>
-#include <variant>
 
 #include "app/PuzzleText.h"
 #include "app/modOrvane.h"
@@ -43,8 +42,8 @@ void act(History& history, int element)
     case unFixElement: history.unFix(); return;
     default: break;
     }
-    if (element >= 0 && element < resetElement && element % 10 != 9)
-        history.click(boxCellAt(element / 10), static_cast<std::int16_t>(element % 10));
+    if (element >= 0 && element < resetElement && partOfElement(element) != labelPart)
+        history.click(boxCellAt(cellOfElement(element)), partOfElement(element));
 }
 
 } // namespace
@@ -54,6 +53,7 @@ void startBoard()
     try {
         modOrvane::Main(platform);
         speakTheBrowsersLanguage();
+        holdFailureWords();
     } catch (const std::exception& e) {
         endWithFailure(e.what(), showOnPage);
     }
@@ -131,19 +131,13 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* orvane_paste(int length)
     if (!window || !history)
         return "";
     const auto bytes = std::min(static_cast<std::size_t>(std::max(length, 0)), maxPuzzleTextBytes + 1);
-    ui::web::answered = ui::dispatch(
-        [history, bytes] {
-            const std::variant<Puzzle, PuzzleProblem> read =
-                readPuzzle(std::string_view(ui::web::pasted.data(), bytes));
-            if (const auto* problem = std::get_if<PuzzleProblem>(&read))
-                return problem->text();
-            history->paste(std::get<Puzzle>(read));
-            return std::string();
-        },
-        ui::web::showOnPage);
-    if (ui::web::answered.empty())
-        ui::web::focusFirstStop(*window);
-    return ui::web::answered.c_str();
+    const std::optional<PuzzleProblem> problem =
+        ui::dispatch([history, bytes] { return history->paste(std::string_view(ui::web::pasted.data(), bytes)); },
+                     ui::web::showOnPage);
+    if (problem)
+        return (ui::web::answered = problem->text()).c_str();
+    ui::web::focusFirstStop(*window);
+    return "";
 }
 
 // The board as text for the clipboard: a line of 81 characters and its end.

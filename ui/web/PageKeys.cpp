@@ -48,8 +48,8 @@ private:
 std::optional<BoardFocus> focusAt(int element)
 {
     if (element >= 0 && element < resetElement) {
-        const auto part = static_cast<std::int16_t>(element % 10);
-        return BoardFocus{cellAt(element / 10), part == 9 ? BoardFocus::itself : part};
+        const std::int16_t part = partOfElement(element);
+        return BoardFocus{cellAt(cellOfElement(element)), part == labelPart ? BoardFocus::itself : part};
     }
     const int cell = element - cellElement(0, 0);
     if (cell >= 0 && cell < 81)

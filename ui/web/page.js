@@ -241,8 +241,10 @@ var orvanePage = {
       this.board.classList.add("stopped");
     }
     const line = document.getElementById("failure");
-    // The sentence is the page's, in the player's language, with the message in it.
-    line.textContent = line.dataset.words.replace("%1$s", message);
+    // The sentence is the page's, in the player's language, with the message in it as it stands.
+    const words = line.dataset.words;
+    const at = words.indexOf("%1$s");
+    line.textContent = at < 0 ? words : words.slice(0, at) + message + words.slice(at + 4);
     line.hidden = false;
   },
 };

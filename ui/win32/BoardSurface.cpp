@@ -258,12 +258,14 @@ void BoardSurface::announce(ui::desktop::Part part, Announcement what)
         NotifyWinEvent(event, window_, object, child);
 }
 
-std::optional<std::string> BoardSurface::clipboardText(std::size_t atMost) const
+std::variant<std::string, PuzzleProblem> BoardSurface::clipboardText(std::size_t atMost) const
 {
     return ui::win32::clipboardText(window_, atMost);
 }
 
-void BoardSurface::putOnClipboard(const std::string& text) { ui::win32::putOnClipboard(window_, text); }
+bool BoardSurface::putOnClipboard(const std::string& text) { return ui::win32::putOnClipboard(window_, text); }
+
+bool BoardSurface::clipboardHoldsText() const { return IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
 
 void BoardSurface::warn(const std::string& message) { warnPlayer(window_, message); }
 

@@ -1,16 +1,21 @@
 #pragma once
 #include "ui/Dispatch.h"
-#include "ui/win32/Utf16.h"
 #include "ui/win32/WindowsApi.h"
 
 namespace ui::win32 {
 
 // Puts an internal error in front of the player before the program ends; the
 // words also go to stderr, which a Windows program started from its icon lacks.
+// They are turned into UTF-16 on the stack: the failure may be for want of memory.
 inline void showFailureBox(const char* message)
 {
-    MessageBoxW(nullptr, utf16(message).c_str(), utf16(_("Orvane: internal error")).c_str(),
-                MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
+    wchar_t title[128] = {};
+    wchar_t text[1024] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, failureWords().title, -1, title, 128);
+    MultiByteToWideChar(CP_UTF8, 0, message, -1, text, 1024);
+    title[127] = L'\0';
+    text[1023] = L'\0';
+    MessageBoxW(nullptr, text, title, MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
 }
 
 // An action of the player on the board (a click, a command, undo or redo): it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <cwchar>
+#include <optional>
 
 #include "ui/win32/Utf16.h"
 
@@ -29,14 +30,28 @@ std::wstring windowText(HWND window)
     return text;
 }
 
+// Opens the clipboard, asking again while another program holds it open.
+bool openClipboard(HWND owner)
+{
+    const ULONGLONG until = GetTickCount64() + clipboardPatienceMs;
+    while (!OpenClipboard(owner)) {
+        if (GetTickCount64() >= until)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 } // namespace
 
 // Every UTF-16 unit makes at least one byte of UTF-8, so `atMost` units are
 // all the clipboard need give.
-std::optional<std::string> clipboardText(HWND owner, std::size_t atMost)
+std::variant<std::string, PuzzleProblem> clipboardText(HWND owner, std::size_t atMost)
 {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
-        return std::nullopt;
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT))
+        return PuzzleProblem::noText();
+    if (!openClipboard(owner))
+        return PuzzleProblem::clipboardBusy();
     std::optional<std::string> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
@@ -46,12 +61,14 @@ std::optional<std::string> clipboardText(HWND owner, std::size_t atMost)
         }
     }
     CloseClipboard();
-    if (text && text->size() > atMost)
+    if (!text)
+        return PuzzleProblem::noText();
+    if (text->size() > atMost)
         text->resize(atMost);
-    return text;
+    return *text;
 }
 
-void putOnClipboard(HWND owner, std::string_view text)
+bool putOnClipboard(HWND owner, std::string_view text)
 {
     std::string lines;
     for (const char c : text) {
@@ -62,23 +79,26 @@ void putOnClipboard(HWND owner, std::string_view text)
     const std::wstring wide = utf16(lines);
     const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    // A few hundred bytes the system could not give: nothing to tell but that it is out of memory.
     if (!memory)
-        return;
+        return true;
     void* to = GlobalLock(memory);
     if (!to) {
         GlobalFree(memory);
-        return;
+        return true;
     }
     std::memcpy(to, wide.c_str(), bytes);
     GlobalUnlock(memory);
     // Once the clipboard has taken the memory, it is the clipboard's to free.
-    if (OpenClipboard(owner)) {
+    const bool opened = openClipboard(owner);
+    if (opened) {
         if (EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory))
             memory = nullptr;
         CloseClipboard();
     }
     if (memory)
         GlobalFree(memory);
+    return opened;
 }
 
 void warnPlayer(HWND control, std::string_view message)

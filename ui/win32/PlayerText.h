@@ -1,8 +1,10 @@
 #pragma once
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+
+#include "app/PuzzleProblem.h"
 
 #include "ui/win32/WindowsApi.h"
 
@@ -11,13 +13,19 @@
 // speaks UTF-8 with "\n" line ends; Windows, UTF-16 with "\r\n".
 namespace ui::win32 {
 
-// The clipboard's text as UTF-8, no more than `atMost` bytes, read no further
-// than that needs; nothing where it holds no text, or while another program
-// holds it open. `owner` is the window that asks.
-std::optional<std::string> clipboardText(HWND owner, std::size_t atMost);
+// Another program may hold the clipboard open for a moment (a clipboard manager,
+// a remote desktop's clipboard sync), so the board asks again for up to this long
+// before it tells the player the clipboard is busy.
+inline constexpr DWORD clipboardPatienceMs = 1000;
 
-// Puts UTF-8 text on the clipboard, every line ended as Windows ends lines.
-void putOnClipboard(HWND owner, std::string_view text);
+// The clipboard's text as UTF-8, no more than `atMost` bytes, read no further
+// than that needs; else why not: it holds no text, or another program held it
+// open all the while. `owner` is the window that asks.
+std::variant<std::string, PuzzleProblem> clipboardText(HWND owner, std::size_t atMost);
+
+// Puts UTF-8 text on the clipboard, every line ended as Windows ends lines;
+// false where another program held it open all the while.
+bool putOnClipboard(HWND owner, std::string_view text);
 
 // A warning in the message box of the window that holds `control`, under that
 // window's caption; Return or Escape closes it.

@@ -16,6 +16,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ui::holdFailureWords();
     try {
         ui::win32::Win32Platform platform(instance);
         modOrvane::Main(platform);
