@@ -1,17 +1,13 @@
 #pragma once
 #include <compare>
 #include <cstdint>
-#include <string>
-#include <string_view>
-
-#include "ui/Text.h"
 
 // Two ways to name a cell, and the one place that maps between them. The window
 // holds a cell as cell `cell` of box `box`, its places in the control arrays
 // usrcntGrid and usrcntSquare, both counted row by row in their 3 x 3. The player
 // knows it by its row and column on the 9 x 9 board, counted from the top left.
 // Every front-end names its controls for assistive technology by the player's
-// way, since all 81 cells caption their candidates "1" to "9".
+// way (PlaceNames.h), since all 81 cells caption their candidates "1" to "9".
 namespace ui {
 
 struct BoxCell {
@@ -47,27 +43,6 @@ constexpr std::int16_t boxMajor(BoxCell place) { return static_cast<std::int16_t
 constexpr BoxCell boxCellAt(int boxMajor)
 {
     return {static_cast<std::int16_t>(boxMajor / 9), static_cast<std::int16_t>(boxMajor % 9)};
-}
-
-// "Row 4, column 7": the cell at `place`, in the player's language.
-inline std::string cellName(RowColumn place)
-{
-    // Translators: what a screen reader says of a cell of the board: %1$d its row, %2$d its column, 1 to 9.
-    return formatted(_("Row %1$d, column %2$d"), {std::to_string(place.row + 1), std::to_string(place.column + 1)});
-}
-
-// "Row 4, column 7, candidate 5": candidate button `index` of the cell at `place`.
-inline std::string candidateName(RowColumn place, std::int16_t index)
-{
-    return formatted(_("Row %1$d, column %2$d, candidate %3$d"),
-                     {std::to_string(place.row + 1), std::to_string(place.column + 1), std::to_string(index + 1)});
-}
-
-// "Row 4, column 7, digit 5": the label of the cell at `place` while it shows `digit`.
-inline std::string digitName(RowColumn place, std::string_view digit)
-{
-    return formatted(_("Row %1$d, column %2$d, digit %3$s"),
-                     {std::to_string(place.row + 1), std::to_string(place.column + 1), digit});
 }
 
 } // namespace ui

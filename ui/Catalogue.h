@@ -19,6 +19,10 @@ const char* translated(const char* text, int language);
 // or when the catalogue has none of them.
 int bestLanguage(std::span<const std::string_view> preferred);
 
+// The language the player is spoken to in, as the build chose it by bestLanguage
+// (ui/win32/UserLanguage.cpp, ui/web/PageLanguage.cpp); _ speaks it (CatalogueText.cpp).
+int spokenLanguage();
+
 // How many languages the catalogue has besides English: 0 to languages() - 1.
 int languages();
 

@@ -8,7 +8,7 @@
 
 #include "support/BoardPlaces.h"
 #include "support/TestBoard.h"
-#include "ui/BoardPlace.h"
+#include "ui/PlaceNames.h"
 
 using support::TestBoard;
 using ui::BoxCell;

@@ -26,8 +26,9 @@ WORDS = {
     "de": ("Reihe {}, Spalte {}", "Kandidat", "Ziffer", ("Leeren", "Fixieren", "Freigeben")),
 }
 
-# The tests ask for German through LANGUAGE, which the program's gettext reads first.
-CELL, CANDIDATE, DIGIT, COMMANDS = WORDS.get(os.environ.get("LANGUAGE", "en")[:2], WORDS["en"])
+# The tests ask for German through the locale, or LANGUAGE, which gettext reads first.
+LOCALE = os.environ.get("LANGUAGE") or os.environ.get("LC_ALL") or os.environ.get("LANG") or "en"
+CELL, CANDIDATE, DIGIT, COMMANDS = WORDS.get(LOCALE[:2], WORDS["en"])
 RESET, FIX, UN_FIX = COMMANDS
 NAME = re.compile(CELL.format("([1-9])", "([1-9])") + f", {CANDIDATE} ([1-9])")
 

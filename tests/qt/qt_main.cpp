@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include "ui/LocaleText.h"
@@ -17,6 +18,6 @@ int main(int argc, char* argv[])
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    ui::openCatalogue(ORVANE_LOCALE_BUILD_DIR);
+    ui::openCatalogue(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     return RUN_ALL_TESTS();
 }

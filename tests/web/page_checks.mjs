@@ -396,6 +396,8 @@ test("the page speaks the browser's language, French in full, and every caption 
   const names = await page.evaluate(() => [...document.querySelectorAll("#board button[aria-label]")].map((b) => b.getAttribute("aria-label")));
   assert.equal(names.filter((n) => /^Rangée [1-9], colonne [1-9], candidat [1-9]$/.test(n)).length, 729);
   assert.equal(await page.evaluate(() => document.documentElement.lang), "fr");
+  const manifest = await page.evaluate(async () => (await fetch(document.querySelector("link[rel=manifest]").href)).json());
+  assert.deepEqual([manifest.lang, manifest.description], ["fr", "Une grille de brouillon pour le casse-tête de chiffres 9×9"]);
   assert.equal(await page.locator("#board .t").getAttribute("aria-label"), "Grille");
   assert.equal(await page.getByRole("cell", { name: "Rangée 4, colonne 7", exact: true }).count(), 1);
   assert.match(await page.locator("#keys").textContent(), /^Les flèches vont de case en case/);

@@ -25,12 +25,12 @@
 #include "support/ReferenceModel.h"
 #include "ui/Catalogue.h"
 #include "ui/Designs.h"
+#include "ui/PlaceNames.h"
 #include "ui/desktop/AccessibilityTree.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/MsaaObject.h"
 #include "ui/win32/SystemColors.h"
-#include "ui/win32/UserLanguage.h"
 #include "ui/win32/Utf16.h"
 #include "ui/win32/Win32BoardWindow.h"
 #include "ui/win32/Win32Platform.h"
@@ -334,7 +334,7 @@ TEST(CaptionTest, EveryCaptionInEveryLanguageFitsItsButton)
     namespace designs = ui::designs;
     HDC dc = GetDC(nullptr);
     for (int language = ui::catalogue::english; language < ui::catalogue::languages(); ++language) {
-        const int charset = ui::win32::captionCharset(language, designs::defaultControlFont.charset);
+        const int charset = ui::win32::Fonts::captionCharset(language, designs::defaultControlFont.charset);
         HFONT font = ui::win32::Fonts::create(designs::defaultControlFont, 96, charset);
         HGDIOBJ before = SelectObject(dc, font);
         for (const designs::Control* command : {&designs::cmdReset, &designs::cmdFix, &designs::cmdUnFix}) {

@@ -1,6 +1,7 @@
 #include "ui/desktop/AccessibilityTree.h"
 
 #include "ui/Keys.h"
+#include "ui/PlaceNames.h"
 #include "ui/Text.h"
 
 namespace ui::desktop {

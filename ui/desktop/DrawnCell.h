@@ -7,6 +7,7 @@
 #include "ui/ChangedOnly.h"
 #include "ui/Controls.h"
 #include "ui/Designs.h"
+#include "ui/PlaceNames.h"
 
 // One cell as a desktop draws it: the label beneath nine candidates that are no
 // widgets of their own. It keeps what the board wrote to them, the focused and

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -40,11 +41,8 @@ int main(int argc, char* argv[])
     // the rest unread, as the toolkit's variables for display and scaling are read by
     // the toolkit and nothing else.
     QApplication app(argc, argv);
-    // The catalogues are installed beside the program, as share/locale is beside
-    // games/ under any prefix, so that a copy installed anywhere speaks the same.
-    ui::openCatalogue(QString(QCoreApplication::applicationDirPath() + QStringLiteral("/" ORVANE_LOCALE_FROM_PROGRAM))
-                          .toLocal8Bit()
-                          .constData());
+    // The catalogues are found from the program's own folder, built or installed.
+    ui::openCatalogue(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     ui::holdFailureWords();
     // The installed menu entry: a desktop ties the window to it by name. The window's
     // own icon is drawn by the program at the sizes a title bar and a task switcher

@@ -6,10 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/BoardPlace.h"
 #include "ui/Catalogue.h"
 #include "ui/Designs.h"
-#include "ui/Keys.h"
+#include "ui/PlaceNames.h"
 #include "ui/web/Elements.h"
 #include "ui/web/PageWords.h"
 
@@ -37,7 +36,7 @@ EM_JS(void, orvane_command_caption, (int element, const char* caption),
 
 } // namespace
 
-const char* ui::_(const char* english) { return catalogue::translated(english, spoken); }
+int ui::catalogue::spokenLanguage() { return spoken; }
 
 namespace ui::web {
 
@@ -52,21 +51,15 @@ void speakTheBrowsersLanguage()
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
     spoken = catalogue::bestLanguage(preferred);
-    // Shown only in an enlarged box, so written once the board has loaded, in every language.
-    orvane_words("#copy", "", _(words::copy));
-    orvane_words("#paste", "", _(words::paste));
-    orvane_words("#copy", "data-refused", _(words::copyRefused));
-    orvane_words("#paste", "data-refused", _(words::pasteRefused));
+    // Some of the words are written only now, so all are written in every language.
+    for (const words::PageWord& word : words::all)
+        orvane_words(word.selector, word.attribute, _(word.english));
     if (spoken == catalogue::english)
         return;
-    orvane_words("html", "lang", std::string(catalogue::tagOf(spoken)).c_str());
-    orvane_words("meta[name=description]", "content", _(words::description));
-    orvane_words("#board .t", "aria-label", _(words::board));
-    orvane_words("#keys", "", _(keysDescription.data()));
-    orvane_words("#whole", "", _(words::wholeBoard));
-    orvane_words("#undo", "", _(words::undo));
-    orvane_words("#redo", "", _(words::redo));
-    orvane_words("#failure", "data-words", _(words::stopped));
+    const std::string tag(catalogue::tagOf(spoken));
+    orvane_words("html", "lang", tag.c_str());
+    // Installed, the page is named and described in the language it speaks.
+    orvane_words("link[rel=manifest]", "href", ("manifest-" + tag + ".json").c_str());
     for (std::int16_t b = 0; b < 9; ++b)
         for (std::int16_t k = 0; k < 9; ++k) {
             const RowColumn place = rowColumnOf({b, k});

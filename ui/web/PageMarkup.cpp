@@ -5,6 +5,7 @@
 #include "ui/BoardPlace.h"
 #include "ui/Designs.h"
 #include "ui/Keys.h"
+#include "ui/PlaceNames.h"
 #include "ui/web/DocumentOrder.h"
 #include "ui/web/PageWords.h"
 #include "ui/web/WebColors.h"

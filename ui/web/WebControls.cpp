@@ -1,6 +1,7 @@
 #include "ui/web/WebControls.h"
 
 #include "ui/Designs.h"
+#include "ui/PlaceNames.h"
 #include "ui/web/DocumentOrder.h"
 #include "ui/web/Elements.h"
 #include "ui/web/Page.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/win32/UserLanguage.h"
+#include "ui/Catalogue.h"
 #include "ui/win32/WindowsError.h"
 
 namespace ui::win32 {
@@ -10,7 +10,7 @@ namespace ui::win32 {
 // The captions are in the user's language, in the design font's face for its letters.
 Fonts::Fonts(int dpi)
     : caption_(create(designs::defaultControlFont, dpi,
-                      captionCharset(userLanguage(), designs::defaultControlFont.charset))),
+                      captionCharset(catalogue::spokenLanguage(), designs::defaultControlFont.charset))),
       label_(create(designs::lblFont, dpi, designs::lblFont.charset))
 {
 }
@@ -24,6 +24,22 @@ Fonts::~Fonts()
 int Fonts::heightInPixels(const designs::Font& font, int dpi)
 {
     return -designs::pointsToPixels(font.tenThousandthsOfPoint, dpi);
+}
+
+int Fonts::captionCharset(int language, int designCharset)
+{
+    const std::string_view tag = catalogue::tagOf(language);
+    const std::wstring name(tag.begin(), tag.end());
+    DWORD codePage = 0;
+    if (language == catalogue::english ||
+        !GetLocaleInfoEx(name.c_str(), LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<LPWSTR>(&codePage), sizeof codePage / sizeof(wchar_t)))
+        return designCharset;
+    CHARSETINFO info{};
+    if (!TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(codePage)), &info, TCI_SRCCODEPAGE) ||
+        info.ciACP == 1252)
+        return designCharset;
+    return static_cast<int>(info.ciCharset);
 }
 
 HFONT Fonts::create(const designs::Font& font, int dpi, int charset)

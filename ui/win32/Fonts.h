@@ -20,6 +20,11 @@ public:
     // The height to ask of CreateFont: negative, so that it is the character height.
     static int heightInPixels(const designs::Font& font, int dpi);
 
+    // The character set of the captions' font in `language`: the design's, unless
+    // the language writes in another ANSI code page (Russian's 1251), whose face of
+    // the design font holds its letters.
+    static int captionCharset(int language, int designCharset);
+
     // `font` at `dpi` in the character set `charset`.
     static HFONT create(const designs::Font& font, int dpi, int charset);
 
