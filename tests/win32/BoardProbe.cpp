@@ -130,8 +130,9 @@ Control BoardProbe::focus()
             child.pdispVal->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
             child.pdispVal->Release();
             int row = 0, column = 0;
+            // "Row 4, column 7" in the user's language: its first two numbers.
             if (object)
-                std::swscanf(nameOf(object, CHILDID_SELF).c_str(), L"Row %d, column %d", &row, &column);
+                std::swscanf(nameOf(object, CHILDID_SELF).c_str(), L"%*[^0-9]%d%*[^0-9]%d", &row, &column);
             focused.object = (row - 1) * 9 + column;
         }
     }
