@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shows the real program on an X display and finds its window. Sourced by every
 # script that does, so that they all start it and wait for it the same way:
 #
