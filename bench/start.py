@@ -34,7 +34,10 @@ def probe(probe_path, program, settle_ms=None):
     command = [probe_path]
     if settle_ms is not None:
         command += ["--settle", str(settle_ms)]
-    done = subprocess.run(command + [program], capture_output=True, text=True, check=False)
+    try:
+        done = subprocess.run(command + [program], capture_output=True, text=True, check=False, timeout=120)
+    except subprocess.TimeoutExpired:
+        raise SystemExit(f"start.py: no window of {program} was mapped within 120 s")
     if done.returncode != 0:
         raise SystemExit(f"start.py: {done.stderr.strip()}")
     return json.loads(done.stdout)

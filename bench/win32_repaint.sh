@@ -23,6 +23,6 @@ log=$tree/results/win32-repaint.log
 # A prefix of its own, made once, in which Wine expects no window manager.
 wine_env "$PWD/$win32/wineprefix"
 trap 'wineserver --kill 2>/dev/null || true' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" tests/win32/wine-prefix.sh start >>"$log" 2>&1
-xvfb-run -a -s "-screen 0 1280x1024x24" /usr/bin/python3 bench/win32_repaint_probe.py \
+scripts/lib/on-virtual-display --screen 1280x1024x24 tests/win32/wine-prefix.sh start >>"$log" 2>&1
+scripts/lib/on-virtual-display --screen 1280x1024x24 /usr/bin/python3 bench/win32_repaint_probe.py \
   "$tree/bench/frame_watch" "$tree/orvane" "$win32/bin/Orvane.exe" "$rounds" 2>>"$log"

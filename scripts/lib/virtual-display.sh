@@ -1,10 +1,13 @@
+# shellcheck shell=bash
 # Shows the real program on an X display and finds its window. Sourced by every
 # script that does, so that they all start it and wait for it the same way:
 #
-#   on_virtual_display COMMAND [ARG...]
-#       Runs COMMAND on a virtual X display of its own (1024x768, 24 bits, as the
-#       pictures and pixel positions of the checks assume) with a private runtime
-#       folder, as a desktop session would give it, and returns its status.
+#   on_virtual_display [--screen WxHxD] COMMAND [ARG...]
+#       Runs COMMAND on a virtual X display of its own (1024x768, 24 bits unless
+#       told otherwise, as the pictures and pixel positions of the checks assume)
+#       with a private runtime folder, as a desktop session would give it, and
+#       returns its status: scripts/lib/on-virtual-display, which commands that are
+#       no shell, such as ctest's and the installed package's tests, start directly.
 #
 #   open_board [--within SECONDS] COMMAND [ARG...]
 #       Starts COMMAND in the background on the current display (the program, or
@@ -13,11 +16,7 @@
 #       board_window. If no window shows, it says so, stops COMMAND and returns 1.
 
 on_virtual_display() {
-  local runtime status=0
-  runtime=$(mktemp -d)
-  XDG_RUNTIME_DIR=$runtime xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "$@" || status=$?
-  rm -rf "$runtime"
-  return $status
+  "$(dirname "${BASH_SOURCE[0]}")/on-virtual-display" "$@"
 }
 
 open_board() {

@@ -7,7 +7,17 @@
 #       absolute path), no debugging output, and no prompts to install Mono or
 #       Gecko, which nothing here needs. The Windows tests that ctest runs take
 #       them from the environment it is started in.
+#
+#   wine_wait SECONDS WHAT
+#       Waits until every program in the prefix has ended, at most SECONDS; if one
+#       still runs, says that WHAT had not ended and fails.
 
 wine_env() {
   export WINEPREFIX=$1 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+}
+
+wine_wait() {
+  timeout "$1" wineserver --wait && return
+  echo "$2 had not ended within $1 s" >&2
+  return 1
 }

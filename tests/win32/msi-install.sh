@@ -37,10 +37,10 @@ product=$(property ProductCode)
 rm -rf "$WINEPREFIX"
 mkdir -p "$WINEPREFIX"
 trap 'wineserver --kill 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-wine wineboot --init >/dev/null 2>&1
+timeout 300 wine wineboot --init >/dev/null 2>&1 || fail "wineboot had not made the prefix within 300 s"
 # No window manager on the virtual display: Wine must not wait for one.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
-wineserver --wait
+wine_wait 120 "the prefix's start-up" || exit 1
 
 drive=$WINEPREFIX/drive_c
 folder="$drive/Program Files/Orvane"
@@ -50,8 +50,8 @@ menus=("$drive/ProgramData/Microsoft/Windows/Start Menu/Programs" "$drive/users/
 entry="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
 
 # ---- install ----
-wine msiexec /i "$msi" /qn || fail "msiexec /i ended with status $?"
-wineserver --wait
+timeout 300 wine msiexec /i "$msi" /qn || fail "msiexec /i ended with status $? (124: still running after 300 s)"
+wine_wait 120 "the install" || exit 1
 [ -f "$folder/Orvane.exe" ] || fail "no Program Files\\Orvane\\Orvane.exe"
 [ -f "$folder/LICENSE.txt" ] || fail "no Program Files\\Orvane\\LICENSE.txt"
 grep -q 'MIT License' "$folder/LICENSE.txt" || fail "LICENSE.txt does not hold the licence"
@@ -81,11 +81,11 @@ icon=$(wine reg query "$registration" /v ProductIcon 2>/dev/null | tr -d '\r' | 
 open_board --within 60 wine "C:\\Program Files\\Orvane\\Orvane.exe" || fail "the installed Orvane.exe opened no window"
 kill "$board_pid"
 wait "$board_pid" 2>/dev/null || true
-wineserver --wait
+wine_wait 120 "the installed Orvane.exe" || exit 1
 
 # ---- remove ----
-wine msiexec /x "$msi" /qn || fail "msiexec /x ended with status $?"
-wineserver --wait
+timeout 300 wine msiexec /x "$msi" /qn || fail "msiexec /x ended with status $? (124: still running after 300 s)"
+wine_wait 120 "the removal" || exit 1
 [ ! -e "$folder" ] || fail "Program Files\\Orvane is still there: $(ls -A "$folder")"
 for menu in "${menus[@]}"; do [ ! -e "$menu/Orvane.lnk" ] || fail "the shortcut is still there"; done
 [ ! -e "$drive/windows/Installer/$product" ] || fail "the icon's folder of the entry is still there"

@@ -6,17 +6,19 @@
 # WINEPREFIX and the other Wine settings come from the environment (wine_env).
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX must name the tests\' prefix}"
+# shellcheck source=../../scripts/lib/wine.sh
+. "$(dirname "$0")/../../scripts/lib/wine.sh"
 
 case "${1:-}" in
   start)
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       mkdir -p "$WINEPREFIX"
-      wine wineboot --init
+      timeout 300 wine wineboot --init || { echo "wineboot had not made the prefix within 300 s" >&2; exit 1; }
       # The virtual display runs no window manager. Left to expect one, Wine would
       # wait two seconds for it every time a window is hidden or closed.
       wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
     fi
-    wineserver --wait
+    wine_wait 120 "the prefix's start-up"
     ;;
   stop)
     wineserver --kill 2>/dev/null || true
