@@ -27,7 +27,10 @@ const char* _(const char* english) { return *english ? dgettext(domain, english)
 
 void openCatalogue(const std::string& programDir)
 {
-    std::setlocale(LC_ALL, "");
+    // A locale the machine lacks leaves the C locale, in which gettext reads no
+    // LANGUAGE; C.UTF-8 reads it, so a player who asked for a language still gets it.
+    if (!std::setlocale(LC_ALL, ""))
+        std::setlocale(LC_ALL, "C.UTF-8");
     const std::string built = programDir + "/locale";
     const std::string installed = programDir + "/" ORVANE_LOCALE_FROM_PROGRAM;
     bindtextdomain(domain, (isFolder(built) ? built : installed).c_str());
